@@ -1,0 +1,66 @@
+#pragma once
+#include "core/RecordSet.h"
+
+#include <QPointer>
+#include <QUrl>
+#include <functional>
+#include <QObject>
+#include <QString>
+#include <array>
+
+class Database;
+class MessageService;
+class SettingsStore;
+
+// The values windows hand to each other: the current customer, what a dialog is opened
+// for and what it hands back, the open databases and the folders. One object is owned
+// by the application and passed to every window by reference, so that each test can
+// build its own.
+struct AppState {
+    // Folders and files, set at start-up.
+    QString AppTitle;
+    QString InstallFolder; // the program's folder, with no trailing separator
+    QString DataFolder;    // InstallFolder + "/DataFile/"
+    QString TextFolder;    // InstallFolder + "/TextFile/" (kept for the export's default)
+    std::array<QString, 4> DbNames;
+    QString PostCodePath;
+    QString HelpFile; // empty when the program has no help file
+
+    // Databases: opened by the main window on load, released when it unloads.
+    Database* DbMain = nullptr;
+    Database* DbPost = nullptr;
+
+    // Services: the settings store and the message seam.
+    SettingsStore* settings = nullptr;
+    MessageService* messages = nullptr;
+    // Opens a file or page with the desktop's viewer (the help file); unset in tests.
+    std::function<bool(const QUrl&)> OpenUrl;
+
+    // The current customer and its values for the document windows.
+    QString gUserCode;
+    QString gUserName;
+    quint8 gFraction = 0;
+    quint8 gPriceFraction = 0;
+    double gExcise = 0;
+    quint8 gClosingDay = 0;
+    quint8 gClosingType = 0;
+
+    // Dialog exchange.
+    RecordSet RsWork;
+    std::array<QString, 6> gWork;
+    QString gCaption;
+    quint8 gMode = 0;
+    qint16 gResult = 0;
+    QString gHandOff;
+    QPointer<QObject> gCaller;
+    quint8 gDocType = 0;
+
+    // Display preferences, read at start-up.
+    quint8 SelText = 0;
+    quint8 FindItem = 0;
+    quint8 Zero = 0;
+    QString NumFormat = QStringLiteral("#,#0.00");
+
+    // Style of the work-bar hover frame; toggled from the about window, never stored.
+    bool FrameStyle = false;
+};

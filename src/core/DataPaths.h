@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+
+struct AppState;
+
+// Works out the folders and data file names below the installation folder.
+void SetFolders(AppState& state, const QString& installFolder);
+
+// Name of database slot `slot` (0 main, 1 layout): DataFolder + "Kivora" + slot + ".MDB".
+QString DbFileName(const QString& dataFolder, int slot);
+
+// Names of the tables that prove a file is the database it should be.
+QString MainDbMarkerTable();
+QString LayoutDbMarkerTable();
+QString PostDbMarkerTable();

@@ -1,0 +1,336 @@
+#include "core/Database.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+
+namespace {
+
+QString nextConnectionName() {
+    static QAtomicInt counter;
+    return QStringLiteral("kivora-db-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// SQLite's primary result codes, as the Qt driver reports them.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADb = 26;
+
+DatabaseError::Kind kindOf(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    if (code == SqliteBusy || code == SqliteLocked)
+        return DatabaseError::Kind::Locked;
+    if (code == SqliteCorrupt || code == SqliteNotADb)
+        return DatabaseError::Kind::NotDatabase;
+    return DatabaseError::Kind::CannotOpen;
+}
+
+bool hasDatabaseHeader(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // let the open report why the file cannot be read
+    static const QByteArray magic("SQLite format 3\0", 16);
+    return file.size() >= 100 && file.read(16) == magic;
+}
+
+} // namespace
+
+QString DatabaseError::userMessage() const {
+    const QString name = QFileInfo(m_file).fileName();
+    switch (m_kind) {
+    case Kind::NotFound:
+        return QStringLiteral("ファイル「%1」が見つかりませんでした｡").arg(name);
+    case Kind::NotDatabase:
+        return QStringLiteral("ファイル「%1」はデータベースとして読めません(壊れているか、別の種類のファイルです)｡").arg(name);
+    case Kind::Locked:
+        return QStringLiteral("ファイル「%1」は他のプログラムが使用中のため開けません｡").arg(name);
+    case Kind::CannotOpen:
+        return QStringLiteral("ファイル「%1」を開けませんでした｡").arg(name);
+    case Kind::Statement:
+        break;
+    }
+    return QStringLiteral("データベース「%1」の読み書きに失敗しました｡変更は保存されていません｡").arg(name);
+}
+
+Database::Database(const QString& path, const QString& requiredTable)
+    : m_path(path), m_connection(nextConnectionName()) {
+    if (!QFileInfo(path).isFile())
+        throw DatabaseError(DatabaseError::Kind::NotFound, path, QStringLiteral("file not found"));
+    // The engine takes an empty or short file for a new database and may write to it
+    // when the lock is taken. A file that is not ours must stay exactly as it is, so its
+    // header is checked before the engine sees it.
+    if (!requiredTable.isEmpty() && !hasDatabaseHeader(path))
+        throw DatabaseError(DatabaseError::Kind::NotDatabase, path, QStringLiteral("no database header"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        // mode=rw: never create a file that vanished between the check and the open.
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
+                               .toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=0"));
+        if (!db.open()) {
+            const DatabaseError error(kindOf(db.lastError()), path, db.lastError().text());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connection);
+            throw error;
+        }
+        // Exclusive locking keeps the lock taken by the first write for as long as the
+        // file is open; the empty exclusive transaction takes it now, so that a file in
+        // use elsewhere is refused at once instead of failing at the first save.
+        const char* steps[] = {"PRAGMA locking_mode=EXCLUSIVE", "BEGIN EXCLUSIVE", "COMMIT"};
+        for (const char* step : steps) {
+            QSqlQuery q(db);
+            if (!q.exec(QString::fromLatin1(step))) {
+                const DatabaseError error(kindOf(q.lastError()), path, q.lastError().text());
+                q = QSqlQuery();
+                db.close();
+                db = QSqlDatabase();
+                QSqlDatabase::removeDatabase(m_connection);
+                throw error;
+            }
+        }
+    }
+    bool found = false;
+    try {
+        found = tableExists(requiredTable);
+    } catch (const DatabaseError& e) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connection);
+        throw DatabaseError(e.kind() == DatabaseError::Kind::Statement
+                                ? DatabaseError::Kind::NotDatabase
+                                : e.kind(),
+                            path, e.detail());
+    }
+    if (!found) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connection);
+        throw DatabaseError(DatabaseError::Kind::NotDatabase, path,
+                            QStringLiteral("table %1 missing").arg(requiredTable));
+    }
+}
+
+Database::~Database() {
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+QString Database::fileName() const { return QFileInfo(m_path).fileName(); }
+
+DatabaseError Database::statementError(const QString& sql, const QString& detail) const {
+    return DatabaseError(DatabaseError::Kind::Statement, m_path, detail + QStringLiteral(" [") +
+                                                                     sql + QStringLiteral("]"));
+}
+
+namespace {
+
+QSqlQuery prepared(const QString& connection, const QString& sql, const QVariantList& values,
+                   QString* error) {
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        *error = q.lastError().text();
+        return q;
+    }
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        *error = q.lastError().text();
+    return q;
+}
+
+} // namespace
+
+RecordSet Database::select(const QString& sql, const QVariantList& values) const {
+    QString error;
+    QSqlQuery q = prepared(m_connection, sql, values, &error);
+    if (!error.isEmpty())
+        throw statementError(sql, error);
+    const QSqlRecord record = q.record();
+    QStringList fields;
+    for (int i = 0; i < record.count(); ++i)
+        fields << record.fieldName(i);
+    QList<QVariantList> rows;
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(fields.size());
+        for (int i = 0; i < fields.size(); ++i)
+            row << q.value(i);
+        rows << row;
+    }
+    if (q.lastError().isValid())
+        throw statementError(sql, q.lastError().text());
+    return RecordSet(fields, rows);
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& values) const {
+    QString error;
+    QSqlQuery q = prepared(m_connection, sql, values, &error);
+    if (!error.isEmpty())
+        throw statementError(sql, error);
+    if (!q.next()) {
+        if (q.lastError().isValid())
+            throw statementError(sql, q.lastError().text());
+        return {};
+    }
+    return q.value(0);
+}
+
+int Database::exec(const QString& sql, const QVariantList& values) {
+    QString error;
+    QSqlQuery q = prepared(m_connection, sql, values, &error);
+    if (!error.isEmpty())
+        throw statementError(sql, error);
+    return q.numRowsAffected();
+}
+
+QStringList Database::splitScript(const QString& script) {
+    QStringList statements;
+    QString current;
+    bool inQuote = false;
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    for (const QString& rawLine : lines) {
+        const QString line = rawLine.trimmed();
+        if (!inQuote && (line.isEmpty() || line.startsWith(QLatin1String("--"))))
+            continue;
+        current += rawLine + QLatin1Char('\n');
+        // Track quotes so that a ";" at the end of a line inside a text literal does not
+        // end the statement.
+        for (QChar c : rawLine) {
+            if (c == QLatin1Char('\''))
+                inQuote = !inQuote;
+        }
+        if (!inQuote && line.endsWith(QLatin1Char(';'))) {
+            statements << current.trimmed();
+            current.clear();
+        }
+    }
+    if (!current.trimmed().isEmpty())
+        statements << current.trimmed();
+    return statements;
+}
+
+void Database::executeScript(const QString& scriptFile) {
+    QFile file(scriptFile);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DatabaseError(DatabaseError::Kind::NotFound, scriptFile, file.errorString());
+    const QStringList statements = splitScript(QString::fromUtf8(file.readAll()));
+    Transaction tx(*this);
+    for (const QString& statement : statements)
+        exec(statement);
+    tx.commit();
+}
+
+void Database::createFromScript(const QString& path, const QString& scriptFile) {
+    if (QFileInfo::exists(path))
+        throw DatabaseError(DatabaseError::Kind::CannotOpen, path,
+                            QStringLiteral("refusing to overwrite an existing file"));
+    const QString connection = nextConnectionName();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            const QString detail = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connection);
+            throw DatabaseError(DatabaseError::Kind::CannotOpen, path, detail);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    // The file exists now (empty); open it as any other database to run the script.
+    try {
+        Database db(path, QString());
+        db.executeScript(scriptFile);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+}
+
+bool Database::tableExists(const QString& table) const {
+    if (table.isEmpty()) {
+        // Reading the schema is enough to prove the file is a database.
+        scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        return true;
+    }
+    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
+                  {table})
+               .toInt() > 0;
+}
+
+void Database::begin() {
+    exec(m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE")
+                      : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    ++m_depth;
+}
+
+void Database::commit() {
+    --m_depth;
+    try {
+        exec(m_depth == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE sp%1").arg(m_depth));
+    } catch (...) {
+        ++m_depth;
+        throw;
+    }
+}
+
+void Database::rollback() {
+    --m_depth;
+    if (m_depth == 0) {
+        exec(QStringLiteral("ROLLBACK"));
+    } else {
+        exec(QStringLiteral("ROLLBACK TO sp%1").arg(m_depth));
+        exec(QStringLiteral("RELEASE sp%1").arg(m_depth));
+    }
+}
+
+Transaction::Transaction(Database& db) : m_db(db) { m_db.begin(); }
+
+Transaction::~Transaction() {
+    if (m_done)
+        return;
+    try {
+        m_db.rollback();
+    } catch (...) {
+        // A failed rollback leaves nothing more to undo from here; the error that made
+        // us roll back is already on its way to the user.
+    }
+}
+
+void Transaction::commit() {
+    m_db.commit();
+    m_done = true;
+}
+
+QString JetLikeToSql(const QString& pattern) {
+    QString out;
+    out.reserve(pattern.size() + 4);
+    for (QChar c : pattern) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_')) {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (c == QLatin1Char('*')) {
+            out += QLatin1Char('%');
+        } else if (c == QLatin1Char('?')) {
+            out += QLatin1Char('_');
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}

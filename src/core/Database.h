@@ -1,0 +1,74 @@
+#pragma once
+#include "core/DatabaseError.h"
+#include "core/RecordSet.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+// One open database file. It is opened exclusively: while the program runs, no other
+// program can change it behind the program's back. Every statement takes bound values
+// only; every failure throws DatabaseError, so none can go unnoticed.
+class Database {
+public:
+    // Opens `path` read-write and exclusively. `requiredTable` must exist in it, which
+    // tells a database of ours from an empty or foreign file. Throws DatabaseError with
+    // kind NotFound, NotDatabase, Locked or CannotOpen.
+    Database(const QString& path, const QString& requiredTable);
+    // Creates a new database file at `path` from a script (see executeScript); fails
+    // when the file exists. Used by the build, the tests and the benchmarks.
+    static void createFromScript(const QString& path, const QString& scriptFile);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    QString path() const { return m_path; }
+    QString fileName() const;
+
+    RecordSet select(const QString& sql, const QVariantList& values = {}) const;
+    // First column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString& sql, const QVariantList& values = {}) const;
+    // Runs a statement that changes data; returns the number of rows affected.
+    int exec(const QString& sql, const QVariantList& values = {});
+    // Runs every statement of a script file: statements end with ";" at the end of a
+    // line, "--" comments stand on lines of their own.
+    void executeScript(const QString& scriptFile);
+    static QStringList splitScript(const QString& script);
+
+    bool tableExists(const QString& table) const;
+
+    // Depth of open transactions; 0 when none.
+    int transactionDepth() const { return m_depth; }
+
+private:
+    friend class Transaction;
+    void begin();
+    void commit();
+    void rollback();
+    DatabaseError statementError(const QString& sql, const QString& detail) const;
+
+    QString m_path;
+    QString m_connection;
+    int m_depth = 0;
+};
+
+// One user action that writes: everything inside happens whole or not at all. A
+// Transaction that goes out of scope without commit() (an early return, an exception)
+// rolls back. Nested transactions become savepoints of the outer one.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+// Jet LIKE pattern ("*" any run, "?" one character) as an SQLite pattern for
+// "LIKE ? ESCAPE '\'": characters that are wildcards only in SQL ("%", "_") and the
+// escape character itself are matched literally.
+QString JetLikeToSql(const QString& pattern);

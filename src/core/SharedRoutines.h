@@ -1,0 +1,61 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class MessageService;
+class SettingsStore;
+
+// Routines every window shares: the message catalogue, the input character check,
+// rounding, dates and the sort clause of the lists. None of them touches a widget.
+
+// Phrase appended to a message subject, by code (none for 0 and unknown codes).
+QString MsgPhrase(int code);
+
+// Composes subject + phrase + "｡", picks icon and buttons by kind, asks the service.
+// Returns 1 for OK, 2 for Cancel.
+quint8 ShowMsg(MessageService& messages, const QString& subject, int code, int kind,
+               const QString& title);
+
+// Shows `text` unchanged (no phrase, no closing mark) with the icon and buttons of `kind`;
+// for the few messages whose text is a complete sentence of its own.
+quint8 ShowText(MessageService& messages, const QString& text, int kind, const QString& title);
+
+// The 16 characters no stored or searched text may contain, in reporting order.
+const QStringList& ForbiddenChars();
+
+// The characters of `text` that CheckChar refuses, each preceded by a blank, in table
+// order, plus " 漢字(全角)" when full-width characters are forbidden and one occurs.
+// Empty when the text is acceptable.
+QString ForbiddenCharList(const QString& text, bool forbidFullWidth);
+
+// True when `text` contains a refused character; with `show`, tells the user which.
+bool CheckChar(MessageService& messages, const QString& text, const QString& title, bool show,
+               bool forbidFullWidth);
+
+// "顧客一覧(&U)" -> "顧客一覧": a menu caption without its access key.
+QString StripParen(const QString& caption);
+
+// Rounding of amounts, symmetric about zero: 0 truncate, 1 half up, 2 up; other modes
+// leave the value as it is.
+double RoundFraction(double amount, int mode);
+
+bool IsLeapYear(int year);
+
+// Month (part 1), day (part 2) or year (anything else) of a YYYYMMDD date as "00" text.
+QString GetDatePart(qint64 ymd, int part);
+
+// Builds YYYYMMDD from year, month and day with one step of carry over month and year
+// ends, and with day 31 and February days clamped to the month's length.
+qint64 MakeYMD(int year, int month, int day);
+
+// " ORDER BY <column>[ DESC]" for a list kind, from the stored Sort/Order choice.
+QString OrderClause(const SettingsStore& settings, int kind);
+// The settings prefix of a list kind ("Charge", "Goods" ...), empty for unknown kinds.
+QString OrderPrefix(int kind);
+
+// Number format of quantities and unit prices for the "Zero" preference.
+QString SetNumFormat(quint8 zero);
+
+// Formats a value with one of the program's patterns: "#,#0", "#,#0.00", "#,#0.##",
+// "\#,#0" (yen amount, drawn with "¥") and "0/00/00" (a YYYYMMDD date).
+QString Format(double value, const QString& pattern);
