@@ -1,0 +1,30 @@
+#include "core/AppState.h"
+#include "core/QtMessageService.h"
+#include "core/SettingsStore.h"
+#include "core/Startup.h"
+#include "customers/Kivora.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFont>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kivora"));
+    QApplication::setOrganizationName(QStringLiteral("Norv"));
+    InstallFontSubstitutions();
+    QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10));
+
+    SettingsStore settings;
+    QtMessageService messages;
+    AppState state;
+    state.settings = &settings;
+    state.messages = &messages;
+    state.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+
+    Startup startup(state, QApplication::applicationDirPath());
+    std::unique_ptr<Kivora> window = startup.run();
+    if (!window)
+        return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QLockFile>
+#include <QString>
+#include <memory>
+
+class Kivora;
+struct AppState;
+
+// The program's start: refuses a second copy, shows the title, checks the data files,
+// opens the main window with its databases, loads the preferences and asks for the
+// password when one is set. The object holds the single-instance lock for as long as it
+// lives, so it must outlive the main window.
+class Startup {
+public:
+    // `installFolder` holds the program and its DataFile folder; `lockFile` is the lock
+    // that tells a running copy (per user).
+    Startup(AppState& state, QString installFolder, QString lockFile = DefaultLockFile());
+
+    // Runs the start-up. Returns the shown main window when the program is ready to
+    // work, or nullptr when it ended (the user has been told why).
+    std::unique_ptr<Kivora> run();
+
+    static QString DefaultLockFile();
+
+private:
+    bool checkFile(const QString& path);
+    bool probeDatabase(const QString& path, const QString& marker);
+    bool askPassword(Kivora& window);
+
+    AppState& m_state;
+    QString m_installFolder;
+    QLockFile m_lock;
+};
+
+// Maps the font names the layouts and dialogs use to the installed Japanese fonts.
+void InstallFontSubstitutions();

@@ -1,0 +1,154 @@
+#include "core/WidgetRoutines.h"
+
+#include "core/AppState.h"
+#include "core/Cp932.h"
+#include "core/SharedRoutines.h"
+#include "masters/MasterLookup.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+
+void LimitLength(QLineEdit* field) {
+    const int maxLength = field->maxLength();
+    QString text = field->text();
+    if (Cp932::byteLength(text) < maxLength)
+        return;
+    while (!text.isEmpty() && Cp932::byteLength(text) >= maxLength) {
+        // Drop whole characters: a surrogate pair goes as one.
+        const bool pair = text.size() >= 2 && text.back().isLowSurrogate() &&
+                          text[text.size() - 2].isHighSurrogate();
+        text.chop(pair ? 2 : 1);
+    }
+    field->setText(text);
+    field->setCursorPosition(static_cast<int>(text.size()));
+}
+
+void AttachLimitLength(QLineEdit* field, int maxLength) {
+    field->setMaxLength(maxLength);
+    QObject::connect(field, &QLineEdit::textChanged, field, [field] { LimitLength(field); });
+}
+
+void SelectOnFocus(QLineEdit* field, quint8 selText) {
+    if (selText == 1)
+        field->selectAll();
+    else
+        field->setCursorPosition(static_cast<int>(field->text().size()));
+    if (field->isEnabled() && !field->hasFocus())
+        field->setFocus();
+}
+
+namespace {
+
+class SelectOnFocusFilter : public QObject {
+public:
+    SelectOnFocusFilter(QLineEdit* field, const AppState& state) : QObject(field), m_state(state) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            auto* field = static_cast<QLineEdit*>(watched);
+            // The line edit applies its own selection after the focus event; ours has to
+            // come after that to win.
+            QTimer::singleShot(0, field, [field, this] { SelectOnFocus(field, m_state.SelText); });
+        }
+        return false;
+    }
+
+private:
+    const AppState& m_state;
+};
+
+} // namespace
+
+void AttachSelectOnFocus(QLineEdit* field, const AppState& state) {
+    field->installEventFilter(new SelectOnFocusFilter(field, state));
+}
+
+void CenterForm(QWidget* window, const QWidget* over) {
+    QRect area;
+    if (over) {
+        area = over->frameGeometry();
+    } else {
+        const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+        area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    }
+    const QSize size = window->frameGeometry().size();
+    window->move(area.left() + (area.width() - size.width()) / 2,
+                 area.top() + (area.height() - size.height()) / 2);
+}
+
+void SetGridWidth(QTableWidget* grid) {
+    const QFontMetrics metrics(grid->font());
+    const int columns = std::min(grid->columnCount(), 10);
+    for (int c = 0; c < columns; ++c) {
+        int width = 0;
+        if (const QTableWidgetItem* header = grid->horizontalHeaderItem(c))
+            width = metrics.horizontalAdvance(header->text() + QStringLiteral("  "));
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            if (const QTableWidgetItem* item = grid->item(r, c))
+                width = std::max(width, metrics.horizontalAdvance(item->text() + QStringLiteral("  ")));
+        }
+        grid->setColumnWidth(c, width);
+    }
+}
+
+void LoadExcise(QComboBox* list, const Database& db) {
+    list->clear();
+    list->addItems(MasterLookup::ExciseTexts(db));
+}
+
+void LoadUnit(QComboBox* list, const Database& db) {
+    list->clear();
+    list->addItem(QString());
+    list->addItems(MasterLookup::UnitNames(db));
+}
+
+void SetDateCombo(std::span<QComboBox* const> combos, int first, bool setToday) {
+    QComboBox* year = combos[first];
+    QComboBox* month = combos[first + 1];
+    QComboBox* day = combos[first + 2];
+    year->clear();
+    month->clear();
+    day->clear();
+    for (int y = 1990; y <= 2900; ++y)
+        year->addItem(QString::number(y));
+    for (int m = 1; m <= 12; ++m)
+        month->addItem(QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')));
+    for (int d = 1; d <= 31; ++d)
+        day->addItem(QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')));
+    if (setToday) {
+        const QDate today = QDate::currentDate();
+        const int yearIndex = year->findText(QString::number(today.year()));
+        if (year->isEditable())
+            year->setEditText(QString::number(today.year()));
+        year->setCurrentIndex(yearIndex);
+        month->setCurrentIndex(today.month() - 1);
+        day->setCurrentIndex(today.day() - 1);
+    }
+}
+
+void FindCharge(AppState& state, const QString& code, QLabel* nameLabel, QLabel* positionLabel) {
+    state.gResult = -1;
+    nameLabel->clear();
+    positionLabel->clear();
+    if (CheckChar(*state.messages, code, state.AppTitle, true, false)) {
+        state.gResult = 0;
+        return;
+    }
+    if (code.isEmpty())
+        return;
+    const auto staff = MasterLookup::FindStaff(*state.DbMain, code);
+    if (!staff) {
+        state.gResult = 0;
+        return;
+    }
+    nameLabel->setText(staff->name);
+    positionLabel->setText(staff->position);
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+struct AppState;
+
+// Asks for the start-up password (gMode 2), or sets, changes and removes it (gMode 1,
+// which becomes 0 when no password is stored). Leaves gResult 0 when the password was
+// accepted or stored, -1 when cancelled or refused three times.
+class KivoraPassword : public QDialog {
+    Q_OBJECT
+public:
+    KivoraPassword(AppState& state, QWidget* parent = nullptr);
+
+    std::array<QLineEdit*, 2> TextPass{};
+    std::array<QLabel*, 2> LabelPass{};
+    QPushButton* BtnOK = nullptr;
+    QPushButton* BtnCancel = nullptr;
+
+    int wrongEntries() const { return m_wrong; }
+
+public slots:
+    void onOK();
+    void onCancel();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
+
+private:
+    bool isDigits(const QString& text) const;
+    void storePassword(const QString& digits);
+
+    AppState& m_state;
+    QString m_storedFirst;
+    QString m_storedSecond;
+    int m_wrong = 0;
+};
