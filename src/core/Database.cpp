@@ -99,28 +99,23 @@ Database::Database(const QString& path, const QString& requiredTable)
     try {
         found = tableExists(requiredTable);
     } catch (const DatabaseError& e) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_connection);
+        closeConnection();
         throw DatabaseError(e.kind() == DatabaseError::Kind::Statement
                                 ? DatabaseError::Kind::NotDatabase
                                 : e.kind(),
                             path, e.detail());
     }
     if (!found) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(m_connection);
+        closeConnection();
         throw DatabaseError(DatabaseError::Kind::NotDatabase, path,
                             QStringLiteral("table %1 missing").arg(requiredTable));
     }
 }
 
-Database::~Database() {
+Database::~Database() { closeConnection(); }
+
+void Database::closeConnection() {
+    m_statements.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isOpen())
@@ -136,30 +131,33 @@ DatabaseError Database::statementError(const QString& sql, const QString& detail
                                                                      sql + QStringLiteral("]"));
 }
 
-namespace {
-
-QSqlQuery prepared(const QString& connection, const QString& sql, const QVariantList& values,
-                   QString* error) {
-    QSqlQuery q(QSqlDatabase::database(connection, false));
-    q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        *error = q.lastError().text();
-        return q;
+QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
+    // A cache that grows without bound would keep every search text ever typed; the
+    // statements worth keeping are the few fixed ones, so the cache is simply emptied
+    // when it gets large.
+    if (m_statements.size() > 64)
+        m_statements.clear();
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery q(QSqlDatabase::database(m_connection, false));
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            throw statementError(sql, q.lastError().text());
+        it = m_statements.insert(sql, q);
     }
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        *error = q.lastError().text();
+    QSqlQuery& q = it.value();
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values[i]);
+    if (!q.exec()) {
+        const QString detail = q.lastError().text();
+        q.finish();
+        throw statementError(sql, detail);
+    }
     return q;
 }
 
-} // namespace
-
 RecordSet Database::select(const QString& sql, const QVariantList& values) const {
-    QString error;
-    QSqlQuery q = prepared(m_connection, sql, values, &error);
-    if (!error.isEmpty())
-        throw statementError(sql, error);
+    QSqlQuery& q = run(sql, values);
     const QSqlRecord record = q.record();
     QStringList fields;
     for (int i = 0; i < record.count(); ++i)
@@ -172,30 +170,30 @@ RecordSet Database::select(const QString& sql, const QVariantList& values) const
             row << q.value(i);
         rows << row;
     }
-    if (q.lastError().isValid())
-        throw statementError(sql, q.lastError().text());
+    const QSqlError error = q.lastError();
+    q.finish();
+    if (error.isValid())
+        throw statementError(sql, error.text());
     return RecordSet(fields, rows);
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& values) const {
-    QString error;
-    QSqlQuery q = prepared(m_connection, sql, values, &error);
-    if (!error.isEmpty())
-        throw statementError(sql, error);
-    if (!q.next()) {
-        if (q.lastError().isValid())
-            throw statementError(sql, q.lastError().text());
-        return {};
-    }
-    return q.value(0);
+    QSqlQuery& q = run(sql, values);
+    QVariant value;
+    if (q.next())
+        value = q.value(0);
+    const QSqlError error = q.lastError();
+    q.finish();
+    if (error.isValid())
+        throw statementError(sql, error.text());
+    return value;
 }
 
 int Database::exec(const QString& sql, const QVariantList& values) {
-    QString error;
-    QSqlQuery q = prepared(m_connection, sql, values, &error);
-    if (!error.isEmpty())
-        throw statementError(sql, error);
-    return q.numRowsAffected();
+    QSqlQuery& q = run(sql, values);
+    const int affected = q.numRowsAffected();
+    q.finish();
+    return affected;
 }
 
 QStringList Database::splitScript(const QString& script) {

@@ -2,7 +2,9 @@
 #include "core/DatabaseError.h"
 #include "core/RecordSet.h"
 
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -46,6 +48,12 @@ private:
     void commit();
     void rollback();
     DatabaseError statementError(const QString& sql, const QString& detail) const;
+    // Runs `sql` with `values` on a statement prepared once per text and kept, so that
+    // the small queries behind every keystroke skip the compile step.
+    QSqlQuery& run(const QString& sql, const QVariantList& values) const;
+    void closeConnection();
+
+    mutable QHash<QString, QSqlQuery> m_statements;
 
     QString m_path;
     QString m_connection;

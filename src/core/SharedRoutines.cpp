@@ -90,6 +90,9 @@ QString StripParen(const QString& caption) {
     return at >= 0 ? caption.left(at) : caption;
 }
 
+// Largest magnitude whose millionths still fit the 53 bits of a double exactly.
+constexpr double kExactMillionths = 9007199254.0;
+
 double RoundFraction(double amount, int mode) {
     if (mode < 0 || mode > 2 || !std::isfinite(amount))
         return amount;
@@ -97,8 +100,10 @@ double RoundFraction(double amount, int mode) {
     // Products of decimal quantities and prices carry binary noise (1.1 x 10 is
     // 11.000000000000002); without snapping, "round up" would charge a yen too much.
     // Quantities and prices have at most a few decimals, so six is far below any
-    // real fraction and far above the noise.
-    if (magnitude < 1e15)
+    // real fraction and far above the noise. Only below 2^53 millionths, though: above
+    // that the product is no longer exact and the snap itself moves a whole amount by
+    // an ulp (576461825469 came back as 576461825468.99..., truncated a yen short).
+    if (magnitude < kExactMillionths)
         magnitude = std::round(magnitude * 1e6) / 1e6;
     double whole = std::floor(magnitude);
     if (mode == 1)
@@ -218,12 +223,18 @@ QString Format(double value, const QString& pattern) {
     }
     QString whole, fraction;
     // Round half away from zero on the decimal value, not on its binary neighbour
-    // (2.675 is stored as 2.67499...); the snap mirrors RoundFraction.
+    // (2.675 is stored as 2.67499...), with the snap of RoundFraction. The rounding works
+    // on whole millionths, which are exact: scaling a snapped double by 100 brings the
+    // noise back (1.005 * 100 is 100.49999999999999).
     double magnitude = std::fabs(value);
-    if (magnitude < 1e15)
-        magnitude = std::round(magnitude * 1e6) / 1e6;
     const double scale = std::pow(10.0, decimals);
-    magnitude = magnitude < 1e15 ? std::floor(magnitude * scale + 0.5) / scale : magnitude;
+    if (magnitude < kExactMillionths) {
+        const qint64 millionths = std::llround(magnitude * 1e6);
+        const qint64 step = decimals == 2 ? 10000 : 1000000;
+        magnitude = static_cast<double>((millionths + step / 2) / step) / scale;
+    } else if (magnitude < 1e15) {
+        magnitude = std::floor(magnitude * scale + 0.5) / scale;
+    }
     fixedParts(magnitude, decimals, &whole, &fraction);
     if (trimZeros) {
         while (fraction.endsWith(QLatin1Char('0')))
