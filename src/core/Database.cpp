@@ -146,8 +146,15 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
         it = m_statements.insert(sql, q);
     }
     QSqlQuery& q = it.value();
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values[i]);
+    for (int i = 0; i < values.size(); ++i) {
+        // The driver stores a null QString as NULL; a text the program writes is a text,
+        // possibly empty. Only a value without type (QVariant()) means NULL.
+        const QVariant& v = values[i];
+        if (v.typeId() == QMetaType::QString && v.toString().isNull())
+            q.bindValue(i, QStringLiteral(""));
+        else
+            q.bindValue(i, v);
+    }
     if (!q.exec()) {
         const QString detail = q.lastError().text();
         q.finish();

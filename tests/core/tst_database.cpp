@@ -204,6 +204,12 @@ void TestDatabase::boundValuesAreNeverSql() {
         QCOMPARE(rs.text(QStringLiteral("Code")), QStringLiteral("00%1").arg(i));
         QCOMPARE(rs.text(QStringLiteral("Name")), names.at(i));
     }
+    // An empty text is stored as a text, even when the QString is null; only a value
+    // without type is NULL.
+    db->exec(QStringLiteral("UPDATE 顧客 SET Remark = ?, Kana = ? WHERE Code = '000'"),
+             {QString(), QVariant()});
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM 顧客 WHERE Code = '000' AND Remark = ''")).toInt(), 1);
+    QCOMPARE(db->scalar(QStringLiteral("SELECT COUNT(*) FROM 顧客 WHERE Code = '000' AND Kana IS NULL")).toInt(), 1);
 }
 
 void TestDatabase::selectScalarAndExecResults() {
