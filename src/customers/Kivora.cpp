@@ -1,40 +1,85 @@
 #include "customers/Kivora.h"
 
 #include "core/AppState.h"
-#include "core/Database.h"
+#include "core/BusyCursor.h"
 #include "core/DataPaths.h"
+#include "core/Database.h"
 #include "core/MessageService.h"
 #include "core/SharedRoutines.h"
 #include "core/WidgetRoutines.h"
+#include "customers/CustomerStore.h"
+#include "customers/KivoraFindItem.h"
+#include "customers/KivoraFindUser.h"
+#include "customers/NameReadingFilter.h"
+#include "customers/PostalLookup.h"
+#include "options/KivoraAbout.h"
 #include "options/KivoraPassword.h"
-#include "resources/StringTable.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QMenuBar>
+#include <QComboBox>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QUrl>
 
 Kivora::Kivora(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("Kivora"));
     setWindowTitle(m_state.AppTitle);
-    resize(720, 560);
+    buildToolBar();
     buildMenus();
-    setCentralWidget(new QWidget(this));
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(buildWorkBar());
+    layout->addWidget(buildCustomerForm(), 1);
+    setCentralWidget(central);
+    // The name field captures the reading of what the input method converts and hands
+    // it to the reading field when the user moves on.
+    new NameReadingFilter(TextSlip[1], TextSlip[2]);
+    for (int i : {1, 2, 3}) {
+        connect(TextSlip[i], &QLineEdit::textChanged, this, [this] {
+            if (TextSlip[1]->text().isEmpty() && !TextSlip[2]->text().isEmpty())
+                TextSlip[2]->clear();
+        });
+    }
+    for (QLineEdit* field : TextSlip)
+        AttachSelectOnFocus(field, m_state);
+    setTabOrder(TextSlip[0], ComboSlip[0]);
+    setTabOrder(ComboSlip[0], ComboSlip[1]);
+    setTabOrder(ComboSlip[1], ComboSlip[2]);
+    setTabOrder(ComboSlip[2], TextSlip[1]);
+    setTabOrder(TextSlip[1], TextSlip[2]);
+    SetDocumentOpener({}); // no document window yet: their menus and pictures wait
+    resize(780, 600);
 }
 
 Kivora::~Kivora() { release(); }
 
 void Kivora::Load() {
     CenterForm(this);
+    TabStripSlip->setCurrentIndex(0);
     auto main = std::make_unique<Database>(m_state.DbNames[0], MainDbMarkerTable());
     auto post = std::make_unique<Database>(m_state.PostCodePath, PostDbMarkerTable());
     m_dbMain = std::move(main);
     m_dbPost = std::move(post);
     m_state.DbMain = m_dbMain.get();
     m_state.DbPost = m_dbPost.get();
+    m_customers = std::make_unique<CustomerStore>(*m_dbMain);
+    LoadExcise(ComboSlip[3], *m_dbMain);
+    DataNew();
 }
 
 void Kivora::release() {
     m_state.RsWork.clear();
+    m_customers.reset();
     if (m_state.DbMain == m_dbMain.get())
         m_state.DbMain = nullptr;
     if (m_state.DbPost == m_dbPost.get())
@@ -43,73 +88,338 @@ void Kivora::release() {
     m_dbPost.reset();
 }
 
+bool Kivora::runGuarded(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const DatabaseError& e) {
+        QApplication::restoreOverrideCursor();
+        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        return false;
+    }
+}
+
 namespace {
 
-QAction* addItem(QMenu* menu, const QString& caption, bool enabled = false) {
-    QAction* action = menu->addAction(caption);
-    action->setEnabled(enabled);
-    return action;
+// Selects `text` in a list combo, adding it first when a stored value is not one of the
+// offered entries (a tax rate no longer in the list, a year outside it), so that the
+// stored value is shown and saved back unchanged.
+void setComboText(QComboBox* combo, const QString& text) {
+    int index = combo->findText(text);
+    if (index < 0) {
+        combo->addItem(text);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
 }
+
+void setComboIndex(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+bool isDigits(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+QString rateText(double rate) { return QString::number(rate) + QLatin1Char('%'); }
 
 } // namespace
 
-void Kivora::buildMenus() {
-    // Items whose windows are not part of the program yet stay visible and disabled, so
-    // the menus keep their final shape and access keys.
-    QMenu* business = menuBar()->addMenu(QStringLiteral("取引(&B)"));
-    const QStringList businessItems = {
-        QStringLiteral("新規顧客(&W)"), QStringLiteral("保存(&S)"), QStringLiteral("削除(&D)"),
-        QString(), QStringLiteral("顧客検索(&F)"), QString(), QStringLiteral("先頭顧客(&T)"),
-        QStringLiteral("前顧客(&P)"), QStringLiteral("次顧客(&N)"), QStringLiteral("最後顧客(&L)"),
-        QString(), QStringLiteral("売掛管理(&M)"), QString(),
-        m_state.AppTitle + QStringLiteral("の終了(&E)")};
-    for (int i = 0; i < businessItems.size(); ++i)
-        MenuBusiness[i] = businessItems[i].isEmpty() ? business->addSeparator()
-                                                     : addItem(business, businessItems[i]);
-    MenuBusiness[13]->setEnabled(true);
-    connect(MenuBusiness[13], &QAction::triggered, this, &QWidget::close);
+void Kivora::DataNew() {
+    for (QLineEdit* field : TextSlip)
+        field->clear();
+    const QDate today = QDate::currentDate();
+    setComboText(ComboSlip[0], QString::number(today.year()));
+    ComboSlip[1]->setCurrentIndex(today.month() - 1);
+    ComboSlip[2]->setCurrentIndex(today.day() - 1);
+    OptionSlip[0]->setChecked(true);
+    LabelClass->clear();
+    const CompanyDefaults company = m_customers->Company();
+    m_state.gFraction = static_cast<quint8>(company.ExciseFraction);
+    m_state.gPriceFraction = static_cast<quint8>(company.PriceFraction);
+    m_state.gExcise = company.Excise;
+    m_state.gClosingDay = static_cast<quint8>(company.ClosingDay);
+    setComboIndex(ComboSlip[6], company.Payment - 1);
+    setComboText(ComboSlip[3], rateText(m_state.gExcise));
+    setComboIndex(ComboSlip[4], m_state.gFraction);
+    setComboIndex(ComboSlip[5], m_state.gClosingDay - 1);
+    ComboSlip[7]->setCurrentIndex(0);
+    m_state.gUserCode.clear();
+    m_state.gUserName.clear();
+    m_state.gClosingType = 0;
+    UserNum = m_customers->Count();
+}
 
-    QMenu* slip = menuBar()->addMenu(QStringLiteral("伝票(&S)"));
-    const QStringList keys = {QStringLiteral("(&E)"), QStringLiteral("(&O)"), QStringLiteral("(&D)"),
-                              QStringLiteral("(&B)"), QStringLiteral("(&R)")};
-    for (int i = 0; i < 3; ++i)
-        MenuSlip[i] = addItem(slip, Res::text(101 + i) + keys[i]);
-    QMenu* bill = slip->addMenu(Res::text(104) + keys[3]);
-    MenuSlip[3] = bill->menuAction();
-    MenuBill[0] = addItem(bill, QStringLiteral("請求書(&B)"));
-    MenuBill[1] = addItem(bill, QStringLiteral("明細請求書(&D)"));
-    MenuBill[2] = addItem(bill, QStringLiteral("合計請求書(&T)"));
-    MenuSlip[4] = addItem(slip, Res::text(105) + keys[4]);
+void Kivora::showRow(const CustomerRow& r) {
+    const std::array<const QString*, 18> texts = {
+        &r.Code, &r.Name, &r.Kana, &r.Prefix1, nullptr, nullptr, &r.Address1, &r.Address2,
+        &r.TEL, &r.FAX, &r.Portable, &r.Position1, &r.Charge1, &r.Position2, &r.Charge2,
+        &r.Prefix2, &r.Remark, &r.Class};
+    for (int i = 0; i < 18; ++i) {
+        if (texts[i])
+            TextSlip[i]->setText(*texts[i]);
+    }
+    const qsizetype dash = r.ZipCode.indexOf(QLatin1Char('-'));
+    TextSlip[4]->setText(dash < 0 ? r.ZipCode : r.ZipCode.left(dash));
+    TextSlip[5]->setText(dash < 0 ? QString() : r.ZipCode.mid(dash + 1));
+    LabelClass->setText(r.ClassName);
+    setComboText(ComboSlip[0], GetDatePart(r.BusinessYMD, 0));
+    setComboText(ComboSlip[1], GetDatePart(r.BusinessYMD, 1));
+    setComboText(ComboSlip[2], GetDatePart(r.BusinessYMD, 2));
+    m_state.gFraction = static_cast<quint8>(r.Fraction);
+    m_state.gExcise = r.Excise;
+    m_state.gClosingDay = static_cast<quint8>(r.ClosingDay);
+    m_state.gClosingType = static_cast<quint8>(r.ClosingType);
+    setComboText(ComboSlip[3], rateText(r.Excise));
+    setComboIndex(ComboSlip[4], r.Fraction);
+    setComboIndex(ComboSlip[5], r.ClosingDay - 1);
+    setComboIndex(ComboSlip[6], r.Payment - 1);
+    setComboIndex(ComboSlip[7], r.Mail);
+    OptionSlip[r.ClosingType == 0 ? 0 : 1]->setChecked(true);
+}
 
-    QMenu* list = menuBar()->addMenu(QStringLiteral("作表(&L)"));
-    const QStringList listItems = {QStringLiteral("顧客一覧(&U)"), QStringLiteral("担当者一覧(&C)"),
-                                   QStringLiteral("商品一覧(&G)"), QString(),
-                                   QStringLiteral("売上一覧(&S)"), QStringLiteral("入金一覧(&R)")};
-    for (int i = 0; i < listItems.size(); ++i)
-        MenuList[i] = listItems[i].isEmpty() ? list->addSeparator() : addItem(list, listItems[i]);
+bool Kivora::DataRead(int mode, const CustomerRow* row) {
+    QString code;
+    if (mode == 0) {
+        code = TextSlip[0]->text();
+        if (CheckChar(*m_state.messages, code, LabelSlip[0]->text(), true, true))
+            return false;
+        if (code.isEmpty())
+            return true;
+    } else if (mode == 2) {
+        m_state.gCaption = StripParen(MenuBusiness[4]->text());
+        m_state.gMode = 0;
+        KivoraFindUser dialog(m_state, this);
+        dialog.exec();
+        if (m_state.gResult != 0)
+            return true;
+        code = m_state.gUserCode;
+    }
+    runGuarded([&] {
+        std::optional<CustomerRow> found;
+        {
+            BusyCursor busy;
+            if (mode == 1 && row)
+                found = *row;
+            else
+                found = m_customers->Read(code);
+        }
+        if (!found) {
+            DataNew();
+            TextSlip[0]->setText(code);
+            return;
+        }
+        showRow(*found);
+        m_state.gUserCode = TextSlip[0]->text();
+    });
+    return true;
+}
 
-    QMenu* regist = menuBar()->addMenu(QStringLiteral("登録(&R)"));
-    const QStringList registItems = {QStringLiteral("自社情報(&H)"), QStringLiteral("担当者(&C)"),
-                                     QStringLiteral("単位(&U)"), QStringLiteral("商品(&G)"),
-                                     QStringLiteral("顧客分類(&D)")};
-    for (int i = 0; i < registItems.size(); ++i)
-        MenuRegist[i] = addItem(regist, registItems[i]);
+void Kivora::DataSave() {
+    for (int i = 0; i < 18; ++i) {
+        if (CheckChar(*m_state.messages, TextSlip[i]->text(), LabelSlip[i]->text(), true, i == 0))
+            return;
+        const QString text = TextSlip[i]->text();
+        if ((i == 0 || i == 4 || i == 5) && !text.isEmpty() && !isDigits(text)) {
+            ShowMsg(*m_state.messages, LabelSlip[i]->text(), 5, 0, m_state.AppTitle);
+            return;
+        }
+    }
+    for (int i : {0, 1}) {
+        if (TextSlip[i]->text().isEmpty()) {
+            ShowMsg(*m_state.messages, LabelSlip[i]->text(), 1, 0, m_state.AppTitle);
+            return;
+        }
+    }
+    const QString code = TextSlip[0]->text();
+    const QString subject = LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']');
+    runGuarded([&] {
+        const bool exists = m_customers->Exists(code);
+        if (exists) {
+            if (ShowMsg(*m_state.messages, subject, 3, 1, m_state.AppTitle) != MsgOK)
+                return;
+        } else if (UserNum >= CustomerStore::MaxCustomers) {
+            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            return;
+        } else if (ShowMsg(*m_state.messages, subject, 2, 7, m_state.AppTitle) != MsgOK) {
+            return;
+        }
+        CustomerRow r;
+        r.Code = code;
+        r.Name = TextSlip[1]->text();
+        r.Kana = TextSlip[2]->text();
+        r.Prefix1 = TextSlip[3]->text();
+        r.ZipCode = TextSlip[4]->text();
+        if (!TextSlip[5]->text().isEmpty())
+            r.ZipCode += QLatin1Char('-') + TextSlip[5]->text();
+        QString* rest[] = {&r.Address1, &r.Address2, &r.TEL, &r.FAX, &r.Portable, &r.Position1,
+                           &r.Charge1, &r.Position2, &r.Charge2, &r.Prefix2, &r.Remark};
+        for (int i = 0; i < 11; ++i)
+            *rest[i] = TextSlip[6 + i]->text();
+        r.BusinessYMD = (ComboSlip[0]->currentText() + ComboSlip[1]->currentText() +
+                         ComboSlip[2]->currentText())
+                            .toLongLong();
+        const QString rate = ComboSlip[3]->currentText();
+        r.Excise = rate.left(rate.indexOf(QLatin1Char('%'))).toDouble();
+        r.Fraction = std::max(0, ComboSlip[4]->currentIndex());
+        r.ClosingDay = ComboSlip[5]->currentText().toInt();
+        r.Payment = ComboSlip[6]->currentText().toInt();
+        r.Mail = std::max(0, ComboSlip[7]->currentIndex());
+        r.ClosingType = OptionSlip[0]->isChecked() ? 0 : 1;
+        r.Class = LabelClass->text().isEmpty() ? QString() : TextSlip[17]->text();
+        {
+            BusyCursor busy;
+            m_customers->Save(r);
+        }
+        if (!exists)
+            ++UserNum;
+        m_state.gFraction = static_cast<quint8>(r.Fraction);
+        m_state.gExcise = r.Excise;
+        m_state.gClosingDay = static_cast<quint8>(r.ClosingDay);
+        m_state.gClosingType = static_cast<quint8>(r.ClosingType);
+        m_state.gUserCode = code;
+    });
+}
 
-    QMenu* tool = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
-    const QStringList toolItems = {QStringLiteral("宛名印刷(&A)"), QStringLiteral("送付状印刷(&S)"),
-                                   QString(), QStringLiteral("オプション(&O)"),
-                                   QStringLiteral("パスワード(&P)"), QString(),
-                                   QStringLiteral("印鑑設定(&I)")};
-    for (int i = 0; i < toolItems.size(); ++i)
-        MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
-    MenuTool[4]->setEnabled(true);
-    connect(MenuTool[4], &QAction::triggered, this, &Kivora::openPassword);
+void Kivora::DataDelete() {
+    const QString code = TextSlip[0]->text();
+    if (code.isEmpty())
+        return;
+    if (CheckChar(*m_state.messages, code, LabelSlip[0]->text(), true, true))
+        return;
+    if (!isDigits(code)) {
+        ShowMsg(*m_state.messages, LabelSlip[0]->text(), 5, 0, m_state.AppTitle);
+        return;
+    }
+    runGuarded([&] {
+        m_state.gResult = MsgOK;
+        if (m_customers->Exists(code)) {
+            m_state.gResult = ShowMsg(*m_state.messages,
+                                      LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']'),
+                                      4, 7, m_state.AppTitle);
+        }
+        if (m_state.gResult != MsgOK)
+            return;
+        // Documents, ledger rows and bills of the customer stay: they are the business's
+        // records and are looked up by code.
+        m_customers->Delete(code);
+        DataNew();
+    });
+}
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    MenuHelp[0] = addItem(help, QStringLiteral("トピックの検索(&H)"), true);
-    MenuHelp[1] = help->addSeparator();
-    MenuHelp[2] = addItem(help, QStringLiteral("バージョン情報(&A)"));
-    connect(MenuHelp[0], &QAction::triggered, this, &Kivora::openHelp);
+void Kivora::DataMove(int direction) {
+    runGuarded([&] {
+        std::optional<CustomerRow> target;
+        {
+            BusyCursor busy;
+            QString from = TextSlip[0]->text();
+            if (CheckChar(*m_state.messages, from, QString(), false, true))
+                from.clear();
+            target = m_customers->Move(static_cast<CustomerStore::Step>(direction), from);
+        }
+        if (target)
+            DataRead(1, &*target);
+    });
+}
+
+void Kivora::FindClass() {
+    const QString code = TextSlip[17]->text();
+    if (code.isEmpty()) {
+        LabelClass->clear();
+        m_state.gResult = -1;
+        return;
+    }
+    if (CheckChar(*m_state.messages, code, QString(), false, true)) {
+        LabelClass->clear();
+        m_state.gResult = 0;
+        return;
+    }
+    runGuarded([&] {
+        const std::optional<QString> name = m_customers->ClassName(code);
+        LabelClass->setText(name.value_or(QString()));
+        m_state.gResult = name ? -1 : 0;
+    });
+}
+
+void Kivora::SetDocumentOpener(std::function<void(int)> opener) {
+    m_documentOpener = std::move(opener);
+    const bool enabled = static_cast<bool>(m_documentOpener);
+    for (QAction* action : {MenuSlip[0], MenuSlip[1], MenuSlip[2], MenuSlip[4], MenuBill[0],
+                            MenuBill[1], MenuBill[2], MenuBusiness[11]})
+        action->setEnabled(enabled);
+    for (QToolButton* image : ImageWorkBar)
+        image->setEnabled(enabled);
+}
+
+bool Kivora::OpenDocument(int docType, const QString& caption) {
+    m_state.gCaption = StripParen(caption);
+    m_state.gUserName = TextSlip[1]->text();
+    if (m_state.gUserCode.isEmpty()) {
+        ShowMsg(*m_state.messages, QStringLiteral("顧客"), 8, 0, m_state.AppTitle);
+        return false;
+    }
+    if (CheckChar(*m_state.messages, m_state.gUserCode, QString(), false, true))
+        return false;
+    bool found = false;
+    runGuarded([&] {
+        m_state.RsWork = m_customers->ReadRecord(m_state.gUserCode);
+        found = !m_state.RsWork.isEmpty();
+    });
+    if (!found) {
+        ShowMsg(*m_state.messages, QStringLiteral("顧客"), 8, 0, m_state.AppTitle);
+        return false;
+    }
+    m_state.gDocType = static_cast<quint8>(docType);
+    if (m_documentOpener)
+        m_documentOpener(docType);
+    return true;
+}
+
+void Kivora::PostLookup() {
+    const QString part1 = TextSlip[4]->text();
+    const QString part2 = TextSlip[5]->text();
+    const QString address = TextSlip[6]->text();
+    const int mode = PostalLookup::ChooseMode(part1, part2, address);
+    if (mode < 0 || PostalLookup::ZipErr(mode, part1, part2, address))
+        return;
+    QStringList entries;
+    const bool ok = runGuarded([&] {
+        BusyCursor busy;
+        entries = PostalLookup::Search_Zip(*m_state.DbPost, part1, part2, address, mode, [] {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    });
+    List_Zip->clear();
+    if (!ok)
+        return;
+    if (entries.isEmpty()) {
+        List_Zip->hide();
+        ShowText(*m_state.messages, QStringLiteral("見つかりませんでした。"), 2,
+                 QStringLiteral("〒<=>住所検索"));
+        return;
+    }
+    List_Zip->addItem(PostalLookup::CancelEntry);
+    List_Zip->addItems(entries);
+    List_Zip->show();
+    List_Zip->setCurrentRow(0);
+}
+
+void Kivora::TakeZipEntry(const QString& entry) {
+    const PostalLookup::Taken taken = PostalLookup::TakeEntry(entry, TextSlip[6]->text());
+    if (taken.setsCode) {
+        TextSlip[4]->setText(taken.part1);
+        TextSlip[5]->setText(taken.part2);
+    }
+    if (taken.setsAddress)
+        TextSlip[6]->setText(taken.address1);
+    if (taken.hideOnly || taken.setsCode || taken.setsAddress)
+        List_Zip->hide();
 }
 
 void Kivora::openPassword() {
@@ -124,6 +434,27 @@ void Kivora::openHelp() {
     if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
         return;
     m_state.OpenUrl(QUrl::fromLocalFile(m_state.HelpFile));
+}
+
+void Kivora::openAbout() {
+    m_state.gCaption = StripParen(MenuHelp[2]->text());
+    const bool before = m_state.FrameStyle;
+    KivoraAbout dialog(m_state, this);
+    dialog.exec();
+    if (m_state.FrameStyle != before)
+        DrawFrame();
+}
+
+void Kivora::openClassSearch() {
+    m_state.gMode = 1;
+    m_state.gCaller = this;
+    KivoraFindItem dialog(m_state, this);
+    dialog.exec();
+    if (m_state.gResult != 0)
+        return;
+    TextSlip[17]->setText(m_state.gHandOff);
+    FindClass();
+    ComboSlip[3]->setFocus();
 }
 
 void Kivora::closeEvent(QCloseEvent* event) {

@@ -6,4 +6,9 @@
 namespace Pictures {
 // Picture of the title window (444 x 297).
 QPixmap Title();
+// Picture of a document button of the work bar: a sheet with the document's initial
+// (見, 注, 納, 請, 領) or the ledger's (売), in the document's colour.
+QPixmap WorkBar(int index);
+// Picture of a tool-bar button by its resource number (201-212): a drawn glyph.
+QPixmap Tool(int resource);
 } // namespace Pictures

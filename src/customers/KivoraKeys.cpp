@@ -1,0 +1,113 @@
+// Keyboard and mouse behaviour of the main window: the Enter routes that let a user
+// type a whole customer without the mouse, the focus colours, and the work-bar frame.
+#include "customers/Kivora.h"
+
+#include "core/AppState.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+bool isEnter(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+template <typename T, size_t N>
+int indexOf(const std::array<T*, N>& controls, const QObject* watched) {
+    for (size_t i = 0; i < N; ++i) {
+        if (controls[i] == watched)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+bool Kivora::enterPressed(QObject* watched) {
+    const int field = indexOf(TextSlip, watched);
+    if (field >= 0) {
+        switch (field) {
+        case 0:
+            if (DataRead(0))
+                ComboSlip[0]->setFocus();
+            break;
+        case 2:
+            if (TabStripSlip->currentIndex() == 1)
+                TextSlip[17]->setFocus();
+            else
+                TextSlip[3]->setFocus();
+            break;
+        case 16:
+            TextSlip[0]->setFocus();
+            break;
+        case 17:
+            FindClass();
+            if (m_state.gResult != 0)
+                ComboSlip[3]->setFocus();
+            break;
+        default:
+            TextSlip[field + 1]->setFocus();
+            break;
+        }
+        return true;
+    }
+    const int combo = indexOf(ComboSlip, watched);
+    if (combo >= 0) {
+        if (combo == 2)
+            TextSlip[1]->setFocus();
+        else if (combo == 7)
+            TextSlip[0]->setFocus();
+        else
+            ComboSlip[combo + 1]->setFocus();
+        return true;
+    }
+    return false;
+}
+
+bool Kivora::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isEnter(key))
+            return enterPressed(watched);
+        // Delete would empty a list's choice that every customer must have.
+        if (key->key() == Qt::Key_Delete && indexOf(ComboSlip, watched) >= 0)
+            return true;
+        break;
+    }
+    case QEvent::FocusIn:
+        if (auto* field = qobject_cast<QLineEdit*>(watched); field && indexOf(TextSlip, field) >= 0) {
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+            palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+            field->setPalette(palette);
+        }
+        break;
+    case QEvent::FocusOut:
+        if (auto* field = qobject_cast<QLineEdit*>(watched); field && indexOf(TextSlip, field) >= 0)
+            field->setPalette(QPalette());
+        break;
+    case QEvent::Enter:
+        if (auto* image = qobject_cast<QToolButton*>(watched); image && indexOf(ImageWorkBar, image) >= 0)
+            MoveFrame(image);
+        break;
+    case QEvent::Leave:
+        if (watched == LabelWorkBar)
+            MoveFrame(nullptr);
+        break;
+    case QEvent::MouseMove:
+        if (watched == LabelWorkBar)
+            MoveFrame(nullptr); // over the bar's background, not over a picture
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

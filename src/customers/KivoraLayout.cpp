@@ -1,0 +1,367 @@
+// Building the main window: tool bar, work bar, customer form and menus.
+#include "customers/Kivora.h"
+
+#include "core/AppState.h"
+#include "core/SharedRoutines.h"
+#include "core/WidgetRoutines.h"
+#include "resources/Pictures.h"
+#include "resources/StringTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct FieldSpec {
+    const char16_t* caption;
+    int maxLength; // the field keeps maxLength - 1 Shift_JIS bytes
+};
+
+// Captions and lengths of the customer fields, in field order.
+constexpr std::array<FieldSpec, 18> kFields = {{
+    {u"顧客番号", 11}, {u"顧客名", 41},   {u"顧客カナ", 41}, {u"顧客敬称", 5},
+    {u"郵便番号", 4},  {u"郵便番号", 5}, {u"住所１", 31},   {u"住所２", 31},
+    {u"ＴＥＬ", 13},   {u"ＦＡＸ", 13},  {u"携帯電話", 14}, {u"部署１", 31},
+    {u"担当者１", 21}, {u"部署２", 31},  {u"担当者２", 21}, {u"担当者敬称", 5},
+    {u"備考", 51},     {u"顧客分類", 4},
+}};
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QAction* addItem(QMenu* menu, const QString& text, bool enabled = false) {
+    QAction* action = menu->addAction(text);
+    action->setEnabled(enabled);
+    return action;
+}
+
+} // namespace
+
+void Kivora::buildToolBar() {
+    ToolbarMain = addToolBar(QStringLiteral("ToolbarMain"));
+    ToolbarMain->setObjectName(QStringLiteral("ToolbarMain"));
+    ToolbarMain->setMovable(false);
+    ToolbarMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    ToolbarMain->setIconSize(QSize(24, 24));
+    for (int i = 0; i < 12; ++i) {
+        const QString text = Res::text(201 + i);
+        if (text == QLatin1String("-")) {
+            ToolButton[i] = ToolbarMain->addSeparator();
+            continue;
+        }
+        ToolButton[i] = ToolbarMain->addAction(QIcon(Pictures::Tool(201 + i)), text);
+        ToolButton[i]->setToolTip(text);
+    }
+    connect(ToolButton[1], &QAction::triggered, this, [this] { runGuarded([this] { DataNew(); }); });
+    connect(ToolButton[2], &QAction::triggered, this, [this] { DataSave(); });
+    connect(ToolButton[4], &QAction::triggered, this, [this] { DataRead(2); });
+    for (int i = 6; i <= 9; ++i)
+        connect(ToolButton[i], &QAction::triggered, this, [this, i] { DataMove(i - 6); });
+    connect(ToolButton[11], &QAction::triggered, this, &QWidget::close);
+}
+
+QWidget* Kivora::buildWorkBar() {
+    LabelWorkBar = new QFrame(this);
+    LabelWorkBar->setObjectName(QStringLiteral("LabelWorkBar"));
+    LabelWorkBar->setFrameShape(QFrame::StyledPanel);
+    LabelWorkBar->setAutoFillBackground(true);
+    QPalette palette = LabelWorkBar->palette();
+    palette.setColor(QPalette::Window, QColor(0x3c, 0x5a, 0x78));
+    LabelWorkBar->setPalette(palette);
+    LabelWorkBar->setMouseTracking(true);
+    LabelWorkBar->installEventFilter(this);
+    auto* layout = new QVBoxLayout(LabelWorkBar);
+    layout->setContentsMargins(8, 10, 8, 10);
+    layout->setSpacing(10);
+    for (int i = 0; i < 6; ++i) {
+        auto* image = new QToolButton(LabelWorkBar);
+        image->setObjectName(QStringLiteral("ImageWorkBar%1").arg(i));
+        image->setAutoRaise(true);
+        image->setIcon(QIcon(Pictures::WorkBar(i)));
+        image->setIconSize(QSize(40, 44));
+        image->setToolTip(Res::text(101 + i));
+        image->setCursor(Qt::PointingHandCursor);
+        image->setFocusPolicy(Qt::NoFocus);
+        image->installEventFilter(this);
+        ImageWorkBar[i] = image;
+        layout->addWidget(image);
+        connect(image, &QToolButton::clicked, this, [this, i] {
+            const int type = i == 4 ? 6 : i;
+            if (i < 5)
+                OpenDocument(type, ImageWorkBar[i]->toolTip());
+            else if (m_documentOpener)
+                m_documentOpener(-1); // the ledger opens without a customer check
+        });
+    }
+    layout->addStretch();
+    LineWorkBar = new QFrame(LabelWorkBar);
+    LineWorkBar->setObjectName(QStringLiteral("LineWorkBar"));
+    LineWorkBar->setFrameShape(QFrame::Panel);
+    LineWorkBar->setLineWidth(2);
+    LineWorkBar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    LineWorkBar->hide();
+    DrawFrame();
+    return LabelWorkBar;
+}
+
+void Kivora::MoveFrame(QToolButton* image) {
+    if (!image) {
+        LineWorkBar->hide();
+        return;
+    }
+    LineWorkBar->setGeometry(image->geometry().adjusted(-3, -3, 3, 3));
+    LineWorkBar->show();
+    LineWorkBar->raise();
+}
+
+void Kivora::DrawFrame() {
+    // Two raised styles that differ in which edge carries the light.
+    LineWorkBar->setFrameShadow(m_state.FrameStyle ? QFrame::Sunken : QFrame::Raised);
+    QPalette palette = LineWorkBar->palette();
+    palette.setColor(QPalette::Light, QColor(0xf0, 0xf0, 0xf0));
+    palette.setColor(QPalette::Dark, QColor(0x20, 0x20, 0x20));
+    palette.setColor(QPalette::Mid, QColor(0x80, 0x80, 0x80));
+    LineWorkBar->setPalette(palette);
+}
+
+void Kivora::prepareFields() {
+    for (int i = 0; i < 18; ++i) {
+        TextSlip[i] = new QLineEdit(this);
+        TextSlip[i]->setObjectName(QStringLiteral("TextSlip%1").arg(i));
+        LabelSlip[i] = caption(QString::fromUtf16(kFields[i].caption), this);
+        AttachLimitLength(TextSlip[i], kFields[i].maxLength);
+        TextSlip[i]->installEventFilter(this);
+    }
+    TextSlip[17]->setAttribute(Qt::WA_InputMethodEnabled, false);
+    for (int i = 0; i < 8; ++i) {
+        ComboSlip[i] = new QComboBox(this);
+        ComboSlip[i]->setObjectName(QStringLiteral("ComboSlip%1").arg(i));
+        ComboSlip[i]->installEventFilter(this);
+    }
+    SetDateCombo(ComboSlip, 0, false);
+    ComboSlip[4]->addItems({QStringLiteral("切り捨て"), QStringLiteral("四捨五入"), QStringLiteral("切り上げ")});
+    for (int d = 1; d <= 31; ++d) {
+        ComboSlip[5]->addItem(QString::number(d));
+        ComboSlip[6]->addItem(QString::number(d));
+    }
+    ComboSlip[7]->addItems({QStringLiteral("する"), QStringLiteral("しない")});
+    OptionSlip[0] = new QRadioButton(QStringLiteral("当月(&M)"), this);
+    OptionSlip[1] = new QRadioButton(QStringLiteral("次月(&N)"), this);
+}
+
+QWidget* Kivora::buildCustomerForm() {
+    prepareFields();
+    auto* form = new QWidget(this);
+    auto* top = new QGridLayout;
+    top->addWidget(LabelSlip[0], 0, 0);
+    top->addWidget(TextSlip[0], 0, 1);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(caption(QStringLiteral("登録日"), form));
+    for (int i = 0; i < 3; ++i) {
+        dateRow->addWidget(ComboSlip[i]);
+        dateRow->addWidget(new QLabel(i == 0 ? QStringLiteral("年") : i == 1 ? QStringLiteral("月")
+                                                                            : QStringLiteral("日"),
+                                      form));
+    }
+    dateRow->addStretch();
+    top->addLayout(dateRow, 0, 2);
+    top->addWidget(LabelSlip[1], 1, 0);
+    top->addWidget(TextSlip[1], 1, 1, 1, 2);
+    top->addWidget(LabelSlip[2], 2, 0);
+    top->addWidget(TextSlip[2], 2, 1, 1, 2);
+    TextSlip[0]->setMaximumWidth(140);
+    top->setColumnStretch(2, 1);
+
+    TabStripSlip = new QTabWidget(form);
+    TabStripSlip->setObjectName(QStringLiteral("TabStripSlip"));
+    FrameSlip[0] = buildPage1();
+    FrameSlip[1] = buildPage2();
+    // The digit of each tab caption is its access key (Alt+1, Alt+2).
+    TabStripSlip->addTab(FrameSlip[0], QStringLiteral(" 情報 &1 "));
+    TabStripSlip->addTab(FrameSlip[1], QStringLiteral(" 情報 &2 "));
+
+    auto* layout = new QVBoxLayout(form);
+    layout->addLayout(top);
+    layout->addWidget(TabStripSlip, 1);
+    return form;
+}
+
+QWidget* Kivora::buildPage1() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    auto row = [&](int r, int field, int span = 3) {
+        grid->addWidget(LabelSlip[field], r, 0);
+        grid->addWidget(TextSlip[field], r, 1, 1, span);
+    };
+    row(0, 3, 1);
+    TextSlip[3]->setMaximumWidth(80);
+    grid->addWidget(LabelSlip[4], 1, 0);
+    auto* zip = new QHBoxLayout;
+    TextSlip[4]->setMaximumWidth(50);
+    TextSlip[5]->setMaximumWidth(60);
+    zip->addWidget(TextSlip[4]);
+    zip->addWidget(new QLabel(QStringLiteral("-"), page));
+    zip->addWidget(TextSlip[5]);
+    cmd_Post = new QPushButton(QStringLiteral("〒⇔住所"), page);
+    cmd_Post->setObjectName(QStringLiteral("cmd_Post"));
+    cmd_Post->setToolTip(QStringLiteral("郵便番号から住所を、住所から郵便番号を検索します"));
+    zip->addWidget(cmd_Post);
+    zip->addStretch();
+    grid->addLayout(zip, 1, 1, 1, 3);
+    LabelSlip[5]->hide(); // the second part shares the caption of the first
+    row(2, 6);
+    List_Zip = new QListWidget(page);
+    List_Zip->setObjectName(QStringLiteral("List_Zip"));
+    List_Zip->setMaximumHeight(110);
+    List_Zip->hide();
+    grid->addWidget(List_Zip, 3, 1, 1, 3);
+    row(4, 7);
+    grid->addWidget(LabelSlip[8], 5, 0);
+    grid->addWidget(TextSlip[8], 5, 1);
+    grid->addWidget(LabelSlip[9], 5, 2);
+    grid->addWidget(TextSlip[9], 5, 3);
+    grid->addWidget(LabelSlip[10], 6, 0);
+    grid->addWidget(TextSlip[10], 6, 1);
+    grid->addWidget(LabelSlip[11], 7, 0);
+    grid->addWidget(TextSlip[11], 7, 1);
+    grid->addWidget(LabelSlip[12], 7, 2);
+    grid->addWidget(TextSlip[12], 7, 3);
+    grid->addWidget(LabelSlip[13], 8, 0);
+    grid->addWidget(TextSlip[13], 8, 1);
+    grid->addWidget(LabelSlip[14], 8, 2);
+    grid->addWidget(TextSlip[14], 8, 3);
+    row(9, 15, 1);
+    TextSlip[15]->setMaximumWidth(80);
+    row(10, 16);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(11, 1);
+    connect(cmd_Post, &QPushButton::clicked, this, &Kivora::PostLookup);
+    connect(List_Zip, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { TakeZipEntry(item ? item->text() : QString()); });
+    return page;
+}
+
+QWidget* Kivora::buildPage2() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(LabelSlip[17], 0, 0);
+    auto* classRow = new QHBoxLayout;
+    TextSlip[17]->setMaximumWidth(50);
+    classRow->addWidget(TextSlip[17]);
+    BtnClass = new QPushButton(QIcon(Pictures::Tool(205)), QString(), page);
+    BtnClass->setObjectName(QStringLiteral("BtnClass"));
+    BtnClass->setToolTip(LabelSlip[17]->text() + Res::text(1009));
+    classRow->addWidget(BtnClass);
+    LabelClass = new QLabel(page);
+    LabelClass->setObjectName(QStringLiteral("LabelClass"));
+    LabelClass->setMinimumWidth(200);
+    LabelClass->setFrameShape(QFrame::StyledPanel);
+    classRow->addWidget(LabelClass, 1);
+    grid->addLayout(classRow, 0, 1, 1, 3);
+    const std::array<QString, 5> captions = {QStringLiteral("消費税"), QStringLiteral("端数処理"),
+                                             QStringLiteral("締め日"), QStringLiteral("払い日"),
+                                             QStringLiteral("DM発送")};
+    const std::array<std::pair<int, int>, 5> places = {{{1, 0}, {1, 2}, {2, 0}, {2, 2}, {3, 0}}};
+    for (int i = 0; i < 5; ++i) {
+        grid->addWidget(caption(captions[i], page), places[i].first, places[i].second);
+        grid->addWidget(ComboSlip[3 + i], places[i].first, places[i].second + 1);
+    }
+    auto* closing = new QGroupBox(QStringLiteral("締め日処理"), page);
+    auto* closingLayout = new QHBoxLayout(closing);
+    closingLayout->addWidget(OptionSlip[0]);
+    closingLayout->addWidget(OptionSlip[1]);
+    grid->addWidget(closing, 4, 0, 1, 4);
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(5, 1);
+    connect(BtnClass, &QPushButton::clicked, this, &Kivora::openClassSearch);
+    return page;
+}
+
+void Kivora::buildMenus() {
+    // Items whose windows are not part of the program yet stay visible and disabled, so
+    // the menus keep their final shape and access keys.
+    QMenu* business = menuBar()->addMenu(QStringLiteral("取引(&B)"));
+    const QStringList businessItems = {
+        QStringLiteral("新規顧客(&W)"), QStringLiteral("保存(&S)"), QStringLiteral("削除(&D)"),
+        QString(), QStringLiteral("顧客検索(&F)"), QString(), QStringLiteral("先頭顧客(&T)"),
+        QStringLiteral("前顧客(&P)"), QStringLiteral("次顧客(&N)"), QStringLiteral("最後顧客(&L)"),
+        QString(), QStringLiteral("売掛管理(&M)"), QString(),
+        m_state.AppTitle + QStringLiteral("の終了(&E)")};
+    for (int i = 0; i < businessItems.size(); ++i)
+        MenuBusiness[i] = businessItems[i].isEmpty() ? business->addSeparator()
+                                                     : addItem(business, businessItems[i], i != 11);
+    connect(MenuBusiness[0], &QAction::triggered, this, [this] { runGuarded([this] { DataNew(); }); });
+    connect(MenuBusiness[1], &QAction::triggered, this, [this] { DataSave(); });
+    connect(MenuBusiness[2], &QAction::triggered, this, [this] { DataDelete(); });
+    connect(MenuBusiness[4], &QAction::triggered, this, [this] { DataRead(2); });
+    for (int i = 6; i <= 9; ++i)
+        connect(MenuBusiness[i], &QAction::triggered, this, [this, i] { DataMove(i - 6); });
+    connect(MenuBusiness[13], &QAction::triggered, this, &QWidget::close);
+
+    QMenu* slip = menuBar()->addMenu(QStringLiteral("伝票(&S)"));
+    const QStringList keys = {QStringLiteral("(&E)"), QStringLiteral("(&O)"), QStringLiteral("(&D)"),
+                              QStringLiteral("(&B)"), QStringLiteral("(&R)")};
+    for (int i = 0; i < 3; ++i)
+        MenuSlip[i] = addItem(slip, Res::text(101 + i) + keys[i]);
+    QMenu* bill = slip->addMenu(Res::text(104) + keys[3]);
+    MenuSlip[3] = bill->menuAction();
+    MenuBill[0] = addItem(bill, QStringLiteral("請求書(&B)"));
+    MenuBill[1] = addItem(bill, QStringLiteral("明細請求書(&D)"));
+    MenuBill[2] = addItem(bill, QStringLiteral("合計請求書(&T)"));
+    MenuSlip[4] = addItem(slip, Res::text(105) + keys[4]);
+    for (int i : {0, 1, 2})
+        connect(MenuSlip[i], &QAction::triggered, this, [this, i] { OpenDocument(i, MenuSlip[i]->text()); });
+    connect(MenuSlip[4], &QAction::triggered, this, [this] { OpenDocument(6, MenuSlip[4]->text()); });
+    for (int i : {0, 1, 2})
+        connect(MenuBill[i], &QAction::triggered, this, [this, i] { OpenDocument(i + 3, MenuBill[i]->text()); });
+
+    QMenu* list = menuBar()->addMenu(QStringLiteral("作表(&L)"));
+    const QStringList listItems = {QStringLiteral("顧客一覧(&U)"), QStringLiteral("担当者一覧(&C)"),
+                                   QStringLiteral("商品一覧(&G)"), QString(),
+                                   QStringLiteral("売上一覧(&S)"), QStringLiteral("入金一覧(&R)")};
+    for (int i = 0; i < listItems.size(); ++i)
+        MenuList[i] = listItems[i].isEmpty() ? list->addSeparator() : addItem(list, listItems[i]);
+
+    QMenu* regist = menuBar()->addMenu(QStringLiteral("登録(&R)"));
+    const QStringList registItems = {QStringLiteral("自社情報(&H)"), QStringLiteral("担当者(&C)"),
+                                     QStringLiteral("単位(&U)"), QStringLiteral("商品(&G)"),
+                                     QStringLiteral("顧客分類(&D)")};
+    for (int i = 0; i < registItems.size(); ++i)
+        MenuRegist[i] = addItem(regist, registItems[i]);
+
+    QMenu* tool = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    // 送付状印刷 has never had an action; it stays visible and disabled.
+    const QStringList toolItems = {QStringLiteral("宛名印刷(&A)"), QStringLiteral("送付状印刷(&S)"),
+                                   QString(), QStringLiteral("オプション(&O)"),
+                                   QStringLiteral("パスワード(&P)"), QString(),
+                                   QStringLiteral("印鑑設定(&I)")};
+    for (int i = 0; i < toolItems.size(); ++i)
+        MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
+    MenuTool[4]->setEnabled(true);
+    connect(MenuTool[4], &QAction::triggered, this, &Kivora::openPassword);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    MenuHelp[0] = addItem(help, QStringLiteral("トピックの検索(&H)"), true);
+    MenuHelp[1] = help->addSeparator();
+    MenuHelp[2] = addItem(help, QStringLiteral("バージョン情報(&A)"), true);
+    connect(MenuHelp[0], &QAction::triggered, this, &Kivora::openHelp);
+    connect(MenuHelp[2], &QAction::triggered, this, &Kivora::openAbout);
+}
