@@ -4,6 +4,9 @@
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
 #include "customers/Kivora.h"
+#include "customers/KivoraFindItem.h"
+#include "customers/KivoraFindUser.h"
+#include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 
 #include <QAction>
@@ -12,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -295,6 +300,42 @@ private slots:
         f.window->TextSlip[1]->setText(QStringLiteral("分類なし"));
         f.window->DataSave();
         QCOMPARE(f.db().scalar(QStringLiteral("SELECT Class FROM 顧客 WHERE Code = '3'")).toString(), QString());
+    }
+
+    void searchesFillTheForm() {
+        Fixture f;
+        f.db().exec(QStringLiteral("INSERT INTO 顧客分類 (Code, Name) VALUES ('07', '官公庁')"));
+        f.addCustomer(QStringLiteral("31"), QStringLiteral("本田商会"));
+        f.addCustomer(QStringLiteral("32"), QStringLiteral("佐藤電機"));
+        // The customer search: the second customer by name.
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<KivoraFindUser*>(modal);
+            QVERIFY(dialog);
+            dialog->OptFindUser[1]->click();
+            dialog->TextFindUser->setText(QStringLiteral("佐藤"));
+            dialog->BtnFind->click();
+            dialog->BtnOK->click();
+        });
+        f.window->ToolButton[4]->trigger();
+        QCOMPARE(f.window->TextSlip[0]->text(), QStringLiteral("32"));
+        QCOMPARE(f.window->TextSlip[1]->text(), QStringLiteral("佐藤電機"));
+        QCOMPARE(f.env.state.gUserCode, QStringLiteral("32"));
+        // Cancelled: the form stays as it was.
+        OnNextModal([](QWidget* modal) { qobject_cast<KivoraFindUser*>(modal)->BtnCancel->click(); });
+        f.window->MenuBusiness[4]->trigger();
+        QCOMPARE(f.window->TextSlip[0]->text(), QStringLiteral("32"));
+        // The class search puts the chosen code and its name into the form.
+        f.window->TabStripSlip->setCurrentIndex(1);
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<KivoraFindItem*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("分類検索"));
+            dialog->BtnFind->click(); // the empty first search lists all after the question
+            dialog->BtnOK->click();
+        });
+        f.window->BtnClass->click();
+        QCOMPARE(f.window->TextSlip[17]->text(), QStringLiteral("07"));
+        QCOMPARE(f.window->LabelClass->text(), QStringLiteral("官公庁"));
     }
 
     void enterRoutes() {
