@@ -1,0 +1,36 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One line of an estimate, order, delivery note or invoice as it is stored. A line
+// exists only when it has a name; empty numeric cells are stored as nulls.
+struct SlipLine {
+    QString GoodsCode;
+    QString Goods;
+    std::optional<double> Quantity;
+    QString Unit;
+    std::optional<double> UnitPrice;
+    std::optional<double> Price;
+    QString Remark;
+};
+
+// The header row of a document (伝票管理), with the staff member's name and department
+// read along with it.
+struct SlipHeader {
+    QString UserCode;
+    int DocType = 0;
+    QString DocNumber;
+    qint64 IssueYMD = 0;
+    bool AddUpSale = false;
+    QString ChargeCode;
+    QString Remark;
+    QString FixDate;  // estimates: delivery date parts joined by "/"
+    QString Term;     // estimates: validity date parts joined by "/"
+    QString Deliver;  // estimates: place of delivery
+    QString Business; // estimates: terms of trade
+    // Read with the header; on save, the staff name shown in the window (posted with the
+    // sale when a staff member is shown).
+    QString ChargeName;
+    QString ChargePosition;
+};
