@@ -1,0 +1,42 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+#include <array>
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+struct AppState;
+
+// Chooses the order of a list: by its first item (code, or the number for the document
+// history) or its second (name, or the date for the history), ascending or descending.
+// Opened with gMode = the list kind and gCaption = the title. OK stores the choice as
+// "Sort" + prefix and "Order" + prefix of the kind and leaves gResult -1; Cancel (and
+// closing the window) leaves gResult 0 and stores nothing.
+class KivoraSort : public QDialog {
+    Q_OBJECT
+public:
+    KivoraSort(AppState& state, QWidget* parent = nullptr);
+
+    QGroupBox* FrameItem = nullptr;
+    QGroupBox* FrameOrder = nullptr;
+    std::array<QRadioButton*, 2> OptionItem{};
+    std::array<QRadioButton*, 2> OptionOrder{};
+    QPushButton* BtnOK = nullptr;
+    QPushButton* BtnCancel = nullptr;
+
+    // The settings prefix the dialog works on ("History", "Goods" ...), empty for a
+    // kind that has no stored order.
+    QString prefix() const { return m_prefix; }
+
+public slots:
+    void onOK();
+    void onCancel();
+
+protected:
+    void reject() override;
+
+private:
+    AppState& m_state;
+    QString m_prefix;
+};
