@@ -24,6 +24,7 @@ const QHash<QString, QString>& fixedDefaults() {
         {"LDT", "1"},        {"ATop", "0"},        {"ALeft", "0"},
         {"AFont", "0"},      {"ACharge", "0"},     {"APage", "0"},
         {"ANo", "1"},        {"ATEL", "1"},
+        {"FindGoodsItem", "0"},
     };
     return table;
 }
