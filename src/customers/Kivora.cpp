@@ -12,6 +12,7 @@
 #include "customers/KivoraFindUser.h"
 #include "customers/NameReadingFilter.h"
 #include "customers/PostalLookup.h"
+#include "documents/KivoraSlip.h"
 #include "options/KivoraAbout.h"
 #include "options/KivoraPassword.h"
 
@@ -57,7 +58,7 @@ Kivora::Kivora(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(
     setTabOrder(ComboSlip[1], ComboSlip[2]);
     setTabOrder(ComboSlip[2], TextSlip[1]);
     setTabOrder(TextSlip[1], TextSlip[2]);
-    SetDocumentOpener({}); // no document window yet: their menus and pictures wait
+    SetDocumentOpener([this](int docType) { openDocumentWindow(docType); });
     resize(780, 600);
 }
 
@@ -347,14 +348,30 @@ void Kivora::FindClass() {
     });
 }
 
+bool Kivora::HasDocumentWindow(int docType) {
+    // Estimates, purchase orders, delivery notes and invoices share the slip window;
+    // receipts, bills and the ledger get theirs later and wait until then.
+    return docType >= 0 && docType <= 3;
+}
+
+void Kivora::openDocumentWindow(int docType) {
+    if (!HasDocumentWindow(docType))
+        return;
+    KivoraSlip window(m_state, this);
+    window.exec();
+}
+
 void Kivora::SetDocumentOpener(std::function<void(int)> opener) {
     m_documentOpener = std::move(opener);
-    const bool enabled = static_cast<bool>(m_documentOpener);
-    for (QAction* action : {MenuSlip[0], MenuSlip[1], MenuSlip[2], MenuSlip[4], MenuBill[0],
-                            MenuBill[1], MenuBill[2], MenuBusiness[11]})
-        action->setEnabled(enabled);
-    for (QToolButton* image : ImageWorkBar)
-        image->setEnabled(enabled);
+    const bool any = static_cast<bool>(m_documentOpener);
+    const std::array<std::pair<QAction*, int>, 8> items = {{{MenuSlip[0], 0}, {MenuSlip[1], 1},
+                                                            {MenuSlip[2], 2}, {MenuBill[0], 3},
+                                                            {MenuSlip[4], 6}, {MenuBill[1], 4},
+                                                            {MenuBill[2], 5}, {MenuBusiness[11], -1}}};
+    for (const auto& [action, type] : items)
+        action->setEnabled(any && HasDocumentWindow(type));
+    for (int i = 0; i < 6; ++i)
+        ImageWorkBar[i]->setEnabled(any && HasDocumentWindow(i == 4 ? 6 : i == 5 ? -1 : i));
 }
 
 bool Kivora::OpenDocument(int docType, const QString& caption) {

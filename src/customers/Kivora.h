@@ -46,9 +46,12 @@ public:
     // The checks before a document window opens for the current customer; true when
     // the window may open (and was opened, when a window for the type is registered).
     bool OpenDocument(int docType, const QString& caption);
-    // Registers what opens the document windows (type -1: the receivables window); the
-    // document menus and work-bar pictures are enabled from then on.
+    // What opens the document windows (type -1: the receivables window); the program's
+    // own windows by default, replaceable for tests. Document menus and work-bar
+    // pictures are enabled for the types that have a window.
     void SetDocumentOpener(std::function<void(int docType)> opener);
+    // True for the document types whose window is part of the program.
+    static bool HasDocumentWindow(int docType);
 
     // Postal-code lookup and taking an entry of its list.
     void PostLookup();
@@ -108,6 +111,7 @@ private:
     void showRow(const CustomerRow& row);
     bool runGuarded(const std::function<void()>& action);
     void release();
+    void openDocumentWindow(int docType);
 
     AppState& m_state;
     std::unique_ptr<Database> m_dbMain;

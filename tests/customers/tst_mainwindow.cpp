@@ -6,6 +6,7 @@
 #include "customers/Kivora.h"
 #include "customers/KivoraFindItem.h"
 #include "customers/KivoraFindUser.h"
+#include "documents/KivoraSlip.h"
 #include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 
@@ -17,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -387,6 +389,28 @@ private slots:
         // Deleted behind the window's back: refused again.
         f.db().exec(QStringLiteral("DELETE FROM 顧客"));
         QVERIFY(!f.window->OpenDocument(0, QStringLiteral("見積書(&E)")));
+    }
+
+    void deliveryNoteOpensForTheCustomer() {
+        Fixture f;
+        f.addCustomer(QStringLiteral("40"), QStringLiteral("岡田商店"));
+        f.window->TextSlip[0]->setText(QStringLiteral("40"));
+        f.window->DataRead(0);
+        // Documents with a window are offered; receipts, bills and the ledger wait.
+        QVERIFY(f.window->MenuSlip[2]->isEnabled());
+        QVERIFY(f.window->MenuBill[0]->isEnabled());
+        QVERIFY(!f.window->MenuSlip[4]->isEnabled());
+        QVERIFY(!f.window->MenuBill[1]->isEnabled());
+        QVERIFY(!f.window->ImageWorkBar[5]->isEnabled());
+        QString title;
+        OnNextModal([&title](QWidget* modal) {
+            title = modal->windowTitle();
+            QVERIFY(qobject_cast<KivoraSlip*>(modal));
+            modal->close();
+        });
+        f.window->MenuSlip[2]->trigger();
+        QCOMPARE(title, QStringLiteral("納品書 [岡田商店]"));
+        QCOMPARE(f.env.state.gDocType, quint8(2));
     }
 
     void postalLookupFillsTheForm() {

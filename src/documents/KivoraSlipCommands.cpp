@@ -1,0 +1,220 @@
+// The slip window's commands: the slip menu, the copy of lines, the image bar, the staff
+// field and the keys of the header.
+#include "documents/KivoraSlip.h"
+
+#include "core/AppState.h"
+#include "core/DatabaseError.h"
+#include "core/MessageService.h"
+#include "core/SharedRoutines.h"
+#include "core/WidgetRoutines.h"
+#include "customers/KivoraFindItem.h"
+#include "documents/DocumentStore.h"
+#include "documents/KivoraHistory.h"
+#include "documents/KivoraSlipNo.h"
+#include "documents/SlipGrid.h"
+#include "masters/KivoraFindGoods.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QToolButton>
+#include <QUrl>
+
+bool KivoraSlip::guarded(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const DatabaseError& e) {
+        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        return false;
+    }
+}
+
+void KivoraSlip::runSlipCommand(QAction* item, const std::function<void()>& command) {
+    // An open cell editor is taken first; a number it refused stops the command, so that
+    // nothing is saved or replaced with a cell the user still has to correct.
+    if (!FxGridSlip->EditCommit())
+        return;
+    const QString caption = m_state.gCaption;
+    const auto restore = qScopeGuard([this, caption] { m_state.gCaption = caption; });
+    m_state.gCaption = StripParen(item->text());
+    command();
+}
+
+void KivoraSlip::runImageCommand(int index) {
+    // The pictures act even when the editor refused its text: the refusal has been shown
+    // and the cell emptied.
+    FxGridSlip->EditCommit();
+    switch (index) {
+    case 0:
+        DataSave();
+        break;
+    case 2:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void KivoraSlip::LastSlip() {
+    const QString title = m_state.gCaption;
+    if (ShowMsg(*m_state.messages,
+                StripParen(MenuSlip[6]->text()) + QStringLiteral("を読み込みます"), 0, 7,
+                title) != MsgOK)
+        return;
+    m_state.gHandOff.clear();
+    if (!guarded([this] { m_state.gHandOff = m_store->LastNumber(m_state.gUserCode, m_docType); }))
+        return;
+    // With no number stored the read reports that nothing was found.
+    DataRead(0);
+}
+
+void KivoraSlip::History() {
+    m_state.gMode = static_cast<quint8>(m_docType);
+    m_state.gDocType = static_cast<quint8>(m_docType);
+    m_state.gCaller = this;
+    KivoraHistory dialog(m_state, this);
+    dialog.exec();
+    if (m_state.gResult == 0)
+        DataRead(0);
+}
+
+void KivoraSlip::SlipNumber() {
+    m_state.gMode = static_cast<quint8>(m_docType);
+    m_state.gDocType = static_cast<quint8>(m_docType);
+    m_state.gCaller = this;
+    {
+        KivoraSlipNo dialog(m_state, this);
+        dialog.exec();
+    }
+    if (!m_state.gHandOff.isEmpty())
+        TextSlip[0]->setText(m_state.gHandOff);
+    TextSlip[0]->setFocus();
+}
+
+void KivoraSlip::CopyFrom(int type) {
+    // The history may switch to another customer and lists another type; the window's
+    // own customer, type and caption come back whatever happens.
+    const QString userCode = m_state.gUserCode;
+    const QString userName = m_state.gUserName;
+    const quint8 ownType = m_state.gDocType;
+    const QString caption = m_state.gCaption;
+    const auto restore = qScopeGuard([&] {
+        m_state.gUserCode = userCode;
+        m_state.gUserName = userName;
+        m_state.gDocType = ownType;
+        m_state.gCaption = caption;
+    });
+    m_state.gMode = static_cast<quint8>(m_docType);
+    m_state.gDocType = static_cast<quint8>(type);
+    m_state.gCaption = windowTitle() + QLatin1Char(' ') + StripParen(MenuCopy[type]->text());
+    m_state.gCaller = this;
+    {
+        KivoraHistory dialog(m_state, this);
+        dialog.exec();
+    }
+    if (m_state.gResult != -1)
+        DataRead(2);
+}
+
+void KivoraSlip::FindStaff() {
+    m_state.gMode = 0;
+    m_state.gCaller = this;
+    {
+        KivoraFindItem dialog(m_state, this);
+        dialog.exec();
+    }
+    if (m_state.gResult == -1)
+        return;
+    TextSlip[1]->setText(m_state.gHandOff);
+    guarded([this] { FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]); });
+    TextSlip[1]->setFocus();
+}
+
+bool KivoraSlip::openGoodsSearch() {
+    m_state.gCaller = this;
+    KivoraFindGoods dialog(m_state, this);
+    dialog.exec();
+    return m_state.gResult != -1;
+}
+
+void KivoraSlip::OpenHelp() {
+    // Without a help file the request does nothing, as the program promises no more.
+    if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
+        return;
+    QUrl url = QUrl::fromLocalFile(m_state.HelpFile);
+    url.setFragment(QString::number(1000 + std::min(m_docType, 2)));
+    m_state.OpenUrl(url);
+}
+
+bool KivoraSlip::headerEnter(int index) {
+    if (index == 1) {
+        // The staff code is looked up first; a code that is refused or unknown keeps the
+        // focus so that the user can correct it.
+        m_state.gResult = -1;
+        guarded(
+            [this] { FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]); });
+        if (m_state.gResult == 0)
+            return true;
+    }
+    for (int k = index + 1; k < static_cast<int>(TextSlip.size()); ++k) {
+        if (!TextSlip[k]->isHidden()) {
+            TextSlip[k]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    TextSlip[0]->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+bool KivoraSlip::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            break;
+        for (int k = 0; k < static_cast<int>(TextSlip.size()); ++k) {
+            if (watched == TextSlip[k])
+                return headerEnter(k);
+        }
+        break;
+    }
+    case QEvent::Enter:
+        for (QToolButton* image : ImageSlipBar) {
+            if (watched == image) {
+                // A frame around the picture under the pointer.
+                LineSlipBar->setGeometry(image->geometry().adjusted(-3, -3, 3, 3));
+                LineSlipBar->show();
+                LineSlipBar->raise();
+            }
+        }
+        break;
+    case QEvent::Leave:
+        if (watched == LabelSlipBar)
+            LineSlipBar->hide();
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void KivoraSlip::keyPressEvent(QKeyEvent* event) {
+    // Esc and Enter reach the window only when no field used them; the window is closed
+    // through its command, never by a stray Esc, and has no default button.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

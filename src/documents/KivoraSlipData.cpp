@@ -1,0 +1,196 @@
+// The slip window's document routines: new, read, save and delete.
+#include "documents/KivoraSlip.h"
+
+#include "core/AppState.h"
+#include "core/BusyCursor.h"
+#include "core/MessageService.h"
+#include "core/SharedRoutines.h"
+#include "documents/DocumentStore.h"
+#include "documents/SlipGrid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+// Selects `text` in a date list, adding it when a stored year lies outside the list, so
+// that a document always shows the date it was stored with.
+void setComboText(QComboBox* combo, const QString& text) {
+    int index = combo->findText(text);
+    if (index < 0) {
+        combo->addItem(text);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+// The first three parts of a date stored as "year/month/day" into three fields.
+void splitDate(const QString& stored, QLineEdit* year, QLineEdit* month, QLineEdit* day) {
+    const QStringList parts = stored.split(QLatin1Char('/'));
+    QLineEdit* fields[3] = {year, month, day};
+    for (int i = 0; i < 3; ++i)
+        fields[i]->setText(i < parts.size() ? parts[i] : QString());
+}
+
+QString joinDate(const QLineEdit* year, const QLineEdit* month, const QLineEdit* day) {
+    return year->text() + QLatin1Char('/') + month->text() + QLatin1Char('/') + day->text();
+}
+
+} // namespace
+
+void KivoraSlip::DataNew() {
+    BusyCursor busy;
+    for (QLineEdit* field : TextSlip)
+        field->clear();
+    LabelCharge[0]->clear();
+    LabelCharge[1]->clear();
+    const QDate today = QDate::currentDate();
+    setComboText(ComboSlip[0], QString::number(today.year()));
+    ComboSlip[1]->setCurrentIndex(today.month() - 1);
+    ComboSlip[2]->setCurrentIndex(today.day() - 1);
+    CheckSlip->setChecked(false);
+    TextGrid->clear();
+    FxGridSlip->clearLines();
+    CalcTotal();
+}
+
+void KivoraSlip::DataRead(int mode) {
+    guarded([&] {
+        // The copy reads the lines of another type: the type is the one set for the read.
+        const int type = m_state.gDocType;
+        if (mode >= 2) {
+            DataNew();
+        } else {
+            std::optional<SlipHeader> header;
+            {
+                BusyCursor busy;
+                header = m_store->ReadHeader(m_state.gUserCode, type, m_state.gHandOff);
+            }
+            if (!header) {
+                ShowMsg(*m_state.messages, m_state.gCaption + QStringLiteral("は"), 9, 0,
+                        m_state.gCaption);
+                return;
+            }
+            DataNew();
+            TextSlip[0]->setText(m_state.gHandOff);
+            setComboText(ComboSlip[0], GetDatePart(header->IssueYMD, 0));
+            setComboText(ComboSlip[1], GetDatePart(header->IssueYMD, 1));
+            setComboText(ComboSlip[2], GetDatePart(header->IssueYMD, 2));
+            if (type == 0) {
+                splitDate(header->FixDate, TextSlip[3], TextSlip[4], TextSlip[5]);
+                TextSlip[6]->setText(header->Deliver);
+                splitDate(header->Term, TextSlip[7], TextSlip[8], TextSlip[9]);
+                TextSlip[10]->setText(header->Business);
+            }
+            CheckSlip->setChecked(header->AddUpSale);
+            TextSlip[1]->setText(header->ChargeCode);
+            LabelCharge[0]->setText(header->ChargeName);
+            LabelCharge[1]->setText(header->ChargePosition);
+            TextSlip[2]->setText(header->Remark);
+        }
+        BusyCursor busy;
+        if (mode != 1)
+            FxGridSlip->setLines(m_store->ReadLines(m_state.gUserCode, type, m_state.gHandOff));
+        CalcTotal();
+    });
+}
+
+void KivoraSlip::DataSave() {
+    const QString title = m_state.gCaption;
+    const QString number = TextSlip[0]->text();
+    if (CheckChar(*m_state.messages, number, LabelTitle[0]->text(), true, true))
+        return;
+    if (number.isEmpty()) {
+        ShowMsg(*m_state.messages, LabelTitle[0]->text(), 1, 0, title);
+        return;
+    }
+    const QString dateText =
+        ComboSlip[0]->currentText() + ComboSlip[1]->currentText() + ComboSlip[2]->currentText();
+    const QDate date(ComboSlip[0]->currentText().toInt(), ComboSlip[1]->currentText().toInt(),
+                     ComboSlip[2]->currentText().toInt());
+    if (!date.isValid()) {
+        ShowMsg(*m_state.messages, QStringLiteral("正確に") + LabelTitle[2]->text(), 1, 0, title);
+        return;
+    }
+    if (FxGridSlip->namedLines() == 0) {
+        ShowMsg(*m_state.messages, QStringLiteral("明細"), 1, 0, title);
+        return;
+    }
+    guarded([&] {
+        const QString word = numberWord(number);
+        bool exists = false;
+        {
+            BusyCursor busy;
+            exists = m_store->Exists(m_state.gUserCode, m_docType, number);
+        }
+        const int answer = exists ? ShowMsg(*m_state.messages, word, 3, 1, title)
+                                  : ShowMsg(*m_state.messages, word, 2, 7, title);
+        if (answer != MsgOK)
+            return;
+        SlipHeader header;
+        header.UserCode = m_state.gUserCode;
+        header.DocType = m_docType;
+        header.DocNumber = number;
+        header.IssueYMD = dateText.toLongLong();
+        header.AddUpSale = CheckSlip->isChecked();
+        // A staff code counts only when the lookup found the staff member.
+        header.ChargeCode = LabelCharge[0]->text().isEmpty() ? QString() : TextSlip[1]->text();
+        header.ChargeName = LabelCharge[0]->text();
+        header.ChargePosition = LabelCharge[1]->text();
+        header.Remark = TextSlip[2]->text();
+        if (m_docType == 0) {
+            header.FixDate = joinDate(TextSlip[3], TextSlip[4], TextSlip[5]);
+            header.Term = joinDate(TextSlip[7], TextSlip[8], TextSlip[9]);
+            header.Deliver = TextSlip[6]->text();
+            header.Business = TextSlip[10]->text();
+        }
+        // The sale posts the total the user sees.
+        const double total = SlipTotals::ParseNumber(LabelTotal[2]->text()).value_or(0);
+        {
+            BusyCursor busy;
+            m_store->Save(header, FxGridSlip->lines(), total);
+        }
+        m_state.gHandOff = number;
+        DataRead(0);
+    });
+}
+
+void KivoraSlip::DataDelete() {
+    const QString title = m_state.gCaption;
+    const QString number = TextSlip[0]->text();
+    if (number.isEmpty())
+        return;
+    if (CheckChar(*m_state.messages, number, LabelTitle[0]->text(), true, true))
+        return;
+    guarded([&] {
+        bool exists = false;
+        {
+            BusyCursor busy;
+            exists = m_store->Exists(m_state.gUserCode, m_docType, number);
+        }
+        if (!exists)
+            return;
+        const QString word = numberWord(number);
+        if (ShowMsg(*m_state.messages, word, 4, 7, title) != MsgOK)
+            return;
+        std::optional<bool> posted;
+        {
+            BusyCursor busy;
+            posted = m_store->Delete(m_state.gUserCode, m_docType, number);
+        }
+        DataNew();
+        // The posted sale outlives the document unless the user lets it go as well.
+        if (posted.value_or(false) &&
+            ShowMsg(*m_state.messages, word + QStringLiteral("の売上"), 4, 7, title) == MsgOK) {
+            BusyCursor busy;
+            m_store->DeleteSale(m_state.gUserCode, m_docType, number);
+        }
+    });
+}
+
+QString KivoraSlip::numberWord(const QString& number) const {
+    return LabelTitle[0]->text() + QLatin1Char('[') + number + QLatin1Char(']');
+}

@@ -1,0 +1,195 @@
+// The line grid's content: amounts and totals, goods lookup and set expansion, the
+// lines as stored, and the line commands.
+#include "documents/SlipGrid.h"
+
+#include "core/AppState.h"
+#include "core/BusyCursor.h"
+#include "core/Database.h"
+#include "core/SharedRoutines.h"
+#include "masters/GoodsLookup.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+void SlipGrid::CalcSubTotal() {
+    CalcSubTotal(m_line);
+}
+
+void SlipGrid::CalcSubTotal(int line) {
+    setCell(line, ColAmount,
+            SlipTotals::LineAmount(cell(line, ColQuantity), cell(line, ColPrice),
+                                   m_state.gPriceFraction));
+}
+
+void SlipGrid::CalcTotal() {
+    QStringList amounts;
+    amounts.reserve(Lines);
+    for (int line = 1; line <= Lines; ++line)
+        amounts << cell(line, ColAmount);
+    m_totals = SlipTotals::Calc(amounts, m_state.gExcise, m_state.gFraction);
+    emit totalsChanged(m_totals);
+}
+
+bool SlipGrid::guarded(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const DatabaseError& e) {
+        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        return false;
+    }
+}
+
+void SlipGrid::takeGoods(int line, const QString& code, const QString& name, const QString& unit,
+                         double unitPrice) {
+    setCell(line, ColCode, code);
+    setCell(line, ColGoods, name);
+    setCell(line, ColUnit, unit);
+    setCell(line, ColPrice, Format(unitPrice, m_state.NumFormat));
+    CalcSubTotal(line);
+}
+
+bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
+    m_state.gResult = 0;
+    BusyCursor busy;
+    QList<GoodsRow> rows;
+    guarded([&] {
+        const Database& db = *m_state.DbMain;
+        if (kind == 0) {
+            if (auto goods = GoodsLookup::FindGoods(db, code))
+                rows << *goods;
+        } else if (kind == 1) {
+            if (auto set = GoodsLookup::FindSet(db, code))
+                rows << *set;
+        } else {
+            rows = GoodsLookup::SetComponents(db, code);
+        }
+    });
+    if (rows.isEmpty()) {
+        for (int column : {ColCode, ColGoods, ColUnit, ColPrice})
+            setCell(m_line, column, QString());
+        m_state.gResult = -1;
+        return false;
+    }
+    // One line per row from the current line down; a set longer than the lines left
+    // ends at the last line.
+    int line = m_line;
+    for (const GoodsRow& row : rows) {
+        if (line > Lines)
+            break;
+        takeGoods(line++, row.Code, row.Name, row.Unit, row.UnitPrice);
+    }
+    return true;
+}
+
+void SlipGrid::SearchGoods() {
+    m_searching = true;
+    BtnGrid->hide();
+    EditCommit();
+    if (goodsSearch) {
+        m_state.gMode = 0;
+        if (goodsSearch()) {
+            if (m_state.gHandOff == QLatin1String("True")) {
+                FindGoodsSet(2, m_state.gWork[0]);
+            } else {
+                const auto price = SlipTotals::ParseNumber(m_state.gWork[2]);
+                takeGoods(m_line, m_state.gWork[0], m_state.gWork[1], m_state.gWork[3],
+                          price.value_or(0));
+            }
+        }
+    }
+    m_searching = false;
+    TextGrid->setText(cell(m_line, ColGoods));
+    CalcTotal();
+    setFocus(Qt::OtherFocusReason);
+}
+
+QList<SlipLine> SlipGrid::lines() const {
+    QList<SlipLine> result;
+    result.reserve(Lines);
+    for (int line = 1; line <= Lines; ++line) {
+        SlipLine l;
+        l.GoodsCode = cell(line, ColCode);
+        l.Goods = cell(line, ColGoods);
+        l.Quantity = SlipTotals::ParseNumber(cell(line, ColQuantity));
+        l.Unit = cell(line, ColUnit);
+        l.UnitPrice = SlipTotals::ParseNumber(cell(line, ColPrice));
+        l.Price = SlipTotals::ParseNumber(cell(line, ColAmount));
+        l.Remark = cell(line, ColRemark);
+        result << l;
+    }
+    return result;
+}
+
+int SlipGrid::namedLines() const {
+    int count = 0;
+    for (int line = 1; line <= Lines; ++line)
+        count += cell(line, ColGoods).isEmpty() ? 0 : 1;
+    return count;
+}
+
+void SlipGrid::setLines(const QList<SlipLine>& lines) {
+    clearLines();
+    const auto number = [](const std::optional<double>& value, const QString& pattern) {
+        return value ? Format(*value, pattern) : QString();
+    };
+    int line = 1;
+    for (const SlipLine& l : lines) {
+        if (line > Lines)
+            break;
+        setCell(line, ColCode, l.GoodsCode);
+        setCell(line, ColGoods, l.Goods);
+        setCell(line, ColQuantity, number(l.Quantity, m_state.NumFormat));
+        setCell(line, ColUnit, l.Unit);
+        setCell(line, ColPrice, number(l.UnitPrice, m_state.NumFormat));
+        setCell(line, ColAmount, number(l.Price, QStringLiteral("#,#0")));
+        setCell(line, ColRemark, l.Remark);
+        ++line;
+    }
+}
+
+void SlipGrid::clearLines() {
+    for (int r = 0; r < Lines; ++r) {
+        for (int c = ColCode; c < Columns; ++c) {
+            if (QTableWidgetItem* it = item(r, c))
+                it->setText(QString());
+        }
+    }
+}
+
+void SlipGrid::setEditorText(const QString& text) {
+    if (m_column == ColUnit)
+        ComboGrid->setCurrentIndex(std::max(ComboGrid->findText(text), 0));
+    else
+        TextGrid->setText(text);
+}
+
+void SlipGrid::CopyLine() {
+    for (int c = ColCode; c < Columns; ++c)
+        m_buffer[c - 1] = cell(m_line, c);
+}
+
+void SlipGrid::PasteLine(bool insert) {
+    if (std::all_of(m_buffer.begin(), m_buffer.end(), [](const QString& s) { return s.isEmpty(); }))
+        return;
+    BusyCursor busy;
+    if (insert) {
+        // Everything from the current line moves down one line; line 99 falls off.
+        for (int line = Lines - 1; line >= m_line; --line) {
+            for (int c = ColCode; c < Columns; ++c)
+                setCell(line + 1, c, cell(line, c));
+        }
+    }
+    for (int c = ColCode; c < Columns; ++c)
+        setCell(m_line, c, m_buffer[c - 1]);
+    CalcTotal();
+    setEditorText(cell(m_line, m_column));
+}
+
+void SlipGrid::DeleteLine() {
+    for (int c = ColCode; c < Columns; ++c)
+        setCell(m_line, c, QString());
+    setEditorText(QString());
+    CalcTotal();
+}
