@@ -10,3 +10,6 @@ cmake --build "$KIVORA_ROOT/build" -j2 --target benchmarks >/dev/null
 cd "$KIVORA_ROOT/build"
 export QT_QPA_PLATFORM=offscreen
 ./bench/bench_startup "$KIVORA_ROOT/build/DataFile" 2>/dev/null
+./bench/bench_postal "$KIVORA_ROOT/build/DataFile/PostCode.mdb"
+./bench/bench_customers "$KIVORA_ROOT"
+./bench/bench_documents "$KIVORA_ROOT"
