@@ -41,7 +41,7 @@ double RoundFraction(double amount, int mode);
 
 bool IsLeapYear(int year);
 
-// Month (part 1), day (part 2) or year (anything else) of a YYYYMMDD date as "00" text.
+// Month (which = 1), day (which = 2) or year (any other value) of a YYYYMMDD date as "00" text.
 QString GetDatePart(qint64 ymd, int part);
 
 // Builds YYYYMMDD from year, month and day with one step of carry over month and year

@@ -14,7 +14,7 @@ namespace PostalLookup {
 // Lookup modes chosen from the fields when the lookup button is pressed.
 enum Mode { ModeNone = 0, ModeCode = 1, ModeOldCode = 2, ModeAddress = 3 };
 
-// -1 when part 1 and the address are both filled (the button then does nothing), else the mode.
+// -1 when the first code field and the address are both filled (the button then does nothing), else the mode.
 int ChooseMode(const QString& part1, const QString& part2, const QString& address);
 
 // True when the input is unusable for the mode (the lookup then stops without a message).

@@ -115,9 +115,9 @@ private slots:
                                           << QStringLiteral("顧客番号は数字を入力して下さい｡");
         QTest::newRow("decimal code") << QStringList{"1.5", "山田", "", "", ""}
                                       << QStringLiteral("顧客番号は数字を入力して下さい｡");
-        QTest::newRow("postal part 1") << QStringList{"1", "山田", "1a0", "", ""}
+        QTest::newRow("first postal field") << QStringList{"1", "山田", "1a0", "", ""}
                                        << QStringLiteral("郵便番号は数字を入力して下さい｡");
-        QTest::newRow("postal part 2") << QStringList{"1", "山田", "100", "00x1", ""}
+        QTest::newRow("second postal field") << QStringList{"1", "山田", "100", "00x1", ""}
                                        << QStringLiteral("郵便番号は数字を入力して下さい｡");
         QTest::newRow("empty code") << QStringList{"", "山田", "", "", ""}
                                     << QStringLiteral("顧客番号を入力して下さい｡");

@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(ChooseMode(code1, code2, QString()), int(ModeCode));
         QCOMPARE(ChooseMode(code1, QString(), QString()), int(ModeOldCode));
         QCOMPARE(ChooseMode(QString(), QString(), address), int(ModeAddress));
-        // Part 2 on its own does not count.
+        // The second code field on its own does not count.
         QCOMPARE(ChooseMode(QString(), code2, address), int(ModeAddress));
         QCOMPARE(ChooseMode(QString(), code2, QString()), int(ModeNone));
         QCOMPARE(ChooseMode(QString(), QString(), QString()), int(ModeNone));
