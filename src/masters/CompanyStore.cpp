@@ -1,0 +1,71 @@
+#include "masters/CompanyStore.h"
+
+#include "core/Database.h"
+
+#include <QVariantList>
+
+namespace {
+
+const QString Columns =
+    QStringLiteral("Name, Represent, ZipCode, Address1, Address2, TEL, FAX, Bank1, Bank2, Excise, "
+                   "ExciseFraction, PriceFraction, ClosingDay, Payment, ClosingType");
+
+QVariantList Values(const CompanyRow& r) {
+    return {r.Name,       r.Represent, r.ZipCode,    r.Address1, r.Address2,       r.TEL,
+            r.FAX,        r.Bank1,     r.Bank2,      r.Excise,   r.ExciseFraction, r.PriceFraction,
+            r.ClosingDay, r.Payment,   r.ClosingType};
+}
+
+} // namespace
+
+std::optional<CompanyRow> CompanyStore::Read() const {
+    RecordSet rs =
+        m_db.select(QStringLiteral("SELECT ") + Columns + QStringLiteral(" FROM 自社情報"));
+    if (rs.isEmpty())
+        return std::nullopt;
+    CompanyRow r;
+    QString* texts[] = {&r.Name, &r.Represent, &r.ZipCode, &r.Address1, &r.Address2,
+                        &r.TEL,  &r.FAX,       &r.Bank1,   &r.Bank2};
+    const QStringList names = Columns.split(QStringLiteral(", "));
+    for (int i = 0; i < 9; ++i)
+        *texts[i] = rs.text(names[i]);
+    r.Excise = rs.number(QStringLiteral("Excise"));
+    r.ExciseFraction = rs.value(QStringLiteral("ExciseFraction")).toInt();
+    r.PriceFraction = rs.value(QStringLiteral("PriceFraction")).toInt();
+    r.ClosingDay = rs.value(QStringLiteral("ClosingDay")).toInt();
+    r.Payment = rs.value(QStringLiteral("Payment")).toInt();
+    r.ClosingType = rs.value(QStringLiteral("ClosingType")).toInt();
+    return r;
+}
+
+void CompanyStore::Write(const CompanyRow& row) {
+    Transaction tx(m_db);
+    // The table is meant to hold exactly one row; updating without a condition keeps a
+    // damaged table with several rows consistent instead of editing one of them at random.
+    const int changed = m_db.exec(
+        QStringLiteral("UPDATE 自社情報 SET Name = ?, Represent = ?, ZipCode = ?, Address1 = ?, "
+                       "Address2 = ?, TEL = ?, FAX = ?, Bank1 = ?, Bank2 = ?, Excise = ?, "
+                       "ExciseFraction = ?, PriceFraction = ?, ClosingDay = ?, Payment = ?, "
+                       "ClosingType = ?"),
+        Values(row));
+    // A database that lost its row gets it back here; without it documents would print
+    // no company and every new customer would start from nothing.
+    if (changed == 0)
+        m_db.exec(QStringLiteral("INSERT INTO 自社情報 (") + Columns +
+                      QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                  Values(row));
+    tx.commit();
+}
+
+QString CompanyStore::JoinZip(const QString& first, const QString& second) {
+    if (second.isEmpty())
+        return first;
+    return first + QLatin1Char('-') + second;
+}
+
+std::pair<QString, QString> CompanyStore::SplitZip(const QString& zipCode) {
+    const qsizetype hyphen = zipCode.indexOf(QLatin1Char('-'));
+    if (hyphen < 0)
+        return {zipCode, QString()};
+    return {zipCode.left(hyphen), zipCode.mid(hyphen + 1)};
+}

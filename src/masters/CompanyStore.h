@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+#include <optional>
+#include <utility>
+
+class Database;
+
+// The one row of 自社情報: what documents print about the company and the business rules
+// every document follows. A program that never saw a row starts from these values.
+struct CompanyRow {
+    QString Name, Represent, ZipCode, Address1, Address2, TEL, FAX, Bank1, Bank2;
+    double Excise = 0;
+    int ExciseFraction = 0; // 0 切り捨て, 1 四捨五入, 2 切り上げ
+    int PriceFraction = 0;  // same codes, for quantity × unit price
+    int ClosingDay = 31;
+    int Payment = 31;
+    int ClosingType = 0; // 0 当月, 1 次月
+};
+
+// Reads and writes the own company's row. Columns are named, never taken by position,
+// so the row reads the same whatever order the table was created in.
+class CompanyStore {
+public:
+    explicit CompanyStore(Database& db) : m_db(db) {}
+
+    // The stored row; empty when the table holds none.
+    std::optional<CompanyRow> Read() const;
+    // Replaces the row, adding it when the table is empty, in one transaction.
+    void Write(const CompanyRow& row);
+
+    // The postal code as stored: both parts joined by "-", or the first part alone when
+    // the second is empty.
+    static QString JoinZip(const QString& first, const QString& second);
+    // The stored code split at its first "-"; a code without one is all first part.
+    static std::pair<QString, QString> SplitZip(const QString& zipCode);
+
+private:
+    Database& m_db;
+};
