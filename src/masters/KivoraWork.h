@@ -1,0 +1,48 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+struct AppState;
+
+// Adds or changes one record of a simple master (gMode = the kind: 0 staff, 1 units,
+// 2 goods, 4 customer classes). Opened with gCaption as its title and the record's
+// texts in gWork (slot 0 the code, then the kind's fields in table order: staff
+// position and name; the unit name; goods name, unit price and unit; the class name).
+// OK checks the texts and leaves them, trimmed, in the same slots with gResult 0;
+// Cancel and closing leave gResult -1 and gWork as it was.
+class KivoraWork : public QDialog {
+    Q_OBJECT
+public:
+    KivoraWork(AppState& state, QWidget* parent = nullptr);
+
+    // The fields of the kind, code first; unused ones are hidden. For units the code
+    // is given by the list window and only shown.
+    std::array<QLineEdit*, 3> TextWork{};
+    // Captions of TextWork(0..2); LabelWork(3) captions the unit list of goods.
+    std::array<QLabel*, 4> LabelWork{};
+    QComboBox* ComboWork = nullptr;
+    QPushButton* BtnOK = nullptr;
+    QPushButton* BtnCancel = nullptr;
+
+public slots:
+    void onOK();
+    void onCancel();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
+
+private:
+    bool isGoods() const;
+    int fieldCount() const;
+    // The field Enter moves to from `index` (the unit list is index fieldCount()).
+    QWidget* nextField(int index) const;
+    QWidget* firstField() const;
+
+    AppState& m_state;
+    quint8 m_kind = 0;
+};
