@@ -13,6 +13,8 @@
 #include "customers/NameReadingFilter.h"
 #include "customers/PostalLookup.h"
 #include "documents/KivoraSlip.h"
+#include "masters/KivoraCompany.h"
+#include "masters/KivoraRegist.h"
 #include "options/KivoraAbout.h"
 #include "options/KivoraPassword.h"
 
@@ -460,6 +462,20 @@ void Kivora::openAbout() {
     dialog.exec();
     if (m_state.FrameStyle != before)
         DrawFrame();
+}
+
+void Kivora::openCompany() {
+    m_state.gCaption = StripParen(MenuRegist[0]->text());
+    KivoraCompany dialog(m_state, this);
+    dialog.exec();
+}
+
+void Kivora::openRegistration(int index) {
+    // 担当者, 単位, 商品 are kinds 0-2; 顧客分類 is kind 4 (3 is set goods, reached from
+    // the goods list).
+    m_state.gCaption = StripParen(MenuRegist[index]->text());
+    m_state.gMode = static_cast<quint8>(index == 4 ? 4 : index - 1);
+    KivoraRegist::OpenUntilDone(m_state, this);
 }
 
 void Kivora::openClassSearch() {

@@ -89,6 +89,8 @@ public slots:
     void openHelp();
     void openAbout();
     void openClassSearch();
+    void openCompany();
+    void openRegistration(int index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -345,7 +345,10 @@ void Kivora::buildMenus() {
                                      QStringLiteral("単位(&U)"), QStringLiteral("商品(&G)"),
                                      QStringLiteral("顧客分類(&D)")};
     for (int i = 0; i < registItems.size(); ++i)
-        MenuRegist[i] = addItem(regist, registItems[i]);
+        MenuRegist[i] = addItem(regist, registItems[i], true);
+    connect(MenuRegist[0], &QAction::triggered, this, &Kivora::openCompany);
+    for (int i = 1; i < registItems.size(); ++i)
+        connect(MenuRegist[i], &QAction::triggered, this, [this, i] { openRegistration(i); });
 
     QMenu* tool = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     // 送付状印刷 has never had an action; it stays visible and disabled.

@@ -225,14 +225,14 @@ void KivoraSlip::buildMenus() {
     connect(MenuPaste[1], &QAction::triggered, this, [this] { FxGridSlip->PasteLine(true); });
     connect(MenuEdit[2], &QAction::triggered, FxGridSlip, &SlipGrid::DeleteLine);
 
-    // The registration windows come later; their commands are shown but off until then.
     QMenu* regist = MenuBar->addMenu(QStringLiteral("登録(&R)"));
     MenuMain[2] = regist->menuAction();
     static constexpr std::array<const char16_t*, 3> registItems = {u"担当者(&C)", u"単位(&U)",
                                                                    u"商品(&G)"};
     for (int i = 0; i < 3; ++i) {
         MenuRegist[i] = regist->addAction(QString::fromUtf16(registItems[i]));
-        MenuRegist[i]->setEnabled(false);
+        connect(MenuRegist[i], &QAction::triggered, this,
+                [this, i] { runSlipCommand(MenuRegist[i], [this, i] { OpenRegistration(i); }); });
     }
 
     MenuMain[3] = MenuBar->addAction(QStringLiteral("ヘルプ(&H)"));

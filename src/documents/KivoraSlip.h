@@ -88,6 +88,7 @@ public:
     void CopyFrom(int type); // 明細コピー
     void FindStaff();        // the staff button
     void OpenHelp();
+    void OpenRegistration(int kind); // 登録: 0 staff, 1 units, 2 goods
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,6 +13,7 @@
 #include "documents/KivoraSlipNo.h"
 #include "documents/SlipGrid.h"
 #include "masters/KivoraFindGoods.h"
+#include "masters/KivoraRegist.h"
 
 #include <QAction>
 #include <QApplication>
@@ -217,4 +218,12 @@ void KivoraSlip::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void KivoraSlip::OpenRegistration(int kind) {
+    m_state.gMode = static_cast<quint8>(kind);
+    KivoraRegist::OpenUntilDone(m_state, this);
+    // New or removed units must be offered in the lines at once.
+    if (kind == 1)
+        LoadUnit(FxGridSlip->ComboGrid, *m_state.DbMain);
 }

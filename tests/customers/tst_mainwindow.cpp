@@ -7,6 +7,8 @@
 #include "customers/KivoraFindItem.h"
 #include "customers/KivoraFindUser.h"
 #include "documents/KivoraSlip.h"
+#include "masters/KivoraCompany.h"
+#include "masters/KivoraRegist.h"
 #include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 
@@ -411,6 +413,42 @@ private slots:
         f.window->MenuSlip[2]->trigger();
         QCOMPARE(title, QStringLiteral("納品書 [岡田商店]"));
         QCOMPARE(f.env.state.gDocType, quint8(2));
+    }
+
+    void registrationMenus() {
+        Fixture f;
+        QString company;
+        OnNextModal([&company](QWidget* modal) {
+            company = modal->windowTitle();
+            QVERIFY(qobject_cast<KivoraCompany*>(modal));
+            qobject_cast<KivoraCompany*>(modal)->BtnCancel->click();
+        });
+        f.window->MenuRegist[0]->trigger();
+        QCOMPARE(f.env.state.gCaption, QStringLiteral("自社情報"));
+        QVERIFY(!company.isEmpty());
+        // Goods, then in place set goods, then done: the list reopens while it asks to.
+        QStringList titles;
+        std::function<void(QWidget*)> drive = [&](QWidget* modal) {
+            auto* list = qobject_cast<KivoraRegist*>(modal);
+            QVERIFY(list);
+            titles << list->windowTitle();
+            if (titles.size() == 1) {
+                OnNextModal(drive);
+                list->BtnSet->click();
+            } else {
+                list->BtnEnd->click();
+            }
+        };
+        OnNextModal(drive);
+        f.window->MenuRegist[3]->trigger();
+        QCOMPARE(titles, (QStringList{QStringLiteral("商品の登録"), QStringLiteral("セット商品の登録")}));
+        // Classes are kind 4.
+        OnNextModal([&titles](QWidget* modal) {
+            titles << modal->windowTitle();
+            qobject_cast<KivoraRegist*>(modal)->BtnEnd->click();
+        });
+        f.window->MenuRegist[4]->trigger();
+        QCOMPARE(titles.last(), QStringLiteral("顧客分類の登録"));
     }
 
     void postalLookupFillsTheForm() {

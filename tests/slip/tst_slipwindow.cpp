@@ -10,6 +10,8 @@
 #include "documents/KivoraSlipNo.h"
 #include "documents/SlipGrid.h"
 #include "masters/KivoraFindGoods.h"
+#include "masters/KivoraRegist.h"
+#include "masters/KivoraWork.h"
 #include "resources/StringTable.h"
 #include "support/ModalHelper.h"
 #include "support/TestEnv.h"
@@ -445,6 +447,34 @@ private slots:
         QCOMPARE(f.window->TextSlip[0]->text(), QStringLiteral("00001Z"));
     }
 
+    void unitsRegisteredFromTheSlip() {
+        Fixture f;
+        f.open(2);
+        KivoraSlip& w = *f.window;
+        const int before = w.FxGridSlip->ComboGrid->count();
+        bool listed = false;
+        OnNextModal([&listed](QWidget* modal) {
+            auto* list = qobject_cast<KivoraRegist*>(modal);
+            QVERIFY(list);
+            listed = true;
+            QCOMPARE(list->windowTitle(), QStringLiteral("単位の登録"));
+            OnNextModal([](QWidget* inner) {
+                auto* work = qobject_cast<KivoraWork*>(inner);
+                QVERIFY(work);
+                work->TextWork[1]->setText(QStringLiteral("ケース"));
+                work->BtnOK->click();
+            });
+            list->BtnRegist[0]->click();
+            list->BtnEnd->click();
+        });
+        w.MenuRegist[1]->trigger();
+        QVERIFY(listed);
+        // The new unit is offered in the lines at once.
+        QCOMPARE(w.FxGridSlip->ComboGrid->count(), before + 1);
+        QVERIFY(w.FxGridSlip->ComboGrid->findText(QStringLiteral("ケース")) > 0);
+        QCOMPARE(f.env.state.gDocType, quint8(2));
+    }
+
     void setExpandedThroughTheSearch() {
         Fixture f;
         f.typeCell(4, 3, QStringLiteral("9"));
@@ -526,7 +556,7 @@ private slots:
         QVERIFY(w.TextSlip[2]->isVisible());
         QCOMPARE(visibleItems(w.MenuCopy), copies);
         for (QAction* item : w.MenuRegist)
-            QVERIFY(!item->isEnabled());
+            QVERIFY(item->isEnabled());
         QVERIFY(!w.MenuSlip[4]->isEnabled());
         QCOMPARE(w.ComboSlip[0]->currentText(), QString::number(QDate::currentDate().year()));
         QCOMPARE(w.ComboSlip[2]->currentIndex(), QDate::currentDate().day() - 1);
