@@ -1,0 +1,117 @@
+#include "printing/LayoutTables.h"
+
+#include "core/Database.h"
+
+namespace {
+
+DocumentLayoutKind kindOf(const RecordSet& rs) {
+    DocumentLayoutKind kind;
+    kind.Code = rs.value(QStringLiteral("Code")).toInt();
+    kind.DocType = rs.value(QStringLiteral("DocType")).toInt();
+    kind.Name = rs.text(QStringLiteral("Name"));
+    kind.Duplicate = rs.value(QStringLiteral("Duplicate")).toInt() != 0;
+    kind.ItemCode = rs.value(QStringLiteral("ItemCode")).toInt();
+    kind.LineCode = rs.value(QStringLiteral("LineCode")).toInt();
+    kind.FixItemCode = rs.value(QStringLiteral("FixItemCode")).toInt();
+    kind.Block = rs.value(QStringLiteral("Block")).toInt();
+    kind.Rows = rs.value(QStringLiteral("Rows")).toInt();
+    kind.RowHeight = rs.number(QStringLiteral("RowHeight"));
+    kind.FontSize = rs.number(QStringLiteral("FontSize"));
+    kind.Layout = rs.text(QStringLiteral("Layout"));
+    return kind;
+}
+
+} // namespace
+
+namespace LayoutTables {
+
+QList<DocumentLayoutKind> DocumentLayouts(const Database& layoutDb, int docType) {
+    RecordSet rs = layoutDb.select(
+        QStringLiteral("SELECT * FROM 伝票種類 WHERE DocType = ? ORDER BY Code"), {docType});
+    QList<DocumentLayoutKind> out;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        out << kindOf(rs);
+    return out;
+}
+
+std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int code) {
+    RecordSet rs = layoutDb.select(QStringLiteral("SELECT * FROM 伝票種類 WHERE Code = ?"), {code});
+    if (rs.isEmpty())
+        return std::nullopt;
+    rs.MoveFirst();
+    DocumentLayout layout;
+    layout.kind = kindOf(rs);
+    const DocumentLayoutKind& kind = layout.kind;
+
+    // One item list per block; a block without a row prints no items, and a second row
+    // for the same block is never reached, as the print routine reads the first.
+    for (int block = 1; block <= kind.Block; ++block) {
+        RecordSet items =
+            layoutDb.select(QStringLiteral("SELECT * FROM 伝票項目 WHERE Code = ? AND Block = ?"),
+                            {kind.ItemCode, block});
+        if (items.isEmpty())
+            continue;
+        items.MoveFirst();
+        layout.items.insert(block, SplitCodes(items.text(QStringLiteral("PrintItem"))));
+    }
+
+    // The item's position is found with a search from the top in ItemNo order, so the
+    // first row of an item number is the one that counts.
+    RecordSet positions = layoutDb.select(
+        QStringLiteral("SELECT * FROM 伝票位置 WHERE Code = ? ORDER BY ItemNo"), {kind.ItemCode});
+    for (positions.MoveFirst(); !positions.Eof(); positions.MoveNext()) {
+        LayoutPosition pos;
+        pos.ItemNo = positions.value(QStringLiteral("ItemNo")).toInt();
+        pos.X1 = positions.number(QStringLiteral("X1"));
+        pos.X2 = positions.number(QStringLiteral("X2"));
+        pos.Y1 = positions.number(QStringLiteral("Y1"));
+        pos.Align = positions.value(QStringLiteral("Align")).toInt();
+        pos.DataType = positions.value(QStringLiteral("DataType")).toInt();
+        if (!layout.positions.contains(pos.ItemNo))
+            layout.positions.insert(pos.ItemNo, pos);
+    }
+
+    RecordSet lines =
+        layoutDb.select(QStringLiteral("SELECT * FROM 伝票罫線 WHERE Code = ?"), {kind.LineCode});
+    for (lines.MoveFirst(); !lines.Eof(); lines.MoveNext()) {
+        LayoutLine line;
+        line.X1 = lines.number(QStringLiteral("X1"));
+        line.Y1 = lines.number(QStringLiteral("Y1"));
+        line.X2 = lines.number(QStringLiteral("X2"));
+        line.Y2 = lines.number(QStringLiteral("Y2"));
+        // A colour value is handed to the printer as stored; only its low 32 bits mean
+        // anything there.
+        line.Color = static_cast<quint32>(lines.value(QStringLiteral("Color")).toLongLong());
+        line.Width = lines.value(QStringLiteral("Width")).toInt();
+        line.Style = lines.value(QStringLiteral("Style")).toInt();
+        line.Type = lines.value(QStringLiteral("Type")).toInt();
+        layout.lines << line;
+    }
+
+    RecordSet fixed = layoutDb.select(QStringLiteral("SELECT * FROM 伝票固定項目 WHERE Code = ?"),
+                                      {kind.FixItemCode});
+    for (fixed.MoveFirst(); !fixed.Eof(); fixed.MoveNext()) {
+        LayoutFixedText text;
+        text.X1 = fixed.number(QStringLiteral("X1"));
+        text.X2 = fixed.number(QStringLiteral("X2"));
+        text.Y1 = fixed.number(QStringLiteral("Y1"));
+        text.Character = fixed.text(QStringLiteral("Character"));
+        text.Align = fixed.value(QStringLiteral("Align")).toInt();
+        layout.fixedTexts << text;
+    }
+    return layout;
+}
+
+QList<int> SplitCodes(const QString& text) {
+    QList<int> codes;
+    const QStringList parts = text.split(QLatin1Char('/'));
+    for (const QString& part : parts) {
+        bool ok = false;
+        const int code = part.trimmed().toInt(&ok);
+        if (ok)
+            codes << code;
+    }
+    return codes;
+}
+
+} // namespace LayoutTables

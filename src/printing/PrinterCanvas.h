@@ -1,0 +1,109 @@
+#pragma once
+#include "printing/Canvas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QList>
+#include <QPainter>
+#include <QPen>
+#include <QPicture>
+#include <memory>
+
+class QPrinter;
+
+// The canvas of the program: pages for a QPrinter, which writes to a printer or, with
+// QPrinter::PdfFormat and a file name, to a PDF. Nothing reaches the printer while the
+// pages are drawn: each page is recorded as a QPicture and the pages are played onto the
+// printer only in endJob(), so that a stopped run prints nothing (a job handed to the
+// print system cannot be taken back) and a preview shows exactly the printed pages.
+//
+// Pages are recorded in units of 1/7200 inch from the paper's top-left corner
+// (PrintFont) and scaled to the printer's resolution when played, so the same pages
+// serve a printer, a PDF and a preview. Pen widths are dots of 1/600 inch, the
+// resolution the layouts' widths were chosen for; colours are stored layout values
+// (0x00BBGGRR).
+class PrinterCanvas : public Canvas {
+public:
+    // What endJob() does with the recorded pages.
+    enum class Output {
+        Send, // play them onto the printer
+        Keep, // keep them only, for a preview or a later playPages()
+    };
+    // Why endJob() answered false.
+    enum class Failure {
+        None,
+        NoPrinter,    // no print system: QPrinter fell back to a PDF without a file
+        CannotStart,  // the printer or file refused the job
+        NothingDrawn, // endJob() without a page
+    };
+
+    // The printer should be made with QPrinter::HighResolution; it is switched to full
+    // page so that millimetres count from the paper's corner. It must outlive the canvas.
+    explicit PrinterCanvas(QPrinter& printer, Output output = Output::Send);
+    ~PrinterCanvas() override;
+    PrinterCanvas(const PrinterCanvas&) = delete;
+    PrinterCanvas& operator=(const PrinterCanvas&) = delete;
+
+    QPageSize::PageSizeId paperSize() const override;
+    int orientation() const override;
+    void setOrientation(int orientation) override;
+    void setFontName(const QString& name) override;
+    void setFontSize(double points) override;
+    QString fontName() const override { return m_fontName; }
+    double fontSize() const override { return m_fontSize; }
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text) const override;
+    void drawText(double x, double y, const QString& text) override;
+    void setPen(int widthDots, int style) override;
+    void drawLine(double x1, double y1, double x2, double y2, quint32 color) override;
+    void drawRect(double x1, double y1, double x2, double y2, quint32 color) override;
+    void drawCircle(double cx, double cy, double radius, quint32 color) override;
+    void drawPicture(double x, double y, double width, double height,
+                     const QImage& picture) override;
+    void newPage() override;
+    bool endJob() override;
+    void discardJob() override;
+
+    // The finished pages (the page being drawn is added when the next page starts or
+    // the job ends). Empty after discardJob().
+    const QList<QPicture>& pages() const { return m_pages; }
+    // Plays the finished pages onto `target` (a preview's printer, a PDF), each on its
+    // own sheet, scaled to its resolution. No check of the print system is made here.
+    bool playPages(QPrinter& target) const;
+    Failure failure() const { return m_failure; }
+    // Draws one recorded page with `painter` at `dotsPerInch` dots per inch of paper
+    // (a preview, an image of the page).
+    static void PaintPage(QPainter& painter, const QPicture& page, double dotsPerInch);
+
+    // Pen of a stored style code: 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 none,
+    // anything else solid.
+    static Qt::PenStyle PenStyleOf(int style);
+    // A stored colour value (0x00BBGGRR) as a colour.
+    static QColor ColorOf(quint32 color);
+
+private:
+    QPainter& painter();
+    void finishPage();
+    // The rectangle between two corners in page units, whatever their order; for the
+    // inside-solid style drawn within the outline rather than centred on it.
+    QRectF pageRect(double x1, double y1, double x2, double y2) const;
+    void applyPen(quint32 color);
+    void updateFont();
+
+    QPrinter& m_printer;
+    Output m_output;
+    QList<QPicture> m_pages;
+    std::unique_ptr<QPicture> m_current;
+    QPainter m_painter;
+    QString m_fontName;
+    double m_fontSize = 10;
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    // The painter's font and pen as last set on the page being drawn, so that a run of
+    // texts records one font change, not one per text.
+    bool m_painterHasFont = false;
+    bool m_painterHasTextPen = false;
+    int m_penWidth = 1;
+    int m_penStyle = 0;
+    Failure m_failure = Failure::None;
+};
