@@ -1,0 +1,170 @@
+#include "printing/SlipPrint.h"
+
+#include "core/BusyCursor.h"
+#include "core/Database.h"
+#include "core/SettingsStore.h"
+#include "core/SharedRoutines.h"
+#include "printing/Canvas.h"
+#include "printing/DocumentItems.h"
+#include "printing/LayoutTables.h"
+#include "printing/PrintData.h"
+#include "printing/PrintEngine.h"
+
+#include <QImage>
+#include <algorithm>
+
+namespace {
+
+// The seal sits this far right of the company name's left edge, over the name.
+constexpr double kSealOffsetX = 40.0;
+
+// The print dialog's choices for one document type ("S" + type + name) and the seal.
+struct SlipOptions {
+    int Top = 0;
+    int Left = 0;
+    int Charge = 0;
+    bool Company = false;
+    int Font = 0;
+    int Duplicate = 0;
+    int Bank = 0;
+    QString Inkan;
+    double InkanT = 1.0;
+    double InkanY = 1.0;
+};
+
+SlipOptions ReadOptions(const SettingsStore& settings, int docType) {
+    const QString prefix = QStringLiteral("S") + QString::number(docType);
+    SlipOptions o;
+    o.Top = settings.getInt16(prefix + QStringLiteral("Top"));
+    o.Left = settings.getInt16(prefix + QStringLiteral("Left"));
+    o.Charge = settings.getByte(prefix + QStringLiteral("Charge"));
+    o.Company = settings.getByte(prefix + QStringLiteral("Company")) == 1;
+    o.Font = settings.getByte(prefix + QStringLiteral("Font"));
+    o.Duplicate = settings.getByte(prefix + QStringLiteral("Duplicate"));
+    o.Bank = settings.getByte(prefix + QStringLiteral("Bank"));
+    o.Inkan = settings.get(QStringLiteral("Inkan"));
+    o.InkanT = settings.getDouble(QStringLiteral("InkanT"), 1.0);
+    o.InkanY = settings.getDouble(QStringLiteral("InkanY"), 1.0);
+    return o;
+}
+
+// Everything the run reads before it draws: a failure here leaves the canvas untouched.
+struct SlipRunData {
+    std::optional<DocumentLayout> layout;
+    std::optional<CustomerRow> customer;
+    std::optional<CompanyRow> company;
+    QList<SlipLine> lines;
+};
+
+// The subject of the "… が見つかりませんでした｡" message for what is missing; empty when
+// everything is there. The last missing piece names the message.
+QString MissingSubject(const SlipRunData& data, bool companyWanted) {
+    QString subject;
+    if (!data.layout)
+        subject = QStringLiteral("用紙情報");
+    if (!data.customer)
+        subject = QStringLiteral("顧客");
+    if (companyWanted && !data.company)
+        subject = QStringLiteral("自社情報");
+    return subject;
+}
+
+} // namespace
+
+bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database& layoutDb,
+                          const SettingsStore& settings, MessageService& messages,
+                          const QString& title, const QString& numFormat, int layoutCode,
+                          const SlipPrintHeader& header) {
+    std::optional<BusyCursor> busy(std::in_place);
+    const SlipOptions options = ReadOptions(settings, header.DocType);
+
+    // Nothing is drawn before every row is read, so a stop here prints nothing; the
+    // discard only makes sure a backend that opened its job early drops it.
+    SlipRunData data;
+    try {
+        data.layout = LayoutTables::ReadDocumentLayout(layoutDb, layoutCode);
+        data.customer = PrintData::Customer(mainDb, header.UserCode);
+        if (options.Company)
+            data.company = PrintData::Company(mainDb);
+        const QString missing = MissingSubject(data, options.Company);
+        if (!missing.isEmpty()) {
+            canvas.discardJob();
+            busy.reset();
+            ShowMsg(messages, missing + QStringLiteral("が"), 9, 4, title);
+            return false;
+        }
+        data.lines = PrintData::SlipLines(mainDb, header.UserCode, header.DocType, header.Number);
+    } catch (const DatabaseError& e) {
+        canvas.discardJob();
+        busy.reset();
+        ShowText(messages, e.userMessage(), 4, title);
+        return false;
+    }
+
+    const DocumentLayout& layout = *data.layout;
+    const DocumentLayoutKind& kind = layout.kind;
+    // A layout that may not print a copy set never does, whatever the stored choice says
+    // (the print dialog stores 2 for it, but settings can be older than the layout).
+    const int duplicate = kind.Duplicate ? options.Duplicate : 2;
+
+    // The seal is read once for the run, and only when the company prints; a file that
+    // has gone or cannot be read leaves the company name without it rather than stopping
+    // a print the user asked for.
+    QImage seal;
+    if (options.Company && !options.Inkan.isEmpty())
+        seal.load(options.Inkan);
+
+    DocumentItemContext ctx;
+    ctx.UserCode = header.UserCode;
+    ctx.UserName = header.UserName;
+    ctx.Customer = *data.customer;
+    ctx.Company = options.Company ? data.company : std::nullopt;
+    ctx.Charge = options.Charge;
+    ctx.Bank = options.Bank;
+    ctx.LayoutName = kind.Name;
+    ctx.Pages = DocumentItems::PageCount(data.lines.size(), kind.Rows);
+
+    // The engine switches to the other font for the title and fixed texts and back.
+    canvas.setFontName(PrintEngine::BodyFont(options.Font));
+    canvas.setFontSize(kind.FontSize);
+
+    PrintEngine engine(canvas, numFormat);
+    qsizetype firstLine = 0;
+    PrintEngine::ItemSource source;
+    source.isDetail = &DocumentItems::IsSlipDetail;
+    source.header = [&](int code) { return DocumentItems::SlipHeaderItem(code, header, ctx); };
+    source.detail = [&](int code, int line) -> std::optional<QString> {
+        const qsizetype index = firstLine + line;
+        if (index < 0 || index >= data.lines.size())
+            return std::nullopt;
+        return DocumentItems::SlipDetailItem(code, data.lines[index]);
+    };
+    source.beforeHeader = [&](int code, double x1, double y) {
+        // Drawn before the name so that the name prints over the seal.
+        if (code == 14 && !seal.isNull())
+            canvas.drawPicture(x1 + kSealOffsetX, y, options.InkanT * 10.0, options.InkanY * 10.0,
+                               seal);
+    };
+
+    const int pages = DocumentItems::PagesToPrint(ctx.Pages, duplicate);
+    const int rows = std::max(kind.Rows, 0);
+    const int blocks = std::max(kind.Block, 1);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            canvas.newPage();
+        ctx.Page = DocumentItems::PageInSet(page, ctx.Pages);
+        const bool copyPage = DocumentItems::IsCopy(duplicate, page, ctx.Pages);
+        firstLine = static_cast<qsizetype>(rows) * (ctx.Page - 1);
+        source.detailLines =
+            static_cast<int>(std::clamp<qsizetype>(data.lines.size() - firstLine, 0, rows));
+        for (int block = 1; block <= blocks; ++block) {
+            // A sheet of two forms may carry its own 控え: a negative mark in the layout's
+            // block list titles that block as the copy, as receipts and bills do.
+            ctx.Copy = copyPage || DocumentItems::BlockMark(kind.Layout, block) < 0;
+            engine.DrawBlock(layout, block, options.Left, options.Top,
+                             PrintEngine::BlockOffset(blocks, block), options.Font, source);
+        }
+    }
+    busy.reset();
+    return canvas.endJob();
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include "documents/Slip.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+
+class Canvas;
+class Database;
+class MessageService;
+class SettingsStore;
+
+// What the slip window shows when a document is printed: the header values come from
+// the window's controls, so printing takes them as they are, not re-read.
+struct SlipPrintHeader {
+    int DocType = 0;
+    QString UserCode;
+    QString UserName;
+    std::array<QString, 3> Date;   // year, month, day as the date lists show them
+    QString Number;                // document number
+    QString ChargeName;            // staff name shown
+    QString ChargePosition;        // staff department shown
+    QString Remark;                // 適用
+    std::array<QString, 3> FixDate; // 納入期日 parts (estimates)
+    QString Deliver;               // 納入場所
+    std::array<QString, 3> Term;   // 有効期限 parts
+    QString Business;              // 取引方法
+    std::array<QString, 3> Totals; // 税抜金額, 税額, 税込金額 labels as shown ("¥1,000")
+};
+
+// Prints one stored estimate, order, delivery note or invoice with the layout the print
+// dialog chose. Reads the settings of the type, the customer, the company and the
+// stored lines; draws every page of every copy set on `canvas` and ends the job.
+// Returns false, after telling the user why, when nothing was printed.
+namespace SlipPrint {
+bool PrintSlip(Canvas& canvas, const Database& mainDb, const Database& layoutDb,
+               const SettingsStore& settings, MessageService& messages, const QString& title,
+               const QString& numFormat, int layoutCode, const SlipPrintHeader& header);
+} // namespace SlipPrint
