@@ -4,6 +4,8 @@
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
 #include "core/WidgetRoutines.h"
+#include "printing/KivoraInkan.h"
+#include "printing/QtPrinterService.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
 
@@ -360,6 +362,13 @@ void Kivora::buildMenus() {
         MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
     MenuTool[4]->setEnabled(true);
     connect(MenuTool[4], &QAction::triggered, this, &Kivora::openPassword);
+    MenuTool[6]->setEnabled(true);
+    connect(MenuTool[6], &QAction::triggered, this, [this] {
+        m_state.gMode = 1;
+        m_state.gCaption = StripParen(MenuTool[6]->text());
+        KivoraInkan dialog(m_state, QtPrinterService::shared(), this);
+        dialog.exec();
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     MenuHelp[0] = addItem(help, QStringLiteral("トピックの検索(&H)"), true);

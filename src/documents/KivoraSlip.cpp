@@ -181,8 +181,6 @@ void KivoraSlip::buildMenus() {
     MenuSlip[6]->setShortcut(QKeySequence(Qt::Key_F8));
     MenuSlip[7]->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
     MenuSlip[8]->setShortcut(QKeySequence(Qt::Key_F9));
-    // Printing comes with the print forms; until then the command is offered but off.
-    MenuSlip[4]->setEnabled(false);
     const auto command = [this](int index, const std::function<void()>& run) {
         QAction* item = MenuSlip[index];
         connect(item, &QAction::triggered, this, [this, item, run] { runSlipCommand(item, run); });
@@ -190,6 +188,7 @@ void KivoraSlip::buildMenus() {
     command(0, [this] { DataNew(); });
     command(1, [this] { DataSave(); });
     command(2, [this] { DataDelete(); });
+    command(4, [this] { PrintCommand(); });
     command(6, [this] { LastSlip(); });
     command(7, [this] { History(); });
     command(8, [this] { SlipNumber(); });
@@ -267,7 +266,6 @@ QWidget* KivoraSlip::buildImageBar() {
         layout->addWidget(image);
         connect(image, &QToolButton::clicked, this, [this, i] { runImageCommand(i); });
     }
-    ImageSlipBar[1]->setEnabled(false); // printing comes with the print forms
     layout->addStretch();
     LineSlipBar = new QFrame(LabelSlipBar);
     LineSlipBar->setObjectName(QStringLiteral("LineSlipBar"));

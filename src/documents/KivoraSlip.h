@@ -17,8 +17,10 @@ class QMenuBar;
 class QPushButton;
 class QToolButton;
 class DocumentStore;
+class PrinterService;
 class SlipGrid;
 struct AppState;
+struct SlipPrintHeader;
 
 // The window in which an estimate, purchase order, delivery note or invoice (gDocType
 // 0-3) is written, stored, read back and copied, for the customer of the main window
@@ -64,6 +66,10 @@ public:
     std::array<QAction*, 2> MenuPaste{};
     std::array<QAction*, 3> MenuRegist{};
 
+    // The printer, its dialogs and the file picker that printing uses; the program's own
+    // service when none is set (tests set theirs).
+    PrinterService* Printers = nullptr;
+
     // The document type the window was opened for.
     int docType() const { return m_docType; }
 
@@ -89,6 +95,11 @@ public:
     void FindStaff();        // the staff button
     void OpenHelp();
     void OpenRegistration(int kind); // 登録: 0 staff, 1 units, 2 goods
+    // 印刷: checks that the document is named and saved, opens the print dialog and
+    // prints with the layout chosen there.
+    void PrintCommand();
+    // Prints the stored document with layout gHandOff on the printer.
+    void PrintSlip();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,6 +121,9 @@ private:
     bool headerEnter(int index);
     bool guarded(const std::function<void()>& action);
     QString numberWord(const QString& number) const;
+    PrinterService& printerService() const;
+    // The header values as the window shows them, for the printed page.
+    SlipPrintHeader printHeader() const;
 
     AppState& m_state;
     int m_docType = 0;

@@ -1,8 +1,10 @@
-// The slip window's commands: the slip menu, the copy of lines, the image bar, the staff
-// field and the keys of the header.
+// The slip window's commands: the slip menu, the copy of lines, printing, the image bar,
+// the staff field and the keys of the header.
 #include "documents/KivoraSlip.h"
 
 #include "core/AppState.h"
+#include "core/DataPaths.h"
+#include "core/Database.h"
 #include "core/DatabaseError.h"
 #include "core/MessageService.h"
 #include "core/SharedRoutines.h"
@@ -14,9 +16,15 @@
 #include "documents/SlipGrid.h"
 #include "masters/KivoraFindGoods.h"
 #include "masters/KivoraRegist.h"
+#include "printing/KivoraPrintS.h"
+#include "printing/PrinterCanvas.h"
+#include "printing/QtPrinterService.h"
+#include "printing/SlipPrint.h"
+#include "resources/StringTable.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -55,6 +63,14 @@ void KivoraSlip::runImageCommand(int index) {
     case 0:
         DataSave();
         break;
+    case 1: {
+        // The same command as the menu's, titled as the menu item is.
+        const QString caption = m_state.gCaption;
+        const auto restore = qScopeGuard([this, caption] { m_state.gCaption = caption; });
+        m_state.gCaption = StripParen(MenuSlip[4]->text());
+        PrintCommand();
+        break;
+    }
     case 2:
         close();
         break;
@@ -122,6 +138,87 @@ void KivoraSlip::CopyFrom(int type) {
     }
     if (m_state.gResult != -1)
         DataRead(2);
+}
+
+PrinterService& KivoraSlip::printerService() const {
+    return Printers ? *Printers : QtPrinterService::shared();
+}
+
+SlipPrintHeader KivoraSlip::printHeader() const {
+    SlipPrintHeader header;
+    header.DocType = m_docType;
+    header.UserCode = m_state.gUserCode;
+    header.UserName = m_state.gUserName;
+    for (int i = 0; i < 3; ++i) {
+        header.Date[i] = ComboSlip[i]->currentText();
+        header.FixDate[i] = TextSlip[3 + i]->text();
+        header.Term[i] = TextSlip[7 + i]->text();
+        header.Totals[i] = LabelTotal[i]->text();
+    }
+    header.Number = TextSlip[0]->text();
+    header.ChargeName = LabelCharge[0]->text();
+    header.ChargePosition = LabelCharge[1]->text();
+    header.Remark = TextSlip[2]->text();
+    header.Deliver = TextSlip[6]->text();
+    header.Business = TextSlip[10]->text();
+    return header;
+}
+
+void KivoraSlip::PrintCommand() {
+    const QString title = m_state.gCaption;
+    const QString number = TextSlip[0]->text();
+    if (number.isEmpty()) {
+        ShowMsg(*m_state.messages, QStringLiteral("伝票"), 8, 0, title);
+        return;
+    }
+    if (CheckChar(*m_state.messages, number, title, true, true))
+        return;
+    // Printing reads the stored lines, so a document that was never saved has none.
+    bool saved = false;
+    if (!guarded([&] { saved = m_store->Exists(m_state.gUserCode, m_docType, number); }))
+        return;
+    if (!saved) {
+        ShowMsg(*m_state.messages, QStringLiteral("伝票"), 10, 0, title);
+        return;
+    }
+    m_state.gMode = static_cast<quint8>(m_docType);
+    m_state.gDocType = static_cast<quint8>(m_docType);
+    m_state.gCaller = this;
+    {
+        // The dialog's preview and PDF draw exactly what PrintSlip prints after 開始.
+        const SlipPrintHeader header = printHeader();
+        // A number may hold a slash, which no file name can.
+        QString pdfName = Res::text(101 + m_docType) + number + QStringLiteral(".pdf");
+        pdfName.replace(QLatin1Char('/'), QLatin1Char('_'));
+        KivoraPrintS dialog(m_state, printerService(), this);
+        dialog.setRenderer(
+            [this, header, title](Canvas& canvas, const Database& layoutDb, int code) {
+                return SlipPrint::PrintSlip(canvas, *m_state.DbMain, layoutDb, *m_state.settings,
+                                            *m_state.messages, title, m_state.NumFormat, code,
+                                            header);
+            },
+            pdfName);
+        dialog.exec();
+    } // the dialog releases the layout database before the print run opens it
+    if (m_state.gResult == 0)
+        PrintSlip();
+}
+
+void KivoraSlip::PrintSlip() {
+    bool ok = false;
+    const int code = m_state.gHandOff.toInt(&ok);
+    if (!ok)
+        return;
+    std::unique_ptr<Database> layoutDb;
+    if (!guarded([&] {
+            layoutDb = std::make_unique<Database>(m_state.DbNames[1], LayoutDbMarkerTable());
+        }))
+        return;
+    PrinterCanvas canvas(printerService().printer());
+    if (!SlipPrint::PrintSlip(canvas, *m_state.DbMain, *layoutDb, *m_state.settings,
+                              *m_state.messages, m_state.gCaption, m_state.NumFormat, code,
+                              printHeader()))
+        KivoraPrintS::ReportOutputFailure(*m_state.messages, canvas, false, m_state.gCaption);
 }
 
 void KivoraSlip::FindStaff() {

@@ -1,0 +1,45 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class PrinterService;
+struct AppState;
+
+// 印鑑設定: the picture of the company seal that documents print beside the company
+// name, and its printed size (units of 10 mm). Everything is kept in the settings store
+// ("Inkan", "InkanT", "InkanY"); the window hands back no result.
+class KivoraInkan : public QDialog {
+    Q_OBJECT
+public:
+    KivoraInkan(AppState& state, PrinterService& service, QWidget* parent = nullptr);
+
+    // Titles: 0 画像パス, 1 画像イメージ, 2 印字（横）, 3 印字（縦）.
+    std::array<QLabel*, 4> LabelTitle{};
+    QLabel* LabelPath = nullptr;
+    QLabel* imgInkan = nullptr;
+    QLineEdit* txtTate = nullptr; // "InkanT"
+    QLineEdit* txtYoko = nullptr; // "InkanY"
+    QPushButton* cmdFile = nullptr;
+    QPushButton* cmdSet = nullptr;
+    QPushButton* cmdClear = nullptr;
+
+    // True while the preview holds a picture.
+    bool hasPicture() const;
+
+public slots:
+    void ChooseFile(); // cmdFile
+    void ClearSeal();  // 設定クリア
+    void StoreSeal();  // 設定する
+
+private:
+    void ShowPicture();
+    // Checks one size field and stores it; false when it is out of range (the user has
+    // been told) and the window must stay open.
+    bool storeSize(QLineEdit* field, const QString& key, const QString& error);
+
+    AppState& m_state;
+    PrinterService& m_service;
+};

@@ -1,0 +1,423 @@
+#include "printing/KivoraPrintS.h"
+
+#include "core/AppState.h"
+#include "core/BusyCursor.h"
+#include "core/DataPaths.h"
+#include "core/Database.h"
+#include "core/MessageService.h"
+#include "core/SettingsStore.h"
+#include "core/SharedRoutines.h"
+#include "core/WidgetRoutines.h"
+#include "printing/LayoutTables.h"
+#include "printing/PrinterCanvas.h"
+#include "printing/PrinterService.h"
+#include "printing/TitleLabel.h"
+#include "resources/StringTable.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kCodeRole = Qt::UserRole;
+constexpr int kAdjustLimit = 20; // millimetres either way
+
+// String resource of a document type's name: 101-104 the slips, 105 the receipt, 107
+// and 108 the two bills (106 names the receivables, not a document).
+int docNameResource(int type) {
+    switch (type) {
+    case 4:
+        return 107;
+    case 5:
+        return 108;
+    case 6:
+        return 105;
+    default:
+        return 101 + type;
+    }
+}
+
+template <size_t N> int checkedIndex(const std::array<QRadioButton*, N>& options) {
+    for (size_t i = 0; i < N; ++i) {
+        if (options[i]->isChecked())
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+// A stored index that is not one of the buttons selects the first: a choice must always
+// be made, or 開始 would store a value no printing understands.
+template <size_t N> void checkIndex(const std::array<QRadioButton*, N>& options, int index) {
+    options[index >= 0 && index < static_cast<int>(N) ? index : 0]->setChecked(true);
+}
+
+template <size_t N> void enableAll(const std::array<QRadioButton*, N>& options, bool enabled) {
+    for (QRadioButton* option : options)
+        option->setEnabled(enabled);
+}
+
+} // namespace
+
+KivoraPrintS::KivoraPrintS(AppState& state, PrinterService& service, QWidget* parent)
+    : QDialog(parent), m_state(state), m_service(service), m_docType(state.gDocType) {
+    setObjectName(QStringLiteral("KivoraPrintS"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    m_state.gResult = -1;
+    setWindowTitle(m_state.gCaption + QLatin1Char('(') + Res::text(docNameResource(m_state.gMode)) +
+                   QLatin1Char(')'));
+    QString failure;
+    {
+        BusyCursor busy;
+        buildControls();
+        layOut();
+        restoreSettings();
+        failure = loadLayouts();
+    }
+    CenterForm(this, parent ? parent->window() : nullptr);
+    // The list stays empty; 開始 then asks for a layout the user cannot choose, and
+    // キャンセル is the way out.
+    if (!failure.isEmpty())
+        ShowText(*m_state.messages, failure, 4, windowTitle());
+}
+
+KivoraPrintS::~KivoraPrintS() = default;
+
+QString KivoraPrintS::key(const QString& name) const {
+    return QStringLiteral("S") + QString::number(m_docType) + name;
+}
+
+void KivoraPrintS::buildControls() {
+    ListPrintS = new QListWidget(this);
+    ListPrintS->setObjectName(QStringLiteral("ListPrintS"));
+    ListPrintS->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListPrintS->setMinimumSize(220, 200);
+    connect(ListPrintS, &QListWidget::itemSelectionChanged, this, &KivoraPrintS::layoutSelected);
+    connect(ListPrintS, &QListWidget::itemDoubleClicked, this, &KivoraPrintS::Start);
+
+    const QString titles[3] = {QStringLiteral("左端"), QStringLiteral("上端"),
+                               QStringLiteral("用紙種類(&T)")};
+    for (int i = 0; i < 3; ++i) {
+        LabelTitle[i] = TitleLabel(titles[i], this);
+        LabelTitle[i]->setObjectName(QStringLiteral("LabelTitle%1").arg(i));
+    }
+    LabelTitle[2]->setBuddy(ListPrintS);
+
+    const QString frames[5] = {QStringLiteral("フォント種類(&F)"),
+                               QStringLiteral("印字位置調整(&M)"), QStringLiteral("顧客担当者(&C)"),
+                               QStringLiteral("伝票控え(&D)"), QStringLiteral("銀行種類(&B)")};
+    for (int i = 0; i < 5; ++i) {
+        FramePrintS[i] = new QGroupBox(frames[i], this);
+        FramePrintS[i]->setObjectName(QStringLiteral("FramePrintS%1").arg(i));
+    }
+    const auto option = [this](QGroupBox* frame, const QString& caption, const QString& name) {
+        auto* button = new QRadioButton(caption, frame);
+        button->setObjectName(name);
+        return button;
+    };
+    OptionFont[0] = option(FramePrintS[0], QStringLiteral("明朝体"), QStringLiteral("OptionFont0"));
+    OptionFont[1] =
+        option(FramePrintS[0], QStringLiteral("ゴシック体"), QStringLiteral("OptionFont1"));
+    // The contact and bank captions get their common endings appended, as in the other
+    // print dialogs of the program.
+    const QString print = QStringLiteral("を印字する");
+    OptionCharge[0] =
+        option(FramePrintS[2], QStringLiteral("担当者１") + print, QStringLiteral("OptionCharge0"));
+    OptionCharge[1] =
+        option(FramePrintS[2], QStringLiteral("担当者２") + print, QStringLiteral("OptionCharge1"));
+    OptionCharge[2] =
+        option(FramePrintS[2], QStringLiteral("印字しない"), QStringLiteral("OptionCharge2"));
+    OptionCopy[0] =
+        option(FramePrintS[3], QStringLiteral("控えを出力する"), QStringLiteral("OptionCopy0"));
+    OptionCopy[1] =
+        option(FramePrintS[3], QStringLiteral("控えのみを出力する"), QStringLiteral("OptionCopy1"));
+    OptionCopy[2] =
+        option(FramePrintS[3], QStringLiteral("出力しない"), QStringLiteral("OptionCopy2"));
+    const QString bank = QStringLiteral("振込銀行") + print;
+    OptionBank[0] =
+        option(FramePrintS[4], QStringLiteral("第１") + bank, QStringLiteral("OptionBank0"));
+    OptionBank[1] =
+        option(FramePrintS[4], QStringLiteral("第２") + bank, QStringLiteral("OptionBank1"));
+
+    for (int i = 0; i < 2; ++i) {
+        ScrollPrintS[i] = new QScrollBar(Qt::Horizontal, FramePrintS[1]);
+        ScrollPrintS[i]->setObjectName(QStringLiteral("ScrollPrintS%1").arg(i));
+        ScrollPrintS[i]->setRange(-kAdjustLimit, kAdjustLimit);
+        ScrollPrintS[i]->setPageStep(5);
+        ScrollPrintS[i]->setMinimumWidth(140);
+        LabelPrintS[i] = new QLabel(QStringLiteral("0"), FramePrintS[1]);
+        LabelPrintS[i]->setObjectName(QStringLiteral("LabelPrintS%1").arg(i));
+        LabelPrintS[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        LabelPrintS[i]->setMinimumWidth(28);
+        Label1[i] = new QLabel(QStringLiteral("ミリ"), FramePrintS[1]);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        QLabel* value = LabelPrintS[i];
+        connect(ScrollPrintS[i], &QScrollBar::valueChanged, value,
+                [value](int mm) { value->setText(QString::number(mm)); });
+    }
+
+    CheckPrintS = new QCheckBox(QStringLiteral("自社情報") + print + QStringLiteral("(&N)"), this);
+    CheckPrintS->setObjectName(QStringLiteral("CheckPrintS"));
+
+    BtnPrinter = new QPushButton(QStringLiteral("プリンタ設定(&P)"), this);
+    BtnPreview = new QPushButton(QStringLiteral("プレビュー(&V)"), this);
+    BtnPdf = new QPushButton(QStringLiteral("PDFに保存(&O)"), this);
+    BtnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    BtnStart = new QPushButton(QStringLiteral("開始(&S)"), this);
+    BtnPrinter->setObjectName(QStringLiteral("BtnPrinter"));
+    BtnPreview->setObjectName(QStringLiteral("BtnPreview"));
+    BtnPdf->setObjectName(QStringLiteral("BtnPdf"));
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+    BtnStart->setObjectName(QStringLiteral("BtnStart"));
+    for (QPushButton* button : {BtnPrinter, BtnPreview, BtnPdf, BtnCancel})
+        button->setAutoDefault(false);
+    BtnStart->setDefault(true);
+    // Offered once the opening window says how its pages are drawn.
+    BtnPreview->hide();
+    BtnPdf->hide();
+    connect(BtnPrinter, &QPushButton::clicked, this, &KivoraPrintS::SetUpPrinter);
+    connect(BtnPreview, &QPushButton::clicked, this, &KivoraPrintS::Preview);
+    connect(BtnPdf, &QPushButton::clicked, this, &KivoraPrintS::SaveAsPdf);
+    connect(BtnCancel, &QPushButton::clicked, this, &KivoraPrintS::Cancel);
+    connect(BtnStart, &QPushButton::clicked, this, &KivoraPrintS::Start);
+
+    // Estimates and receipts print no bank; estimates print no contact either. The
+    // choices stay selected and are stored as they are.
+    if (m_docType == 0 || m_docType == 6) {
+        FramePrintS[4]->setEnabled(false);
+        enableAll(OptionBank, false);
+    }
+    if (m_docType == 0) {
+        FramePrintS[2]->setEnabled(false);
+        enableAll(OptionCharge, false);
+    }
+}
+
+void KivoraPrintS::layOut() {
+    auto* fonts = new QHBoxLayout(FramePrintS[0]);
+    fonts->addWidget(OptionFont[0]);
+    fonts->addWidget(OptionFont[1]);
+    fonts->addStretch();
+    auto* adjust = new QGridLayout(FramePrintS[1]);
+    for (int i = 0; i < 2; ++i) {
+        adjust->addWidget(LabelTitle[i], i, 0);
+        adjust->addWidget(ScrollPrintS[i], i, 1);
+        adjust->addWidget(LabelPrintS[i], i, 2);
+        adjust->addWidget(Label1[i], i, 3);
+    }
+    adjust->setColumnStretch(1, 1);
+    const auto column = [](QGroupBox* frame, std::initializer_list<QRadioButton*> options) {
+        auto* box = new QVBoxLayout(frame);
+        for (QRadioButton* o : options)
+            box->addWidget(o);
+    };
+    column(FramePrintS[2], {OptionCharge[0], OptionCharge[1], OptionCharge[2]});
+    column(FramePrintS[3], {OptionCopy[0], OptionCopy[1], OptionCopy[2]});
+    column(FramePrintS[4], {OptionBank[0], OptionBank[1]});
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(LabelTitle[2]);
+    left->addWidget(ListPrintS, 1);
+    left->addWidget(CheckPrintS);
+    auto* options = new QGridLayout;
+    options->addWidget(FramePrintS[0], 0, 0, 1, 2);
+    options->addWidget(FramePrintS[1], 1, 0, 1, 2);
+    options->addWidget(FramePrintS[2], 2, 0);
+    options->addWidget(FramePrintS[3], 2, 1);
+    options->addWidget(FramePrintS[4], 3, 0, 1, 2);
+    options->setRowStretch(4, 1);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addLayout(options);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BtnPrinter);
+    buttons->addWidget(BtnPreview);
+    buttons->addWidget(BtnPdf);
+    buttons->addStretch();
+    buttons->addWidget(BtnStart);
+    buttons->addWidget(BtnCancel);
+    auto* root = new QVBoxLayout(this);
+    root->addLayout(body, 1);
+    root->addLayout(buttons);
+}
+
+void KivoraPrintS::restoreSettings() {
+    const SettingsStore& settings = *m_state.settings;
+    const qint16 stored[2] = {settings.getInt16(key(QStringLiteral("Left")), 0),
+                              settings.getInt16(key(QStringLiteral("Top")), 0)};
+    for (int i = 0; i < 2; ++i) {
+        ScrollPrintS[i]->setValue(stored[i]); // the scroll bar keeps it within ±20
+        LabelPrintS[i]->setText(QString::number(ScrollPrintS[i]->value()));
+    }
+    checkIndex(OptionFont, settings.getByte(key(QStringLiteral("Font")), 0));
+    checkIndex(OptionCharge, settings.getByte(key(QStringLiteral("Charge")), 0));
+    checkIndex(OptionCopy, settings.getByte(key(QStringLiteral("Duplicate")), 0));
+    checkIndex(OptionBank, settings.getByte(key(QStringLiteral("Bank")), 0));
+    // Printing reads a missing switch as off, but a user opening the dialog for the first
+    // time expects the company on the form: the dialog shows it on.
+    CheckPrintS->setChecked(settings.getByte(key(QStringLiteral("Company")), 1) == 1);
+}
+
+QString KivoraPrintS::loadLayouts() {
+    try {
+        m_layoutDb = std::make_unique<Database>(m_state.DbNames[1], LayoutDbMarkerTable());
+        for (const DocumentLayoutKind& kind :
+             LayoutTables::DocumentLayouts(*m_layoutDb, m_docType)) {
+            auto* item = new QListWidgetItem(kind.Name, ListPrintS);
+            // A negative code marks a layout that may print a copy set.
+            item->setData(kCodeRole, kind.Duplicate ? -kind.Code : kind.Code);
+            item->setData(kCodeRole + 1, kind.Duplicate);
+        }
+    } catch (const DatabaseError& e) {
+        m_layoutDb.reset();
+        return e.userMessage();
+    }
+    return {};
+}
+
+void KivoraPrintS::layoutSelected() {
+    const QList<QListWidgetItem*> selected = ListPrintS->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const bool copies = selected.first()->data(kCodeRole + 1).toBool();
+    if (copies)
+        checkIndex(OptionCopy, m_state.settings->getByte(key(QStringLiteral("Duplicate")), 0));
+    else
+        OptionCopy[2]->setChecked(true);
+    FramePrintS[3]->setEnabled(copies);
+    enableAll(OptionCopy, copies);
+}
+
+void KivoraPrintS::saveSettings() {
+    SettingsStore& settings = *m_state.settings;
+    settings.save(key(QStringLiteral("Left")), LabelPrintS[0]->text());
+    settings.save(key(QStringLiteral("Top")), LabelPrintS[1]->text());
+    settings.save(key(QStringLiteral("Font")), checkedIndex(OptionFont));
+    settings.save(key(QStringLiteral("Charge")), checkedIndex(OptionCharge));
+    settings.save(key(QStringLiteral("Duplicate")), checkedIndex(OptionCopy));
+    settings.save(key(QStringLiteral("Bank")), checkedIndex(OptionBank));
+    settings.save(key(QStringLiteral("Company")), CheckPrintS->isChecked() ? 1 : 0);
+    settings.sync();
+}
+
+std::optional<int> KivoraPrintS::takeLayout() {
+    saveSettings();
+    const QList<QListWidgetItem*> selected = ListPrintS->selectedItems();
+    if (selected.isEmpty()) {
+        ShowMsg(*m_state.messages, QStringLiteral("用紙"), 8, 0, windowTitle());
+        return std::nullopt;
+    }
+    return std::abs(selected.first()->data(kCodeRole).toInt());
+}
+
+void KivoraPrintS::Start() {
+    const std::optional<int> code = takeLayout();
+    if (!code)
+        return;
+    m_state.gHandOff = QString::number(*code);
+    m_state.gResult = 0;
+    accept();
+}
+
+void KivoraPrintS::Cancel() {
+    reject();
+}
+
+void KivoraPrintS::reject() {
+    m_state.gResult = -1;
+    QDialog::reject();
+}
+
+void KivoraPrintS::done(int result) {
+    // The layout database is opened exclusively: the print run that follows 開始 opens
+    // it again, so the dialog lets go of it as soon as it closes.
+    m_layoutDb.reset();
+    QDialog::done(result);
+}
+
+void KivoraPrintS::SetUpPrinter() {
+    m_service.setUp(this, StripParen(BtnPrinter->text()));
+}
+
+void KivoraPrintS::setRenderer(PageRenderer renderer, const QString& pdfName) {
+    m_renderer = std::move(renderer);
+    m_pdfName = pdfName;
+    BtnPreview->setVisible(static_cast<bool>(m_renderer));
+    BtnPdf->setVisible(static_cast<bool>(m_renderer));
+}
+
+void KivoraPrintS::Preview() {
+    if (!m_renderer || !m_layoutDb)
+        return;
+    const std::optional<int> code = takeLayout();
+    if (!code)
+        return;
+    // The pages are drawn once, kept, and shown: the preview redraws them as often as it
+    // likes without running the document again, and a missing customer or company is
+    // told once, here, instead of opening an empty preview.
+    QPrinter& printer = m_service.printer();
+    PrinterCanvas canvas(printer, PrinterCanvas::Output::Keep);
+    {
+        BusyCursor busy;
+        if (!m_renderer(canvas, *m_layoutDb, *code))
+            return;
+    }
+    m_service.preview(this, StripParen(BtnPreview->text()) + QStringLiteral(" - ") + windowTitle(),
+                      printer, [&canvas](QPrinter& target) { canvas.playPages(target); });
+}
+
+void KivoraPrintS::SaveAsPdf() {
+    if (!m_renderer || !m_layoutDb)
+        return;
+    const std::optional<int> code = takeLayout();
+    if (!code)
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path =
+        m_service.saveFileName(this, StripParen(BtnPdf->text()), QDir(folder).filePath(m_pdfName),
+                               QStringLiteral("PDFファイル (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    // The paper and orientation of the printer, so that the file shows what paper would.
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageLayout(m_service.printer().pageLayout());
+    pdf.setDocName(QFileInfo(path).completeBaseName());
+    PrinterCanvas canvas(pdf);
+    if (!m_renderer(canvas, *m_layoutDb, *code))
+        ReportOutputFailure(*m_state.messages, canvas, true, windowTitle());
+}
+
+void KivoraPrintS::ReportOutputFailure(MessageService& messages, const PrinterCanvas& canvas,
+                                       bool toFile, const QString& title) {
+    // The document's own failures (a missing layout, customer or company) have been told
+    // by the printing; what is left is the output refusing the finished pages.
+    switch (canvas.failure()) {
+    case PrinterCanvas::Failure::NoPrinter:
+        ShowMsg(messages, QStringLiteral("プリンタが"), 9, 4, title);
+        break;
+    case PrinterCanvas::Failure::CannotStart:
+        ShowText(messages,
+                 toFile ? QStringLiteral("PDFファイルを保存できませんでした｡")
+                        : QStringLiteral("印刷を開始できませんでした｡"),
+                 4, title);
+        break;
+    default:
+        break;
+    }
+}

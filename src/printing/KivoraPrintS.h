@@ -1,0 +1,103 @@
+#pragma once
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class Canvas;
+class Database;
+class MessageService;
+class PrinterCanvas;
+class PrinterService;
+struct AppState;
+
+// The print dialog of documents: the paper layout of the type (gDocType) and the options
+// the document printing reads back from the settings store ("S" + type + name). Opened
+// modally with gMode = the type (for the title). 開始 leaves gResult 0 and the layout code
+// in gHandOff; キャンセル leaves gResult -1.
+//
+// プレビュー and PDFに保存 draw the pages through the renderer the opening window gives,
+// with the options as they stand (they are stored first, as 開始 stores them, because the
+// printing reads them from there); both leave the dialog open and gResult untouched, so
+// that the user can look, save and then print.
+class KivoraPrintS : public QDialog {
+    Q_OBJECT
+public:
+    // Draws the document with a layout on a canvas and ends the job, exactly as the
+    // opening window prints it after 開始; false when nothing was drawn (the user has been
+    // told why).
+    using PageRenderer =
+        std::function<bool(Canvas& canvas, const Database& layoutDb, int layoutCode)>;
+
+    KivoraPrintS(AppState& state, PrinterService& service, QWidget* parent = nullptr);
+    ~KivoraPrintS() override;
+
+    // Offers プレビュー and PDFに保存; `pdfName` is the file name the PDF picker suggests.
+    void setRenderer(PageRenderer renderer, const QString& pdfName);
+
+    QListWidget* ListPrintS = nullptr;
+    // 0 fonts, 1 position adjustment, 2 customer contact, 3 copies, 4 bank.
+    std::array<QGroupBox*, 5> FramePrintS{};
+    std::array<QRadioButton*, 2> OptionFont{};
+    std::array<QRadioButton*, 3> OptionCharge{};
+    std::array<QRadioButton*, 3> OptionCopy{};
+    std::array<QRadioButton*, 2> OptionBank{};
+    // 0 左端 and 1 上端 (the adjustment rows), 2 用紙種類 (the list).
+    std::array<QLabel*, 3> LabelTitle{};
+    std::array<QScrollBar*, 2> ScrollPrintS{};
+    std::array<QLabel*, 2> LabelPrintS{};
+    std::array<QLabel*, 2> Label1{};
+    QCheckBox* CheckPrintS = nullptr;
+    QPushButton* BtnPrinter = nullptr;
+    QPushButton* BtnPreview = nullptr;
+    QPushButton* BtnPdf = nullptr;
+    QPushButton* BtnCancel = nullptr;
+    QPushButton* BtnStart = nullptr;
+
+    // Tells the user why `canvas` produced nothing when the printer or the file refused
+    // the finished pages (the printing itself tells its own failures).
+    static void ReportOutputFailure(MessageService& messages, const PrinterCanvas& canvas,
+                                    bool toFile, const QString& title);
+
+    // The settings key of `name` for this dialog's type ("S2Left" …).
+    QString key(const QString& name) const;
+
+public slots:
+    void Start();        // 開始
+    void Cancel();       // キャンセル
+    void SetUpPrinter(); // プリンタ設定
+    void Preview();      // プレビュー
+    void SaveAsPdf();    // PDFに保存
+
+protected:
+    void reject() override;
+    void done(int result) override;
+
+private:
+    void buildControls();
+    void layOut();
+    void restoreSettings();
+    // Fills the list; the message for the user when the layout database failed.
+    QString loadLayouts();
+    void layoutSelected();
+    void saveSettings();
+    // The chosen layout code, after storing the options; nothing (the user has been
+    // told) when no layout is selected.
+    std::optional<int> takeLayout();
+
+    AppState& m_state;
+    PrinterService& m_service;
+    int m_docType = 0;
+    std::unique_ptr<Database> m_layoutDb;
+    PageRenderer m_renderer;
+    QString m_pdfName;
+};

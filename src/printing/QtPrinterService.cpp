@@ -1,0 +1,84 @@
+#include "printing/QtPrinterService.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+QtPrinterService::QtPrinterService() = default;
+QtPrinterService::~QtPrinterService() = default;
+
+namespace {
+
+QtPrinterService& sharedService() {
+    static QtPrinterService service;
+    return service;
+}
+
+// The printer talks to the print system through the application; it must go while the
+// application still exists, not with the static objects after it.
+void releaseSharedPrinter() {
+    sharedService().release();
+}
+
+} // namespace
+
+QtPrinterService& QtPrinterService::shared() {
+    static const bool registered = [] {
+        qAddPostRoutine(releaseSharedPrinter);
+        return true;
+    }();
+    Q_UNUSED(registered);
+    return sharedService();
+}
+
+void QtPrinterService::release() {
+    m_printer.reset();
+}
+
+QPrinter& QtPrinterService::printer() {
+    if (!m_printer) {
+        // High resolution so that point sizes survive the conversion to device units; the
+        // full page so that the layouts' millimetres start at the paper's corner.
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setFullPage(true);
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
+        m_printer->setPageOrientation(QPageLayout::Portrait);
+    }
+    return *m_printer;
+}
+
+bool QtPrinterService::setUp(QWidget* parent, const QString& title) {
+    QPrintDialog dialog(&printer(), parent);
+    dialog.setWindowTitle(title);
+    // Set-up only: which printer, paper and orientation. Pages are chosen by the
+    // document, and writing to a file is the print dialog's own PDF choice.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPrinterService::openFileName(QWidget* parent, const QString& title,
+                                       const QString& filter) {
+    // The picker's own mode refuses a name that does not exist.
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+QString QtPrinterService::saveFileName(QWidget* parent, const QString& title,
+                                       const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
+void QtPrinterService::preview(QWidget* parent, const QString& title, QPrinter& printer,
+                               const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
+}
