@@ -1,7 +1,6 @@
-// The program's start and end, driven as a user meets them: refusals, damaged files,
-// the password at start-up, and the quit question.
-#include "core/Database.h"
+// The program's start and end: refusals, damaged files, the password, the quit question.
 #include "core/DataPaths.h"
+#include "core/Database.h"
 #include "core/Startup.h"
 #include "customers/Kivora.h"
 #include "options/KivoraPassword.h"
@@ -17,19 +16,20 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TestStartup : public QObject {
     Q_OBJECT
 
     static std::unique_ptr<Kivora> start(TestEnv& env) {
-        Startup startup(env.state, env.installFolder(), env.lockFile());
-        return startup.run();
+        return Startup(env.state, env.installFolder(), env.lockFile()).run();
     }
 
     static QByteArray digest(const QString& path) {
         QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+        return f.open(QIODevice::ReadOnly)
+                   ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                   : QByteArray();
     }
 
     static void writeFile(const QString& path, const QByteArray& bytes) {
@@ -38,17 +38,19 @@ class TestStartup : public QObject {
         f.write(bytes);
     }
 
-    static void storePassword(const TestEnv& env, const QString& digits) {
-        const StoredPassword record = MakeStoredPassword(digits);
-        QString a = record.hash, b = record.salt;
-        QVERIFY(PassFile(env.dataFolder() + QStringLiteral("Kivora.CPR"), false, a, b));
+    // The preferences read at start: SelText, Zero, FindItem and the quantity format.
+    static QString preferences(const AppState& s) {
+        return u"%1 %2 %3 %4"_s.arg(s.SelText).arg(s.Zero).arg(s.FindItem).arg(s.NumFormat);
     }
 
-    // Types `digits` into the start-up password window and presses OK, `times` times.
-    static void answerPassword(const QString& digits, int times) {
+    // Answers the start-up password window: `digits` and OK `times` times, or Cancel.
+    static void answerPassword(const QString& digits, int times = 1) {
         OnNextModal([digits, times](QWidget* modal) {
             auto* dialog = qobject_cast<KivoraPassword*>(modal);
-            QVERIFY(dialog);
+            QVERIFY(dialog && !dialog->TextPass[1]->isVisible());
+            QCOMPARE(dialog->windowTitle(), u"パスワード確認"_s);
+            if (digits.isEmpty())
+                dialog->BtnCancel->click();
             for (int i = 0; i < times && dialog->isVisible(); ++i) {
                 dialog->TextPass[0]->setText(digits);
                 dialog->BtnOK->click();
@@ -59,22 +61,17 @@ class TestStartup : public QObject {
 private slots:
     void startsWithDefaults() {
         TestEnv env;
-        env.settings().save(QStringLiteral("SetupFolder"), QStringLiteral("/somewhere/else"));
+        env.settings().save(u"SetupFolder"_s, u"/somewhere/else"_s);
         auto window = start(env);
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Kivora"));
-        QCOMPARE(env.state.AppTitle, QStringLiteral("Kivora"));
-        QVERIFY(env.state.DbMain);
-        QVERIFY(env.state.DbPost);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), u"Kivora"_s);
+        QCOMPARE(env.state.AppTitle, u"Kivora"_s);
+        QVERIFY(env.state.DbMain && env.state.DbPost);
         QCOMPARE(env.messages.count(), 0);
         // A moved installation is recorded at every start.
-        QCOMPARE(QDir::fromNativeSeparators(env.settings().get(QStringLiteral("SetupFolder"))),
+        QCOMPARE(QDir::fromNativeSeparators(env.settings().get(u"SetupFolder"_s)),
                  QDir::cleanPath(env.installFolder()));
-        QCOMPARE(env.state.SelText, quint8(0));
-        QCOMPARE(env.state.Zero, quint8(0));
-        QCOMPARE(env.state.FindItem, quint8(0));
-        QCOMPARE(env.state.NumFormat, QStringLiteral("#,#0.00"));
+        QCOMPARE(preferences(env.state), u"0 0 0 #,#0.00"_s);
         QVERIFY(env.state.HelpFile.isEmpty());
         // The main database really is held: a second opener is refused.
         QVERIFY_THROWS_EXCEPTION(DatabaseError, env.openMain());
@@ -82,50 +79,43 @@ private slots:
 
     void readsStoredPreferences() {
         TestEnv env;
-        env.settings().save(QStringLiteral("SelText"), 1);
-        env.settings().save(QStringLiteral("Zero"), 1);
-        env.settings().save(QStringLiteral("FindItem"), QStringLiteral("x")); // not a number
-        auto window = start(env);
-        QVERIFY(window);
-        QCOMPARE(env.state.SelText, quint8(1));
-        QCOMPARE(env.state.Zero, quint8(1));
-        QCOMPARE(env.state.FindItem, quint8(0));
-        QCOMPARE(env.state.NumFormat, QStringLiteral("#,#0.##"));
+        env.settings().save(u"SelText"_s, 1);
+        env.settings().save(u"Zero"_s, 1);
+        env.settings().save(u"FindItem"_s, u"x"_s); // not a number
+        QVERIFY(start(env));
+        QCOMPARE(preferences(env.state), u"1 1 0 #,#0.##"_s);
     }
 
     void secondCopyIsRefused() {
         TestEnv env;
         QLockFile running(env.lockFile());
         QVERIFY(running.tryLock(0));
-        auto window = start(env);
-        QVERIFY(!window);
-        QCOMPARE(env.messages.texts(), QStringList{QStringLiteral("既に起動しています｡")});
+        QVERIFY(!start(env));
+        QCOMPARE(env.messages.texts(), QStringList{u"既に起動しています｡"_s});
         QCOMPARE(env.messages.shown().first().icon, MsgIcon::Exclamation);
         QVERIFY(!env.messages.shown().first().withCancel);
         QVERIFY(!env.state.DbMain);
     }
 
+    // A lock left by a run that died (its process no longer exists) is ignored.
     void staleLockOfACrashedRunIsIgnored() {
         TestEnv env;
         {
             QLockFile crashed(env.lockFile());
             QVERIFY(crashed.tryLock(0));
-            // Keep the file but leave it as a run that died would: the lock's process
-            // no longer exists.
             QFile f(env.lockFile());
             QVERIFY(f.open(QIODevice::ReadOnly));
             QByteArray content = f.readAll();
             f.close();
             crashed.unlock();
-            const qsizetype eol = content.indexOf('\n');
-            content.replace(0, eol, "2147483000");
+            content.replace(0, content.indexOf('\n'), "2147483000");
             writeFile(env.lockFile(), content);
         }
-        auto window = start(env);
-        QVERIFY(window);
+        QVERIFY(start(env));
         QCOMPARE(env.messages.count(), 0);
     }
 
+    // Every file is checked before any is opened, so a damaged main database is not reached.
     void missingFilesStopAtTheFirst_data() {
         QTest::addColumn<int>("files");
         QTest::newRow("only the main database") << int(TestEnv::MainDb);
@@ -133,17 +123,13 @@ private slots:
         QTest::newRow("no postal directory") << int(TestEnv::MainDb | TestEnv::LayoutDb);
         QTest::newRow("no main database") << int(TestEnv::LayoutDb | TestEnv::PostDb);
     }
-
     void missingFilesStopAtTheFirst() {
         QFETCH(int, files);
         TestEnv env(files);
-        // A damaged main database must not be reached: the presence of every file is
-        // checked before anything is opened.
         if (files & TestEnv::MainDb)
             writeFile(env.state.DbNames[0], "not a database");
-        auto window = start(env);
-        QVERIFY(!window);
-        QCOMPARE(env.messages.texts(), QStringList{QStringLiteral("ファイルが見つかりませんでした｡")});
+        QVERIFY(!start(env));
+        QCOMPARE(env.messages.texts(), QStringList{u"ファイルが見つかりませんでした｡"_s});
         QCOMPARE(env.messages.shown().first().icon, MsgIcon::Stop);
         QVERIFY(!env.state.DbMain);
     }
@@ -152,14 +138,12 @@ private slots:
         QTest::addColumn<int>("slot"); // 0 main, 1 layout, 2 postal
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("main is text") << 0 << QByteArray("顧客一覧\n") << QStringLiteral("Kivora0.MDB");
-        QTest::newRow("layout is text") << 1 << QByteArray("x") << QStringLiteral("Kivora1.MDB");
-        QTest::newRow("postal is empty") << 2 << QByteArray() << QStringLiteral("PostCode.mdb");
+        QTest::newRow("main is text") << 0 << QByteArray("顧客一覧\n") << "Kivora0.MDB";
+        QTest::newRow("layout is text") << 1 << QByteArray("x") << "Kivora1.MDB";
+        QTest::newRow("postal is empty") << 2 << QByteArray() << "PostCode.mdb";
         QTest::newRow("main is garbage after a valid header")
-            << 0 << QByteArray("SQLite format 3\0", 16) + QByteArray(4096, '\xff')
-            << QStringLiteral("Kivora0.MDB");
+            << 0 << QByteArray("SQLite format 3\0", 16) + QByteArray(4096, '\xff') << "Kivora0.MDB";
     }
-
     void unusableDatabasesAreNamedAndLeftAlone() {
         QFETCH(int, slot);
         QFETCH(QByteArray, content);
@@ -168,58 +152,57 @@ private slots:
         const QString path = slot == 2 ? env.state.PostCodePath : env.state.DbNames[slot];
         writeFile(path, content);
         const QByteArray before = digest(path);
-        auto window = start(env);
-        QVERIFY(!window);
+        QVERIFY(!start(env));
         QCOMPARE(env.messages.count(), 1);
         QVERIFY2(env.messages.lastText().contains(expected), qPrintable(env.messages.lastText()));
         QCOMPARE(env.messages.shown().first().icon, MsgIcon::Stop);
         QCOMPARE(digest(path), before);
-        QVERIFY(!env.state.DbMain);
-        QVERIFY(!env.state.DbPost);
+        QVERIFY(!env.state.DbMain && !env.state.DbPost);
     }
 
+    // A database in use elsewhere is named and left alone; later the program starts.
     void databaseInUseElsewhereIsReported() {
         TestEnv env;
         const QByteArray before = digest(env.state.DbNames[0]);
         {
             auto other = env.openMain();
-            auto window = start(env);
-            QVERIFY(!window);
+            QVERIFY(!start(env));
             QCOMPARE(env.messages.count(), 1);
-            QVERIFY(env.messages.lastText().contains(QStringLiteral("Kivora0.MDB")));
-            QVERIFY(env.messages.lastText().contains(QStringLiteral("使用中")));
+            QVERIFY(env.messages.lastText().contains(u"Kivora0.MDB"_s));
+            QVERIFY(env.messages.lastText().contains(u"使用中"_s));
         }
         QCOMPARE(digest(env.state.DbNames[0]), before);
-        // Once the other user has gone, the program starts.
-        env.messages.clear();
         QVERIFY(start(env));
     }
 
+    // The right password starts the program; three wrong (two told) or a cancel end it.
+    void passwordAtStartup_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<int>("told");
+        QTest::newRow("right") << "2468" << 1 << true << 0;
+        QTest::newRow("three wrong") << "1357" << 3 << false << 2;
+        QTest::newRow("cancelled") << "" << 0 << false << 0;
+    }
     void passwordAtStartup() {
+        QFETCH(QString, answer);
+        QFETCH(int, times);
+        QFETCH(bool, started);
+        QFETCH(int, told);
         TestEnv env;
-        storePassword(env, QStringLiteral("2468"));
-        answerPassword(QStringLiteral("2468"), 1);
+        const QString cpr = env.dataFolder() + u"Kivora.CPR"_s;
+        StoredPassword record = MakeStoredPassword(u"2468"_s);
+        QVERIFY(PassFile(cpr, false, record.hash, record.salt));
+        const QByteArray before = digest(cpr);
+        answerPassword(answer, times);
         auto window = start(env);
-        QVERIFY(window);
-        QCOMPARE(env.state.gResult, qint16(0));
-        QCOMPARE(env.messages.count(), 0);
-    }
-
-    void threeWrongPasswordsEndTheProgram() {
-        TestEnv env;
-        storePassword(env, QStringLiteral("2468"));
-        answerPassword(QStringLiteral("1357"), 3);
-        auto window = start(env);
-        QVERIFY(!window);
-        QCOMPARE(env.messages.texts(), QStringList(2, QStringLiteral("パスワードが違います｡")));
-        QVERIFY(!env.state.DbMain); // the main window and its databases are gone
-    }
-
-    void cancelledPasswordEndsTheProgram() {
-        TestEnv env;
-        storePassword(env, QStringLiteral("2468"));
-        OnNextModal([](QWidget* modal) { qobject_cast<KivoraPassword*>(modal)->BtnCancel->click(); });
-        QVERIFY(!start(env));
+        QCOMPARE(bool(window), started);
+        QCOMPARE(env.messages.texts(), QStringList(told, u"パスワードが違います｡"_s));
+        QCOMPARE(bool(env.state.DbMain), started);
+        if (started)
+            QCOMPARE(env.state.gResult, qint16(0));
+        QCOMPARE(digest(cpr), before); // checking never rewrites the file
     }
 
     void passwordSetFromTheMenuIsAskedNextTime() {
@@ -230,51 +213,41 @@ private slots:
             OnNextModal([](QWidget* modal) {
                 auto* dialog = qobject_cast<KivoraPassword*>(modal);
                 QVERIFY(dialog);
-                QCOMPARE(dialog->windowTitle(), QStringLiteral("パスワード設定"));
-                dialog->TextPass[0]->setText(QStringLiteral("97"));
+                QCOMPARE(dialog->windowTitle(), u"パスワード設定"_s);
+                dialog->TextPass[0]->setText(u"97"_s);
                 dialog->BtnOK->click();
             });
             window->MenuTool[4]->trigger();
             QCOMPARE(env.state.gResult, qint16(0));
             window->close(); // the fake answers OK to the quit question
         }
-        bool asked = false;
-        OnNextModal([&asked](QWidget* modal) {
-            auto* dialog = qobject_cast<KivoraPassword*>(modal);
-            asked = dialog != nullptr;
-            if (dialog) {
-                dialog->TextPass[0]->setText(QStringLiteral("97"));
-                dialog->BtnOK->click();
-            }
-        });
+        env.state.gResult = -1;
+        answerPassword(u"97"_s);
         QVERIFY(start(env));
-        QVERIFY(asked);
+        QCOMPARE(env.state.gResult, qint16(0)); // set by the password window
     }
 
+    // Quitting asks first; cancelled nothing changes; OK releases the databases for real.
     void quitAsksFirst() {
         TestEnv env;
         auto window = start(env);
         QVERIFY(window);
         env.messages.answer(MsgCancel);
         window->close();
-        QVERIFY(window->isVisible());
-        QVERIFY(env.state.DbMain);
+        QVERIFY(window->isVisible() && env.state.DbMain);
         const MessageRequest question = env.messages.shown().last();
-        QCOMPARE(question.text, QStringLiteral("Kivoraを終了します。"));
+        QCOMPARE(question.text, u"Kivoraを終了します。"_s);
         QCOMPARE(question.icon, MsgIcon::Question);
         QVERIFY(question.withCancel);
-        QCOMPARE(question.title, QStringLiteral("Kivora"));
-        window->MenuBusiness[13]->trigger(); // Kivoraの終了(&E), answered OK
-        QVERIFY(!window->isVisible());
-        QVERIFY(!env.state.DbMain);
-        QVERIFY(!env.state.DbPost);
-        // Released for real: the file opens again.
+        QCOMPARE(question.title, u"Kivora"_s);
+        window->MenuBusiness[13]->trigger(); // Kivoraの終了(&E)
+        QVERIFY(!window->isVisible() && !env.state.DbMain && !env.state.DbPost);
         QVERIFY(env.openMain());
     }
 
     void helpFileBesideTheProgram() {
         TestEnv env;
-        writeFile(env.installFolder() + QStringLiteral("/Kivora.HLP"), "<html></html>");
+        writeFile(env.installFolder() + u"/Kivora.HLP"_s, "<html></html>");
         QUrl opened;
         env.state.OpenUrl = [&opened](const QUrl& url) {
             opened = url;
@@ -282,7 +255,7 @@ private slots:
         };
         auto window = start(env);
         QVERIFY(window);
-        QCOMPARE(env.state.HelpFile, env.installFolder() + QStringLiteral("/Kivora.HLP"));
+        QCOMPARE(env.state.HelpFile, env.installFolder() + u"/Kivora.HLP"_s);
         window->MenuHelp[0]->trigger();
         QCOMPARE(opened, QUrl::fromLocalFile(env.state.HelpFile));
     }

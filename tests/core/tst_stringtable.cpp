@@ -3,76 +3,46 @@
 #include <QStringList>
 #include <QTest>
 
-// The windows compute resource numbers from codes (101 + document type,
-// 410 + document type, 500 + division, 2001/2011 + separator index), so these
-// tests check that the numbering lines up with those codes, not just that
-// some texts exist.
+// The windows compute resource numbers from codes, so these check that the numbering lines up
+// with those codes, not just that some texts exist.
 class TestStringTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void productTitle() { QCOMPARE(Res::text(1), QStringLiteral("Kivora")); }
-
-    void documentNamesFollowTypeCodes() {
-        const QStringList names = {QStringLiteral("見積書"), QStringLiteral("注文書"), QStringLiteral("納品書"), QStringLiteral("請求書")};
-        for (int type = 0; type < 4; ++type)
-            QCOMPARE(Res::text(101 + type), names.at(type));
-        QCOMPARE(Res::text(105), QStringLiteral("領収証"));
-        QCOMPARE(Res::text(107), QStringLiteral("明細請求書"));
-        QCOMPARE(Res::text(108), QStringLiteral("合計請求書"));
-        // The work bar's sixth image (receivables) shares the numbering.
-        QCOMPARE(Res::text(106), QStringLiteral("売掛管理"));
-    }
-
-    void copyMenuMatchesDocumentNames() {
-        // Copy item k is "<name of type k>から(&X)".
-        for (int k = 0; k < 4; ++k)
-            QVERIFY2(Res::text(401 + k).startsWith(Res::text(101 + k) + QStringLiteral("から(&")),
-                     qPrintable(Res::text(401 + k)));
-    }
-
-    void copyMasksExcludeOwnType() {
+    void numberingFollowsTheCodes() {
+        QCOMPARE(Res::text(1), "Kivora");
+        // 101 + document type; 106 (receivables) is the work bar's sixth image.
+        const QStringList documents = {"見積書", "注文書",   "納品書",     "請求書",
+                                       "領収証", "売掛管理", "明細請求書", "合計請求書"};
+        const QStringList payments = {"現金", "小切手", "振込", "手形", "相殺", "その他"};
+        for (int i = 0; i < documents.size(); ++i) { // 501 + i is division i + 1; 507 on are unused
+            QCOMPARE(Res::text(101 + i), documents.at(i));
+            QCOMPARE(Res::text(501 + i), payments.value(i));
+        }
+        // Copy item k is "<name of type k>から(&X)"; its mask hides the document's own type.
         for (int type = 0; type < 4; ++type) {
-            const QString mask = Res::text(410 + type);
-            QCOMPARE(mask.size(), 4);
-            for (int k = 0; k < 4; ++k)
-                QCOMPARE(mask.at(k), QChar(k == type ? u'0' : u'1'));
+            QVERIFY2(Res::text(401 + type).startsWith(documents.at(type) + "から(&"),
+                     qPrintable(Res::text(401 + type)));
+            QString mask = "1111";
+            mask[type] = u'0';
+            QCOMPARE(Res::text(410 + type), mask);
         }
-        QCOMPARE(Res::text(416), QStringLiteral("1111"));
-    }
-
-    void paymentKindsInDivisionOrder() {
-        const QStringList kinds = {QStringLiteral("現金"), QStringLiteral("小切手"), QStringLiteral("振込"),
-                                   QStringLiteral("手形"), QStringLiteral("相殺"), QStringLiteral("その他")};
-        for (int division = 1; division <= 6; ++division)
-            QCOMPARE(Res::text(500 + division), kinds.at(division - 1));
-        QVERIFY(!Res::has(507));
-    }
-
-    void toolBarSeparatorsAndCaptions() {
-        for (int button = 1; button <= 12; ++button) {
-            const bool separator = button == 1 || button == 4 || button == 6 || button == 11;
-            QCOMPARE(Res::text(200 + button) == QStringLiteral("-"), separator);
-        }
-        QCOMPARE(Res::text(205), QStringLiteral("顧客検索"));
-        QCOMPARE(Res::text(212), QStringLiteral("終了"));
-    }
-
-    void searchTipUsesHalfWidthStop() {
+        QCOMPARE(Res::text(416), "1111");
+        // Tool-bar button n is 200 + n; "-" makes a separator.
+        const QList<int> separators = {1, 4, 6, 11};
+        for (int button = 1; button <= 12; ++button)
+            QCOMPARE(Res::text(200 + button) == "-", separators.contains(button));
         // Appended to a caption; the stop is the half-width "｡" (U+FF61).
-        QCOMPARE(QStringLiteral("顧客") + Res::text(1009), QStringLiteral("顧客を検索します\uFF61"));
+        QCOMPARE("顧客" + Res::text(1009), "顧客を検索します\uFF61");
     }
 
     void exportSamplesDifferOnlyByQuoting() {
         const QChar separators[] = {u',', u'･', u' ', u';'};
-        const QStringList fields = {QStringLiteral("100"), QStringLiteral("見本太郎"), QStringLiteral("123-4567")};
+        const QStringList fields = {"100", "見本太郎", "123-4567"};
         for (int i = 0; i < 4; ++i) {
-            const QStringList quoted = Res::text(2001 + i).split(separators[i]);
-            QCOMPARE(quoted.size(), fields.size());
-            for (int f = 0; f < fields.size(); ++f)
-                QCOMPARE(quoted.at(f), QLatin1Char('"') + fields.at(f) + QLatin1Char('"'));
-
-            QStringList plain = Res::text(2011 + i).split(separators[i], Qt::SkipEmptyParts);
+            const QString sep = separators[i];
+            QCOMPARE(Res::text(2001 + i), '"' + fields.join('"' + sep + '"') + '"');
+            QStringList plain = Res::text(2011 + i).split(sep, Qt::SkipEmptyParts);
             for (QString& p : plain)
                 p = p.trimmed();
             QCOMPARE(plain, fields);

@@ -1,6 +1,5 @@
-// The main window driven as a user drives it: typing customers through the keyboard,
-// every refusal of a save in its order, stepping, deleting, classes, postal lookup and
-// the reading of a name typed through the input method.
+// The main window as a user drives it: entry, save refusals in order, stepping,
+// deleting, classes, searches, postal lookup and the reading of a typed name.
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
 #include "customers/Kivora.h"
@@ -19,11 +18,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
-#include <QToolButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,7 +33,7 @@ struct Fixture {
     std::unique_ptr<Kivora> window;
 
     Fixture() {
-        env.state.AppTitle = QStringLiteral("Kivora");
+        env.state.AppTitle = u"Kivora"_s;
         window = std::make_unique<Kivora>(env.state);
         window->Load();
         window->show();
@@ -43,19 +44,33 @@ struct Fixture {
     }
     Database& db() { return *env.state.DbMain; }
     void addCustomer(const QString& code, const QString& name, const QString& cls = QString()) {
-        db().exec(QStringLiteral("INSERT INTO 顧客 (Code, Name, Class, ZipCode, BusinessYMD, Excise, "
-                                 "Fraction, ClosingDay, Payment, Mail, ClosingType) "
-                                 "VALUES (?, ?, ?, '123', 20010401, 8, 2, 20, 10, 1, 1)"),
+        db().exec(u"INSERT INTO 顧客 (Code, Name, Class, ZipCode, BusinessYMD, "
+                  "Excise, Fraction, ClosingDay, Payment, Mail, ClosingType) "
+                  "VALUES (?, ?, ?, '123', 20010401, 8, 2, 20, 10, 1, 1)"_s,
                   {code, name, cls});
     }
-    void type(int field, const QString& text) {
+    // Types into a field and presses Enter there.
+    void enter(int field, const QString& text) {
         window->TextSlip[field]->setFocus();
         window->TextSlip[field]->setText(text);
+        QTest::keyClick(window->TextSlip[field], Qt::Key_Return);
     }
-    void enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }
+    // Sets fields of the form, each {field, text}.
+    void fill(std::initializer_list<std::pair<int, const char*>> fields) {
+        for (const auto& [field, text] : fields)
+            window->TextSlip[field]->setText(QString::fromUtf8(text));
+    }
     QWidget* focused() const { return QApplication::focusWidget(); }
-    int rows(const QString& sql, const QVariantList& values = {}) {
-        return env.state.DbMain->scalar(sql, values).toInt();
+    int count(const char* table) {
+        return db().scalar(u"SELECT COUNT(*) FROM "_s + QString::fromUtf8(table)).toInt();
+    }
+    QString value(const QString& sql) { return db().scalar(sql).toString(); }
+    // The tax rate, rounding, closing day, payment and mail lists as shown.
+    QString terms() const {
+        QStringList shown;
+        for (int i = 3; i <= 7; ++i)
+            shown << window->ComboSlip[i]->currentText();
+        return shown.join(QLatin1Char(' '));
     }
 };
 
@@ -67,17 +82,13 @@ class TestMainWindow : public QObject {
 private slots:
     void newCustomerTakesCompanyDefaults() {
         Fixture f;
-        f.db().exec(QStringLiteral("UPDATE 自社情報 SET Excise = 8, ExciseFraction = 1, PriceFraction = 2, "
-                                   "ClosingDay = 20, Payment = 10"));
+        f.db().exec(u"UPDATE 自社情報 SET Excise = 8, ExciseFraction = 1, "
+                    "PriceFraction = 2, ClosingDay = 20, Payment = 10"_s);
         f.window->DataNew();
-        Kivora& w = *f.window;
-        QCOMPARE(w.ComboSlip[3]->currentText(), QStringLiteral("8%"));
-        QCOMPARE(w.ComboSlip[4]->currentText(), QStringLiteral("四捨五入"));
-        QCOMPARE(w.ComboSlip[5]->currentText(), QStringLiteral("20"));
-        QCOMPARE(w.ComboSlip[6]->currentText(), QStringLiteral("10"));
-        QCOMPARE(w.ComboSlip[7]->currentText(), QStringLiteral("する"));
-        QVERIFY(w.OptionSlip[0]->isChecked());
-        QCOMPARE(w.ComboSlip[0]->currentText(), QString::number(QDate::currentDate().year()));
+        QCOMPARE(f.terms(), u"8% 四捨五入 20 10 する"_s);
+        QVERIFY(f.window->OptionSlip[0]->isChecked());
+        QCOMPARE(f.window->ComboSlip[0]->currentText(),
+                 QString::number(QDate::currentDate().year()));
         QCOMPARE(f.env.state.gPriceFraction, quint8(2));
         QCOMPARE(f.env.state.gFraction, quint8(1));
         QVERIFY(f.env.state.gUserCode.isEmpty());
@@ -85,50 +96,39 @@ private slots:
 
     void unknownCodeKeepsTheCode() {
         Fixture f;
-        f.addCustomer(QStringLiteral("1"), QStringLiteral("山田商店"));
+        f.addCustomer(u"1"_s, u"山田商店"_s);
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        f.type(0, QStringLiteral("1"));
-        f.enter(f.window->TextSlip[0]);
-        QCOMPARE(f.window->TextSlip[1]->text(), QStringLiteral("山田商店"));
-        QCOMPARE(f.env.state.gUserCode, QStringLiteral("1"));
+        f.enter(0, u"1"_s);
+        QCOMPARE(f.window->TextSlip[1]->text(), u"山田商店"_s);
+        QCOMPARE(f.env.state.gUserCode, u"1"_s);
         QCOMPARE(f.focused(), f.window->ComboSlip[0]);
-        f.type(0, QStringLiteral("77"));
-        f.enter(f.window->TextSlip[0]);
-        QCOMPARE(f.window->TextSlip[0]->text(), QStringLiteral("77"));
-        QVERIFY(f.window->TextSlip[1]->text().isEmpty());
-        QVERIFY(f.env.state.gUserCode.isEmpty());
+        f.enter(0, u"77"_s);
+        QCOMPARE(f.window->TextSlip[0]->text(), u"77"_s);
+        QVERIFY(f.window->TextSlip[1]->text().isEmpty() && f.env.state.gUserCode.isEmpty());
         // A forbidden character is refused and the focus stays.
-        f.type(0, QStringLiteral("1!"));
-        f.enter(f.window->TextSlip[0]);
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("以下の文字は使用出来ません。\r !"));
+        f.enter(0, u"1!"_s);
+        QCOMPARE(f.env.messages.lastText(), u"以下の文字は使用出来ません。\r !"_s);
         QCOMPARE(f.focused(), f.window->TextSlip[0]);
     }
 
     void saveRefusalsInOrder_data() {
         QTest::addColumn<QStringList>("fields"); // code, name, zip1, zip2, address1
         QTest::addColumn<QString>("message");
-        QTest::newRow("forbidden in name")
-            << QStringList{"1", "山田#", "", "", ""} << QStringLiteral("以下の文字は使用出来ません。\r #");
-        QTest::newRow("code checked whole before the name")
-            << QStringList{"1a", "山田#", "", "", ""} << QStringLiteral("顧客番号は数字を入力して下さい｡");
-        QTest::newRow("full-width code") << QStringList{"１", "山田", "", "", ""}
-                                         << QStringLiteral("以下の文字は使用出来ません。\r 漢字(全角)");
-        QTest::newRow("non-numeric code") << QStringList{"1a", "山田", "", "", ""}
-                                          << QStringLiteral("顧客番号は数字を入力して下さい｡");
-        QTest::newRow("decimal code") << QStringList{"1.5", "山田", "", "", ""}
-                                      << QStringLiteral("顧客番号は数字を入力して下さい｡");
-        QTest::newRow("first postal field") << QStringList{"1", "山田", "1a0", "", ""}
-                                       << QStringLiteral("郵便番号は数字を入力して下さい｡");
-        QTest::newRow("second postal field") << QStringList{"1", "山田", "100", "00x1", ""}
-                                       << QStringLiteral("郵便番号は数字を入力して下さい｡");
-        QTest::newRow("empty code") << QStringList{"", "山田", "", "", ""}
-                                    << QStringLiteral("顧客番号を入力して下さい｡");
-        QTest::newRow("empty name") << QStringList{"1", "", "", "", ""}
-                                    << QStringLiteral("顧客名を入力して下さい｡");
-        QTest::newRow("forbidden in address") << QStringList{"1", "山田", "", "", "1-2|3"}
-                                              << QStringLiteral("以下の文字は使用出来ません。\r |");
+        const QString forbidden = u"以下の文字は使用出来ません。\r "_s;
+        const QString code = u"顧客番号は数字を入力して下さい｡"_s;
+        const QString zip = u"郵便番号は数字を入力して下さい｡"_s;
+        // clang-format off
+        QTest::newRow("forbidden in name") << QStringList{"1", "山田#", "", "", ""} << forbidden + "#";
+        QTest::newRow("code checked whole before the name") << QStringList{"1a", "山田#", "", "", ""} << code;
+        QTest::newRow("full-width code") << QStringList{"１", "山田", "", "", ""} << forbidden + "漢字(全角)";
+        QTest::newRow("decimal code") << QStringList{"1.5", "山田", "", "", ""} << code;
+        QTest::newRow("first postal field") << QStringList{"1", "山田", "1a0", "", ""} << zip;
+        QTest::newRow("second postal field") << QStringList{"1", "山田", "100", "00x1", ""} << zip;
+        QTest::newRow("empty code") << QStringList{"", "山田", "", "", ""} << "顧客番号を入力して下さい｡";
+        QTest::newRow("empty name") << QStringList{"1", "", "", "", ""} << "顧客名を入力して下さい｡";
+        QTest::newRow("forbidden in address") << QStringList{"1", "山田", "", "", "1-2|3"} << forbidden + "|";
+        // clang-format on
     }
-
     void saveRefusalsInOrder() {
         QFETCH(QStringList, fields);
         QFETCH(QString, message);
@@ -138,75 +138,64 @@ private slots:
             f.window->TextSlip[columns[i]]->setText(fields[i]);
         f.window->DataSave();
         QCOMPARE(f.env.messages.texts(), QStringList{message});
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 顧客")), 0);
+        QCOMPARE(f.count("顧客"), 0);
     }
 
     void saveNewThenOverwrite() {
         Fixture f;
         Kivora& w = *f.window;
-        w.TextSlip[0]->setText(QStringLiteral("120"));
-        w.TextSlip[1]->setText(QStringLiteral("株式会社見本"));
-        w.TextSlip[4]->setText(QStringLiteral("100"));
-        w.TextSlip[6]->setText(QStringLiteral("東京都千代田区"));
+        f.fill({{0, "120"}, {1, "株式会社見本"}, {4, "100"}, {6, "東京都千代田区"}});
         w.ComboSlip[5]->setCurrentIndex(19); // closing day 20
         w.OptionSlip[1]->setChecked(true);
         f.env.messages.answer(MsgCancel);
         w.DataSave();
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("顧客番号[120]を保存します｡"));
+        QCOMPARE(f.env.messages.lastText(), u"顧客番号[120]を保存します｡"_s);
         QCOMPARE(f.env.messages.shown().last().icon, MsgIcon::Question);
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 顧客")), 0);
-        QCOMPARE(w.TextSlip[1]->text(), QStringLiteral("株式会社見本")); // form unchanged
+        QCOMPARE(f.count("顧客"), 0);
+        QCOMPARE(w.TextSlip[1]->text(), u"株式会社見本"_s); // form unchanged
 
         w.DataSave(); // answered OK
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 顧客")), 1);
-        QCOMPARE(f.env.state.gUserCode, QStringLiteral("120"));
+        QCOMPARE(f.count("顧客"), 1);
+        QCOMPARE(f.env.state.gUserCode, u"120"_s);
         QCOMPARE(f.env.state.gClosingDay, quint8(20));
         QCOMPARE(f.env.state.gClosingType, quint8(1));
         QCOMPARE(w.UserNum, 1);
-        RecordSet rs = f.db().select(QStringLiteral("SELECT * FROM 顧客 WHERE Code = '120'"));
-        QCOMPARE(rs.text("ZipCode"), QStringLiteral("100")); // no "-" without a second part
-        QCOMPARE(rs.value("ClosingType").toInt(), 1);
-        QCOMPARE(rs.value("BusinessYMD").toLongLong(), QDate::currentDate().toString("yyyyMMdd").toLongLong());
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 前回伝票 WHERE UserCode = '120'")), 1);
+        // No "-" without a second postal part; registered today.
+        QCOMPARE(f.value(u"SELECT ZipCode || ' ' || ClosingType || ' ' || "
+                         "BusinessYMD FROM 顧客 WHERE Code = '120'"_s),
+                 u"100 1 "_s + QDate::currentDate().toString(u"yyyyMMdd"_s));
+        QCOMPARE(f.count("前回伝票 WHERE UserCode = '120'"), 1);
 
         // An existing customer: overwrite only after OK, and the unused columns are reset.
-        f.db().exec(QStringLiteral("UPDATE 顧客 SET Bank = 'x', AccountType = 3 WHERE Code = '120'"));
-        w.TextSlip[1]->setText(QStringLiteral("見本商事"));
-        w.TextSlip[5]->setText(QStringLiteral("0001"));
+        f.db().exec(u"UPDATE 顧客 SET Bank = 'x', AccountType = 3 WHERE Code = '120'"_s);
+        f.fill({{1, "見本商事"}, {5, "0001"}});
         f.env.messages.answer(MsgCancel);
         w.DataSave();
-        QCOMPARE(f.env.messages.lastText(),
-                 QStringLiteral("顧客番号[120]は既に存在します､上書きで保存します｡"));
+        QCOMPARE(f.env.messages.lastText(), u"顧客番号[120]は既に存在します､上書きで保存します｡"_s);
         QCOMPARE(f.env.messages.shown().last().icon, MsgIcon::Exclamation);
-        QCOMPARE(f.db().scalar(QStringLiteral("SELECT Name FROM 顧客")).toString(), QStringLiteral("株式会社見本"));
+        QCOMPARE(f.value(u"SELECT Name FROM 顧客"_s), u"株式会社見本"_s);
         w.DataSave();
-        rs = f.db().select(QStringLiteral("SELECT * FROM 顧客 WHERE Code = '120'"));
-        QCOMPARE(rs.text("Name"), QStringLiteral("見本商事"));
-        QCOMPARE(rs.text("ZipCode"), QStringLiteral("100-0001"));
-        QCOMPARE(rs.text("Bank"), QString());
-        QCOMPARE(rs.value("AccountType").toInt(), 0);
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 前回伝票")), 1);
+        QCOMPARE(f.value(u"SELECT Name || ' ' || ZipCode || ' [' || ifnull(Bank, '') || '] ' "
+                         "|| AccountType FROM 顧客 WHERE Code = '120'"_s),
+                 u"見本商事 100-0001 [] 0"_s);
+        QCOMPARE(f.count("前回伝票"), 1);
     }
 
     void readBackShowsEveryField() {
         Fixture f;
-        f.db().exec(QStringLiteral("INSERT INTO 顧客分類 (Code, Name) VALUES ('A1', '小売')"));
-        f.addCustomer(QStringLiteral("5"), QStringLiteral("田中"), QStringLiteral("A1"));
-        f.window->TextSlip[0]->setText(QStringLiteral("5"));
-        QVERIFY(f.window->DataRead(0));
+        f.db().exec(u"INSERT INTO 顧客分類 (Code, Name) VALUES ('A1', '小売')"_s);
+        f.addCustomer(u"5"_s, u"田中"_s, u"A1"_s);
         Kivora& w = *f.window;
-        QCOMPARE(w.TextSlip[4]->text(), QStringLiteral("123")); // stored without "-"
+        w.TextSlip[0]->setText(u"5"_s);
+        QVERIFY(w.DataRead(0));
+        QCOMPARE(w.TextSlip[4]->text(), u"123"_s); // stored without "-"
         QVERIFY(w.TextSlip[5]->text().isEmpty());
-        QCOMPARE(w.ComboSlip[0]->currentText(), QStringLiteral("2001"));
-        QCOMPARE(w.ComboSlip[1]->currentText(), QStringLiteral("04"));
-        QCOMPARE(w.ComboSlip[2]->currentText(), QStringLiteral("01"));
-        QCOMPARE(w.ComboSlip[3]->currentText(), QStringLiteral("8%"));
-        QCOMPARE(w.ComboSlip[4]->currentText(), QStringLiteral("切り上げ"));
-        QCOMPARE(w.ComboSlip[5]->currentText(), QStringLiteral("20"));
-        QCOMPARE(w.ComboSlip[6]->currentText(), QStringLiteral("10"));
-        QCOMPARE(w.ComboSlip[7]->currentText(), QStringLiteral("しない"));
+        QCOMPARE(w.ComboSlip[0]->currentText() + w.ComboSlip[1]->currentText() +
+                     w.ComboSlip[2]->currentText(),
+                 u"20010401"_s);
+        QCOMPARE(f.terms(), u"8% 切り上げ 20 10 しない"_s);
         QVERIFY(w.OptionSlip[1]->isChecked());
-        QCOMPARE(w.LabelClass->text(), QStringLiteral("小売"));
+        QCOMPARE(w.LabelClass->text(), u"小売"_s);
         QCOMPARE(f.env.state.gExcise, 8.0);
         QCOMPARE(f.env.state.gFraction, quint8(2));
     }
@@ -216,218 +205,194 @@ private slots:
         {
             Transaction tx(f.db());
             for (int i = 1; i <= 30000; ++i)
-                f.db().exec(QStringLiteral("INSERT INTO 顧客 (Code, Name) VALUES (?, 'x')"), {QString::number(i)});
+                f.db().exec(u"INSERT INTO 顧客 (Code, Name) VALUES (?, 'x')"_s,
+                            {QString::number(i)});
             tx.commit();
         }
         f.window->DataNew();
         QCOMPARE(f.window->UserNum, 30000);
-        f.window->TextSlip[0]->setText(QStringLiteral("30001"));
-        f.window->TextSlip[1]->setText(QStringLiteral("超過"));
+        f.fill({{0, "30001"}, {1, "超過"}});
         f.window->DataSave();
-        QCOMPARE(f.env.messages.texts(), QStringList{QStringLiteral("登録限度を超えました｡")});
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 顧客")), 30000);
+        QCOMPARE(f.env.messages.texts(), QStringList{u"登録限度を超えました｡"_s});
+        QCOMPARE(f.count("顧客"), 30000);
         // An existing customer can still be saved at the limit.
-        f.window->TextSlip[0]->setText(QStringLiteral("17"));
+        f.window->TextSlip[0]->setText(u"17"_s);
         f.window->DataSave();
-        QCOMPARE(f.db().scalar(QStringLiteral("SELECT Name FROM 顧客 WHERE Code = '17'")).toString(),
-                 QStringLiteral("超過"));
+        QCOMPARE(f.value(u"SELECT Name FROM 顧客 WHERE Code = '17'"_s), u"超過"_s);
     }
 
+    // Text order; the ends stay put; an empty or unknown code starts at the first.
     void steppingInTextOrder() {
         Fixture f;
         for (const char* code : {"2", "10", "9"})
-            f.addCustomer(QString::fromLatin1(code), QStringLiteral("客") + QString::fromLatin1(code));
+            f.addCustomer(QString::fromLatin1(code), u"客"_s + QString::fromLatin1(code));
         Kivora& w = *f.window;
-        auto code = [&] { return w.TextSlip[0]->text(); };
-        // From an empty code: previous shows the first, next the second (text order).
-        w.DataMove(1);
-        QCOMPARE(code(), QStringLiteral("10"));
-        w.TextSlip[0]->clear();
-        w.DataMove(2);
-        QCOMPARE(code(), QStringLiteral("2"));
-        w.DataMove(2);
-        QCOMPARE(code(), QStringLiteral("9"));
-        w.DataMove(2); // next on the last stays there
-        QCOMPARE(code(), QStringLiteral("9"));
-        w.DataMove(0);
-        QCOMPARE(code(), QStringLiteral("10"));
-        w.DataMove(1); // previous on the first stays there
-        QCOMPARE(code(), QStringLiteral("10"));
-        w.DataMove(3);
-        QCOMPARE(code(), QStringLiteral("9"));
-        QCOMPARE(w.TextSlip[1]->text(), QStringLiteral("客9"));
-        QCOMPARE(f.env.state.gUserCode, QStringLiteral("9"));
-        w.TextSlip[0]->setText(QStringLiteral("55")); // not a customer: starts at the first
-        w.DataMove(2);
-        QCOMPARE(code(), QStringLiteral("2"));
+        // Direction 0 first, 1 previous, 2 next, 3 last; a code to start from when given.
+        const std::tuple<const char*, int, const char*> steps[] = {
+            {"", 1, "10"},      {"", 2, "2"},       {nullptr, 2, "9"}, {nullptr, 2, "9"},
+            {nullptr, 0, "10"}, {nullptr, 1, "10"}, {nullptr, 3, "9"}, {"55", 2, "2"}};
+        for (const auto& [from, direction, expected] : steps) {
+            if (from)
+                w.TextSlip[0]->setText(QString::fromLatin1(from));
+            w.DataMove(direction);
+            QCOMPARE(w.TextSlip[0]->text(), QString::fromLatin1(expected));
+        }
+        QCOMPARE(w.TextSlip[1]->text(), u"客2"_s);
+        QCOMPARE(f.env.state.gUserCode, u"2"_s);
     }
 
     void deleteKeepsDocuments() {
         Fixture f;
-        f.addCustomer(QStringLiteral("8"), QStringLiteral("削除候補"));
-        f.db().exec(QStringLiteral("INSERT INTO 前回伝票 (UserCode) VALUES ('8')"));
-        f.db().exec(QStringLiteral("INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD) VALUES ('8', 2, '1', 20010401)"));
-        f.db().exec(QStringLiteral("INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, Price) VALUES ('8', 20010401, 2, '1', 1000)"));
-        f.window->TextSlip[0]->setText(QStringLiteral("8"));
+        f.addCustomer(u"8"_s, u"削除候補"_s);
+        f.db().exec(u"INSERT INTO 前回伝票 (UserCode) VALUES ('8')"_s);
+        f.db().exec(u"INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD) "
+                    "VALUES ('8', 2, '1', 20010401)"_s);
+        f.db().exec(u"INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, "
+                    "Price) VALUES ('8', 20010401, 2, '1', 1000)"_s);
+        const auto counts = [&f] {
+            return QList<int>{f.count("顧客"), f.count("前回伝票"), f.count("伝票管理"),
+                              f.count("売掛")};
+        };
+        f.window->TextSlip[0]->setText(u"8"_s);
         f.window->DataRead(0);
         f.env.messages.answer(MsgCancel);
         f.window->DataDelete();
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("顧客番号[8]を削除します｡"));
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 顧客")), 1);
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 前回伝票")), 1);
+        QCOMPARE(f.env.messages.lastText(), u"顧客番号[8]を削除します｡"_s);
+        QCOMPARE(counts(), (QList<int>{1, 1, 1, 1}));
         f.window->DataDelete();
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 顧客")), 0);
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 前回伝票")), 0);
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 伝票管理")), 1);
-        QCOMPARE(f.rows(QStringLiteral("SELECT COUNT(*) FROM 売掛")), 1);
+        QCOMPARE(counts(), (QList<int>{0, 0, 1, 1}));
         QVERIFY(f.window->TextSlip[0]->text().isEmpty()); // a new, empty customer
-        f.window->TextSlip[0]->setText(QStringLiteral("x"));
+        f.window->TextSlip[0]->setText(u"x"_s);
         f.window->DataDelete();
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("顧客番号は数字を入力して下さい｡"));
+        QCOMPARE(f.env.messages.lastText(), u"顧客番号は数字を入力して下さい｡"_s);
     }
 
     void classCodes() {
         Fixture f;
-        f.db().exec(QStringLiteral("INSERT INTO 顧客分類 (Code, Name) VALUES ('01', '卸')"));
+        f.db().exec(u"INSERT INTO 顧客分類 (Code, Name) VALUES ('01', '卸')"_s);
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         f.window->TabStripSlip->setCurrentIndex(1);
-        f.type(17, QStringLiteral("01"));
-        f.enter(f.window->TextSlip[17]);
-        QCOMPARE(f.window->LabelClass->text(), QStringLiteral("卸"));
+        f.enter(17, u"01"_s);
+        QCOMPARE(f.window->LabelClass->text(), u"卸"_s);
         QCOMPARE(f.focused(), f.window->ComboSlip[3]);
-        f.type(17, QStringLiteral("99"));
-        f.enter(f.window->TextSlip[17]);
+        f.enter(17, u"99"_s);
         QVERIFY(f.window->LabelClass->text().isEmpty());
         QCOMPARE(f.focused(), f.window->TextSlip[17]); // not found: stay
         // An unknown class is saved as empty.
-        f.window->TextSlip[0]->setText(QStringLiteral("3"));
-        f.window->TextSlip[1]->setText(QStringLiteral("分類なし"));
+        f.fill({{0, "3"}, {1, "分類なし"}});
         f.window->DataSave();
-        QCOMPARE(f.db().scalar(QStringLiteral("SELECT Class FROM 顧客 WHERE Code = '3'")).toString(), QString());
+        QCOMPARE(f.value(u"SELECT Class FROM 顧客 WHERE Code = '3'"_s), QString());
     }
 
     void searchesFillTheForm() {
         Fixture f;
-        f.db().exec(QStringLiteral("INSERT INTO 顧客分類 (Code, Name) VALUES ('07', '官公庁')"));
-        f.addCustomer(QStringLiteral("31"), QStringLiteral("本田商会"));
-        f.addCustomer(QStringLiteral("32"), QStringLiteral("佐藤電機"));
+        f.db().exec(u"INSERT INTO 顧客分類 (Code, Name) VALUES ('07', '官公庁')"_s);
+        f.addCustomer(u"31"_s, u"本田商会"_s);
+        f.addCustomer(u"32"_s, u"佐藤電機"_s);
         // The customer search: the second customer by name.
         OnNextModal([](QWidget* modal) {
             auto* dialog = qobject_cast<KivoraFindUser*>(modal);
             QVERIFY(dialog);
             dialog->OptFindUser[1]->click();
-            dialog->TextFindUser->setText(QStringLiteral("佐藤"));
+            dialog->TextFindUser->setText(u"佐藤"_s);
             dialog->BtnFind->click();
             dialog->BtnOK->click();
         });
         f.window->ToolButton[4]->trigger();
-        QCOMPARE(f.window->TextSlip[0]->text(), QStringLiteral("32"));
-        QCOMPARE(f.window->TextSlip[1]->text(), QStringLiteral("佐藤電機"));
-        QCOMPARE(f.env.state.gUserCode, QStringLiteral("32"));
+        QCOMPARE(f.window->TextSlip[0]->text() + f.window->TextSlip[1]->text(), u"32佐藤電機"_s);
+        QCOMPARE(f.env.state.gUserCode, u"32"_s);
         // Cancelled: the form stays as it was.
-        OnNextModal([](QWidget* modal) { qobject_cast<KivoraFindUser*>(modal)->BtnCancel->click(); });
+        OnNextModal(
+            [](QWidget* modal) { qobject_cast<KivoraFindUser*>(modal)->BtnCancel->click(); });
         f.window->MenuBusiness[4]->trigger();
-        QCOMPARE(f.window->TextSlip[0]->text(), QStringLiteral("32"));
+        QCOMPARE(f.window->TextSlip[0]->text(), u"32"_s);
         // The class search puts the chosen code and its name into the form.
         f.window->TabStripSlip->setCurrentIndex(1);
         OnNextModal([](QWidget* modal) {
             auto* dialog = qobject_cast<KivoraFindItem*>(modal);
             QVERIFY(dialog);
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("分類検索"));
+            QCOMPARE(dialog->windowTitle(), u"分類検索"_s);
             dialog->BtnFind->click(); // the empty first search lists all after the question
             dialog->BtnOK->click();
         });
         f.window->BtnClass->click();
-        QCOMPARE(f.window->TextSlip[17]->text(), QStringLiteral("07"));
-        QCOMPARE(f.window->LabelClass->text(), QStringLiteral("官公庁"));
+        QCOMPARE(f.window->TextSlip[17]->text(), u"07"_s);
+        QCOMPARE(f.window->LabelClass->text(), u"官公庁"_s);
     }
 
+    // Enter: reading → honorific (page 1) or class (page 2); last fields → the code.
     void enterRoutes() {
         Fixture f;
         Kivora& w = *f.window;
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.TabStripSlip->setCurrentIndex(0);
-        f.type(2, QString());
-        f.enter(w.TextSlip[2]);
-        QCOMPARE(f.focused(), w.TextSlip[3]); // page 1: reading → honorific
-        f.enter(w.TextSlip[3]);
-        QCOMPARE(f.focused(), w.TextSlip[4]);
-        f.type(16, QString());
-        f.enter(w.TextSlip[16]);
-        QCOMPARE(f.focused(), w.TextSlip[0]);
-        w.TabStripSlip->setCurrentIndex(1);
-        f.type(2, QString());
-        f.enter(w.TextSlip[2]);
-        QCOMPARE(f.focused(), w.TextSlip[17]); // page 2: reading → class code
-        w.ComboSlip[2]->setFocus();
-        f.enter(w.ComboSlip[2]);
-        QCOMPARE(f.focused(), w.TextSlip[1]);
-        w.ComboSlip[3]->setFocus();
-        f.enter(w.ComboSlip[3]);
-        QCOMPARE(f.focused(), w.ComboSlip[4]);
-        w.ComboSlip[7]->setFocus();
-        f.enter(w.ComboSlip[7]);
-        QCOMPARE(f.focused(), w.TextSlip[0]);
+        const std::tuple<int, QWidget*, QWidget*> routes[] = {
+            {0, w.TextSlip[2], w.TextSlip[3]},  {0, w.TextSlip[3], w.TextSlip[4]},
+            {0, w.TextSlip[16], w.TextSlip[0]}, {1, w.TextSlip[2], w.TextSlip[17]},
+            {1, w.ComboSlip[2], w.TextSlip[1]}, {1, w.ComboSlip[3], w.ComboSlip[4]},
+            {1, w.ComboSlip[7], w.TextSlip[0]}};
+        for (const auto& [page, from, to] : routes) {
+            w.TabStripSlip->setCurrentIndex(page);
+            if (auto* edit = qobject_cast<QLineEdit*>(from))
+                edit->clear();
+            from->setFocus();
+            QTest::keyClick(from, Qt::Key_Return);
+            QCOMPARE(f.focused(), to);
+        }
         // Delete does not empty a list's choice.
         w.ComboSlip[4]->setFocus();
         QTest::keyClick(w.ComboSlip[4], Qt::Key_Delete);
         QVERIFY(w.ComboSlip[4]->currentIndex() >= 0);
     }
 
-    void documentNeedsAStoredCustomer() {
-        Fixture f;
-        QList<int> opened;
-        f.window->SetDocumentOpener([&opened](int type) { opened << type; });
-        f.window->TextSlip[0]->setText(QStringLiteral("4"));
-        f.window->TextSlip[1]->setText(QStringLiteral("未保存"));
-        QVERIFY(!f.window->OpenDocument(2, QStringLiteral("納品書(&D)")));
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("顧客を選択してください｡"));
-        f.window->DataSave();
-        QVERIFY(f.window->OpenDocument(2, QStringLiteral("納品書(&D)")));
-        QCOMPARE(opened, QList<int>{2});
-        QCOMPARE(f.env.state.gCaption, QStringLiteral("納品書"));
-        QCOMPARE(f.env.state.gUserName, QStringLiteral("未保存"));
-        QCOMPARE(f.env.state.RsWork.text("Code"), QStringLiteral("4"));
-        // Deleted behind the window's back: refused again.
-        f.db().exec(QStringLiteral("DELETE FROM 顧客"));
-        QVERIFY(!f.window->OpenDocument(0, QStringLiteral("見積書(&E)")));
-    }
+    // Documents need a stored customer; only documents with a window are offered.
+    void documentsNeedAStoredCustomer() {
+        {
+            Fixture f;
+            QList<int> opened;
+            f.window->SetDocumentOpener([&opened](int type) { opened << type; });
+            f.fill({{0, "4"}, {1, "未保存"}});
+            QVERIFY(!f.window->OpenDocument(2, u"納品書(&D)"_s));
+            QCOMPARE(f.env.messages.lastText(), u"顧客を選択してください｡"_s);
+            f.window->DataSave();
+            QVERIFY(f.window->OpenDocument(2, u"納品書(&D)"_s));
+            QCOMPARE(opened, QList<int>{2});
+            QCOMPARE(f.env.state.gCaption, u"納品書"_s);
+            QCOMPARE(f.env.state.gUserName, u"未保存"_s);
+            QCOMPARE(f.env.state.RsWork.text("Code"), u"4"_s);
+            f.db().exec(u"DELETE FROM 顧客"_s);
+            QVERIFY(!f.window->OpenDocument(0, u"見積書(&E)"_s));
+        }
 
-    void deliveryNoteOpensForTheCustomer() {
-        Fixture f;
-        f.addCustomer(QStringLiteral("40"), QStringLiteral("岡田商店"));
-        f.window->TextSlip[0]->setText(QStringLiteral("40"));
-        f.window->DataRead(0);
-        // Documents with a window are offered; receipts, bills and the ledger wait.
-        QVERIFY(f.window->MenuSlip[2]->isEnabled());
-        QVERIFY(f.window->MenuBill[0]->isEnabled());
-        QVERIFY(!f.window->MenuSlip[4]->isEnabled());
-        QVERIFY(!f.window->MenuBill[1]->isEnabled());
-        QVERIFY(!f.window->ImageWorkBar[5]->isEnabled());
+        Fixture g;
+        g.addCustomer(u"40"_s, u"岡田商店"_s);
+        g.window->TextSlip[0]->setText(u"40"_s);
+        g.window->DataRead(0);
+        QVERIFY(g.window->MenuSlip[2]->isEnabled() && g.window->MenuBill[0]->isEnabled());
+        QVERIFY(!g.window->MenuSlip[4]->isEnabled() && !g.window->MenuBill[1]->isEnabled());
+        QVERIFY(!g.window->ImageWorkBar[5]->isEnabled());
         QString title;
         OnNextModal([&title](QWidget* modal) {
             title = modal->windowTitle();
             QVERIFY(qobject_cast<KivoraSlip*>(modal));
             modal->close();
         });
-        f.window->MenuSlip[2]->trigger();
-        QCOMPARE(title, QStringLiteral("納品書 [岡田商店]"));
-        QCOMPARE(f.env.state.gDocType, quint8(2));
+        g.window->MenuSlip[2]->trigger();
+        QCOMPARE(title, u"納品書 [岡田商店]"_s);
+        QCOMPARE(g.env.state.gDocType, quint8(2));
     }
 
     void registrationMenus() {
         Fixture f;
-        QString company;
-        OnNextModal([&company](QWidget* modal) {
-            company = modal->windowTitle();
+        QStringList titles;
+        OnNextModal([&titles](QWidget* modal) {
+            titles << modal->windowTitle();
             QVERIFY(qobject_cast<KivoraCompany*>(modal));
             qobject_cast<KivoraCompany*>(modal)->BtnCancel->click();
         });
         f.window->MenuRegist[0]->trigger();
-        QCOMPARE(f.env.state.gCaption, QStringLiteral("自社情報"));
-        QVERIFY(!company.isEmpty());
+        QCOMPARE(f.env.state.gCaption, u"自社情報"_s);
+        QVERIFY(!titles.takeFirst().isEmpty());
         // Goods, then in place set goods, then done: the list reopens while it asks to.
-        QStringList titles;
         std::function<void(QWidget*)> drive = [&](QWidget* modal) {
             auto* list = qobject_cast<KivoraRegist*>(modal);
             QVERIFY(list);
@@ -441,87 +406,76 @@ private slots:
         };
         OnNextModal(drive);
         f.window->MenuRegist[3]->trigger();
-        QCOMPARE(titles, (QStringList{QStringLiteral("商品の登録"), QStringLiteral("セット商品の登録")}));
+        QCOMPARE(titles, (QStringList{"商品の登録", "セット商品の登録"}));
         // Classes are kind 4.
         OnNextModal([&titles](QWidget* modal) {
             titles << modal->windowTitle();
             qobject_cast<KivoraRegist*>(modal)->BtnEnd->click();
         });
         f.window->MenuRegist[4]->trigger();
-        QCOMPARE(titles.last(), QStringLiteral("顧客分類の登録"));
+        QCOMPARE(titles.last(), u"顧客分類の登録"_s);
     }
 
     void postalLookupFillsTheForm() {
         Fixture f;
         Kivora& w = *f.window;
-        w.TextSlip[4]->setText(QStringLiteral("100"));
-        w.TextSlip[5]->setText(QStringLiteral("0005"));
+        f.fill({{4, "100"}, {5, "0005"}});
         w.PostLookup();
         QVERIFY(w.List_Zip->isVisibleTo(&w));
         QCOMPARE(w.List_Zip->count(), 3);
-        QCOMPARE(w.List_Zip->item(0)->text(), QStringLiteral("(ｷｬﾝｾﾙ)"));
+        QCOMPARE(w.List_Zip->item(0)->text(), u"(ｷｬﾝｾﾙ)"_s);
         w.TakeZipEntry(w.List_Zip->item(1)->text());
-        QCOMPARE(w.TextSlip[6]->text(), QStringLiteral("東京都千代田区丸の内"));
+        QCOMPARE(w.TextSlip[6]->text(), u"東京都千代田区丸の内"_s);
         QVERIFY(!w.List_Zip->isVisibleTo(&w));
         // Both code and address filled: nothing happens.
-        f.env.messages.clear();
         w.PostLookup();
         QVERIFY(!w.List_Zip->isVisibleTo(&w));
         QCOMPARE(f.env.messages.count(), 0);
         // Address to code.
-        w.TextSlip[4]->clear();
-        w.TextSlip[5]->clear();
-        w.TextSlip[6]->setText(QStringLiteral("東京都千代田区千代田"));
+        f.fill({{4, ""}, {5, ""}, {6, "東京都千代田区千代田"}});
         w.PostLookup();
         QCOMPARE(w.List_Zip->count(), 2);
         w.TakeZipEntry(w.List_Zip->item(1)->text());
-        QCOMPARE(w.TextSlip[4]->text(), QStringLiteral("100"));
-        QCOMPARE(w.TextSlip[5]->text(), QStringLiteral("0001"));
+        QCOMPARE(w.TextSlip[4]->text() + w.TextSlip[5]->text(), u"1000001"_s);
         // Not found.
-        w.TextSlip[4]->setText(QStringLiteral("999"));
-        w.TextSlip[5]->clear();
-        w.TextSlip[6]->clear();
+        f.fill({{4, "999"}, {5, ""}, {6, ""}});
         w.PostLookup();
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("見つかりませんでした。"));
-        QCOMPARE(f.env.messages.shown().last().title, QStringLiteral("〒<=>住所検索"));
-        QCOMPARE(f.env.messages.shown().last().icon, MsgIcon::Information);
+        const MessageRequest& told = f.env.messages.shown().last();
+        QCOMPARE(told.text, u"見つかりませんでした。"_s);
+        QCOMPARE(told.title, u"〒<=>住所検索"_s);
+        QCOMPARE(told.icon, MsgIcon::Information);
     }
 
     void readingOfATypedName() {
         Fixture f;
         Kivora& w = *f.window;
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.TextSlip[1]->setText(QStringLiteral("株"));
-        w.TextSlip[2]->setText(QStringLiteral("ｶﾌﾞ"));
+        f.fill({{1, "株"}, {2, "ｶﾌﾞ"}});
         w.TextSlip[1]->setFocus();
         QCoreApplication::processEvents(); // the field selects its whole text on entry
         QVERIFY(w.TextSlip[1]->hasSelectedText());
         w.TextSlip[1]->end(false); // add to the name rather than replace it
-        auto send = [&](const QString& preedit, const QString& commit) {
-            QInputMethodEvent event(preedit, {});
-            if (!commit.isNull())
-                event.setCommitString(commit);
-            QApplication::sendEvent(w.TextSlip[1], &event);
+        // Composition steps: a null commit string sends only the pre-edit text.
+        const auto compose = [&](const QStringList& steps) {
+            for (const QString& step : steps) {
+                const bool commit = step.startsWith(QLatin1Char('='));
+                QInputMethodEvent event(commit ? QString() : step, {});
+                if (commit)
+                    event.setCommitString(step.mid(1));
+                QApplication::sendEvent(w.TextSlip[1], &event);
+            }
         };
-        send(QStringLiteral("や"), QString());
-        send(QStringLiteral("やまだ"), QString());
-        send(QStringLiteral("山田"), QString());
-        send(QString(), QStringLiteral("山田"));
-        send(QString(), QString());
-        QCOMPARE(w.TextSlip[1]->text(), QStringLiteral("株山田"));
-        QCOMPARE(w.TextSlip[2]->text(), QStringLiteral("ｶﾌﾞ")); // filled only on leaving
+        compose({"や", "やまだ", "山田", "=山田", "="});
+        QCOMPARE(w.TextSlip[1]->text(), u"株山田"_s);
+        QCOMPARE(w.TextSlip[2]->text(), u"ｶﾌﾞ"_s); // filled only on leaving
         w.TextSlip[3]->setFocus();
-        QCOMPARE(w.TextSlip[2]->text(), QStringLiteral("ｶﾌﾞﾔﾏﾀﾞ"));
-        // Typing over the whole name empties the name for a moment, and with it the old
-        // reading: the new name gets only its own reading.
+        QCOMPARE(w.TextSlip[2]->text(), u"ｶﾌﾞﾔﾏﾀﾞ"_s);
+        // Typing over the whole name drops the old reading with it.
         w.TextSlip[1]->setFocus();
         QCoreApplication::processEvents();
-        send(QStringLiteral("かわ"), QString());
-        send(QStringLiteral("川"), QString());
-        send(QString(), QStringLiteral("川"));
+        compose({"かわ", "川", "=川"});
         w.TextSlip[3]->setFocus();
-        QCOMPARE(w.TextSlip[1]->text(), QStringLiteral("川"));
-        QCOMPARE(w.TextSlip[2]->text(), QStringLiteral("ｶﾜ"));
+        QCOMPARE(w.TextSlip[1]->text() + w.TextSlip[2]->text(), u"川ｶﾜ"_s);
         // Emptying the name empties the reading.
         w.TextSlip[1]->clear();
         QVERIFY(w.TextSlip[2]->text().isEmpty());

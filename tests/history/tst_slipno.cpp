@@ -18,14 +18,7 @@ QString Shown(const KivoraSlipNo& d) {
     return out;
 }
 
-QList<int> Values(const KivoraSlipNo& d) {
-    QList<int> out;
-    for (const QScrollBar* scroll : d.ScrollSlipNo)
-        out << scroll->value();
-    return out;
-}
-
-// Opened by the delivery-note window (type 2) for a new document.
+// Opened by a document window (the delivery note, type 2, unless told) for a new document.
 void Prepare(TestEnv& env, quint8 docType = 2, quint8 mode = 2) {
     env.state.gDocType = docType;
     env.state.gMode = mode;
@@ -51,20 +44,62 @@ private slots:
             QCOMPARE(KivoraSlipNo::CharValue(c), -1);
     }
 
+    void storedNumberIsShownStoredAndHandedBack_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("way"); // 0 OK; 1 Cancel and 2 Escape hand back and store nothing
+        const QString number = QStringLiteral("0/0/0/0/1/Z");
+        QTest::newRow("a stored number") << number << QStringLiteral("00001Z") << 0;
+        QTest::newRow("Cancel") << number << QStringLiteral("00001Z") << 1;
+        QTest::newRow("Escape") << number << QStringLiteral("00001Z") << 2;
+        QTest::newRow("nothing stored") << QString() << QStringLiteral("000000") << 0;
+        QTest::newRow("two parts fill the first two")
+            << QStringLiteral("1/2") << QStringLiteral("120000") << 0;
+        QTest::newRow("extra parts are ignored")
+            << QStringLiteral("1/2/3/4/5/6/7/8") << QStringLiteral("123456") << 0;
+        // A hand-edited or damaged store: what cannot be a position starts from 0.
+        QTest::newRow("damaged parts")
+            << QStringLiteral("A/#/zz//é/9") << QStringLiteral("A00009") << 0;
+        QTest::newRow("small letters")
+            << QStringLiteral("a/b/c/x/y/z") << QStringLiteral("ABCXYZ") << 0;
+        QTest::newRow("full-width characters")
+            << QStringLiteral("０/Ａ/1/2/3/4") << QStringLiteral("001234") << 0;
+        QTest::newRow("no separators") << QStringLiteral("00001Z") << QStringLiteral("000000") << 0;
+        QTest::newRow("blanks around a part")
+            << QStringLiteral(" 1 /2/3/4/5/6") << QStringLiteral("123456") << 0;
+    }
+
     void storedNumberIsShownStoredAndHandedBack() {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(int, way);
         TestEnv env(TestEnv::None);
-        env.settings().save(QStringLiteral("SlipNo2"), QStringLiteral("0/0/0/0/1/Z"));
-        Prepare(env);
+        if (!stored.isNull())
+            env.settings().save(QStringLiteral("SlipNo1"), stored);
+        Prepare(env, 1, 1);
         KivoraSlipNo d(env.state);
         d.show();
-        QCOMPARE(d.windowTitle(), QStringLiteral("納品書(新規)"));
-        QCOMPARE(Shown(d), QStringLiteral("00001Z"));
-        QCOMPARE(Values(d), QList<int>({0, 0, 0, 0, 1, 35}));
-        d.BtnOK->click();
+        QCOMPARE(d.windowTitle(), QStringLiteral("注文書(新規)"));
+        QCOMPARE(Shown(d), shown);
+        // Every scroll bar agrees with its character, so a spin starts from what is shown.
+        QStringList parts;
+        for (int k = 0; k < KivoraSlipNo::Positions; ++k) {
+            QCOMPARE(KivoraSlipNo::ValueChar(d.ScrollSlipNo[k]->value()), shown[k]);
+            parts << QString(shown[k]);
+        }
+        if (way == 0) {
+            d.BtnOK->click();
+        } else {
+            d.ScrollSlipNo[0]->setValue(20);
+            if (way == 1)
+                d.BtnCancel->click();
+            else
+                QTest::keyClick(&d, Qt::Key_Escape);
+        }
         QVERIFY(!d.isVisible());
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(env.state.gHandOff, QStringLiteral("00001Z"));
-        QCOMPARE(env.settings().get("SlipNo2"), QStringLiteral("0/0/0/0/1/Z"));
+        QCOMPARE(d.result(), int(way == 0 ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(env.state.gHandOff, way == 0 ? shown : QString());
+        QCOMPARE(env.settings().get("SlipNo1"), way == 0 ? parts.join(QLatin1Char('/')) : stored);
     }
 
     void spinningChangesThePosition() {
@@ -75,6 +110,19 @@ private slots:
         KivoraSlipNo d(env.state);
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
+        // The positions are spun, never typed: Tab walks past the characters as well.
+        for (int k = 0; k < KivoraSlipNo::Positions; ++k) {
+            QVERIFY(d.TextSlipNo[k]->isReadOnly());
+            QCOMPARE(d.TextSlipNo[k]->focusPolicy(), Qt::NoFocus);
+            QVERIFY(d.ScrollSlipNo[k]->minimum() == 0 && d.ScrollSlipNo[k]->maximum() == 35);
+        }
+        QTest::keyClicks(d.TextSlipNo[0], "7");
+        QCOMPARE(d.TextSlipNo[0]->text(), QStringLiteral("0"));
+        d.ScrollSlipNo[0]->setFocus();
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) == nullptr);
+        }
         // The arrows of the last position: past 9 comes A.
         d.ScrollSlipNo[5]->setValue(9);
         QCOMPARE(d.TextSlipNo[5]->text(), QStringLiteral("9"));
@@ -98,113 +146,13 @@ private slots:
         QCOMPARE(env.settings().get("SlipNo0"), QStringLiteral("9/9/9/9/9/9"));
     }
 
-    void cancelHandsBackNothingAndStoresNothing() {
-        TestEnv env(TestEnv::None);
-        env.settings().save(QStringLiteral("SlipNo2"), QStringLiteral("0/0/0/0/1/Z"));
-        for (int way = 0; way < 2; ++way) {
-            Prepare(env);
-            KivoraSlipNo d(env.state);
-            d.show();
-            d.ScrollSlipNo[0]->setValue(20);
-            if (way == 0)
-                d.BtnCancel->click();
-            else
-                QTest::keyClick(&d, Qt::Key_Escape);
-            QVERIFY(!d.isVisible());
-            QCOMPARE(d.result(), int(QDialog::Rejected));
-            QVERIFY(env.state.gHandOff.isEmpty());
-            QCOMPARE(env.settings().get("SlipNo2"), QStringLiteral("0/0/0/0/1/Z"));
-        }
-    }
-
-    void shortLongAndMissingValues_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("nothing stored") << QString() << QStringLiteral("000000");
-        QTest::newRow("two parts fill the first two")
-            << QStringLiteral("1/2") << QStringLiteral("120000");
-        QTest::newRow("extra parts are ignored")
-            << QStringLiteral("1/2/3/4/5/6/7/8") << QStringLiteral("123456");
-        QTest::newRow("reset value") << QStringLiteral("0/0/0/0/0/0") << QStringLiteral("000000");
-        // A hand-edited or damaged store: what cannot be a position starts from 0.
-        QTest::newRow("damaged parts") << QStringLiteral("A/#/zz//é/9") << QStringLiteral("A00009");
-        QTest::newRow("small letters") << QStringLiteral("a/b/c/x/y/z") << QStringLiteral("ABCXYZ");
-        QTest::newRow("full-width characters")
-            << QStringLiteral("０/Ａ/1/2/3/4") << QStringLiteral("001234");
-        QTest::newRow("no separators") << QStringLiteral("00001Z") << QStringLiteral("000000");
-        QTest::newRow("blanks around a part")
-            << QStringLiteral(" 1 /2/3/4/5/6") << QStringLiteral("123456");
-    }
-
-    void shortLongAndMissingValues() {
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        TestEnv env(TestEnv::None);
-        if (!stored.isNull())
-            env.settings().save(QStringLiteral("SlipNo1"), stored);
-        Prepare(env, 1, 1);
-        KivoraSlipNo d(env.state);
-        QCOMPARE(d.windowTitle(), QStringLiteral("注文書(新規)"));
-        QCOMPARE(Shown(d), shown);
-        // Every scroll bar agrees with its character, so a spin starts from what is shown.
-        for (int k = 0; k < KivoraSlipNo::Positions; ++k)
-            QCOMPARE(KivoraSlipNo::ValueChar(d.ScrollSlipNo[k]->value()), shown[k]);
-        d.BtnOK->click();
-        QCOMPARE(env.state.gHandOff, shown);
-        QStringList parts;
-        for (const QChar c : shown)
-            parts << QString(c);
-        QCOMPARE(env.settings().get("SlipNo1"), parts.join(QLatin1Char('/')));
-    }
-
-    void positionsAreSpunNotTyped() {
-        TestEnv env(TestEnv::None);
-        Prepare(env);
-        KivoraSlipNo d(env.state);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        for (int k = 0; k < KivoraSlipNo::Positions; ++k) {
-            QLineEdit* text = d.TextSlipNo[k];
-            QVERIFY(text->isReadOnly());
-            QCOMPARE(text->focusPolicy(), Qt::NoFocus);
-            QCOMPARE(text->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-            QCOMPARE(text->maxLength(), 1);
-            QCOMPARE(d.ScrollSlipNo[k]->orientation(), Qt::Vertical);
-            QCOMPARE(d.ScrollSlipNo[k]->minimum(), 0);
-            QCOMPARE(d.ScrollSlipNo[k]->maximum(), 35);
-            // Side by side, each scroll bar right of its own character.
-            QVERIFY(d.ScrollSlipNo[k]->x() > text->x());
-            if (k > 0)
-                QVERIFY(text->x() > d.ScrollSlipNo[k - 1]->x());
-        }
-        QTest::keyClicks(d.TextSlipNo[0], "7");
-        QCOMPARE(d.TextSlipNo[0]->text(), QStringLiteral("0"));
-        // Tab walks through the scroll bars and the buttons, never a text box.
-        d.ScrollSlipNo[0]->setFocus();
-        for (int i = 0; i < 10; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) == nullptr);
-        }
-    }
-
     void receiptsAndTheirOwnKey() {
         TestEnv env(TestEnv::None);
         env.settings().save(QStringLiteral("SlipNo6"), QStringLiteral("R/0/0/0/0/7"));
         // The receipt window passes type 6 and mode 4, so the caption names the receipt.
         Prepare(env, 6, 4);
         env.state.gCaption = QStringLiteral("修正");
-        KivoraSlipNo d(env.state);
-        QCOMPARE(d.windowTitle(), QStringLiteral("領収証(修正)"));
-        QCOMPARE(Shown(d), QStringLiteral("R00007"));
-        d.ScrollSlipNo[5]->setValue(8);
-        d.BtnOK->click();
-        QCOMPARE(env.settings().get("SlipNo6"), QStringLiteral("R/0/0/0/0/8"));
-        QVERIFY(env.settings().get("SlipNo4").isEmpty());
-    }
-
-    void centredOverTheDocumentWindow() {
-        TestEnv env(TestEnv::None);
-        Prepare(env);
+        // Opened over the document window, it stands centred on it.
         QWidget slip;
         slip.setGeometry(300, 200, 800, 600);
         slip.show();
@@ -213,6 +161,12 @@ private slots:
         d.show();
         QVERIFY((d.frameGeometry().center() - slip.frameGeometry().center()).manhattanLength() <=
                 4);
+        QCOMPARE(d.windowTitle(), QStringLiteral("領収証(修正)"));
+        QCOMPARE(Shown(d), QStringLiteral("R00007"));
+        d.ScrollSlipNo[5]->setValue(8);
+        d.BtnOK->click();
+        QCOMPARE(env.settings().get("SlipNo6"), QStringLiteral("R/0/0/0/0/8"));
+        QVERIFY(env.settings().get("SlipNo4").isEmpty());
     }
 };
 

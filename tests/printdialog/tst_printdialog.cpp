@@ -1,16 +1,10 @@
-// The print dialog as a user drives it: the layouts of the type, the copy rule of a
-// layout without copies, the frames a type cannot use, the options kept per type, the
-// refusal without a layout, the printer set-up, and the preview and PDF drawn with the
-// same pages as the print.
+// The print dialog as a user drives it: layouts, copy rule, frames, options kept per
+// type, refusals, printer set-up, and the preview and PDF drawn like the print.
 #include "core/Database.h"
 #include "core/SettingsStore.h"
-#include "documents/DocumentStore.h"
 #include "printdialog/FakePrinterService.h"
-#include "printdialog/PdfProbe.h"
-#include "printdialog/TestLayouts.h"
 #include "printing/KivoraPrintS.h"
 #include "printing/SlipPrint.h"
-#include "support/TestEnv.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,60 +16,31 @@
 #include <QScrollBar>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-struct Fixture {
-    TestEnv env;
-    std::unique_ptr<Database> db;
-    FakePrinterService printers{env.path(QStringLiteral("out"))};
-
-    Fixture() {
-        QDir().mkpath(env.path(QStringLiteral("out")));
-        TestLayouts::Install(env.state.DbNames[1]);
-        db = env.openMain();
-        env.state.DbMain = db.get();
-        env.state.AppTitle = QStringLiteral("Kivora");
-        env.state.gUserCode = QStringLiteral("1");
-        env.state.gUserName = QStringLiteral("山田商店");
-        db->exec(QStringLiteral(
-            "INSERT INTO 顧客 (Code, Name, Prefix1) VALUES ('1', '山田商店', '様')"));
-    }
-
+struct Fixture : PrintFixture {
     std::unique_ptr<KivoraPrintS> open(int type) {
         env.state.gDocType = static_cast<quint8>(type);
         env.state.gMode = static_cast<quint8>(type);
-        env.state.gCaption = QStringLiteral("印刷");
+        env.state.gCaption = u"印刷"_s;
         env.state.gResult = 0; // the dialog must set its own
         auto dialog = std::make_unique<KivoraPrintS>(env.state, printers);
         dialog->show();
         return dialog;
     }
+    QString stored(const QString& key) { return env.settings().get(key, u"<none>"_s); }
 
-    QString stored(const QString& key) { return env.settings().get(key, QStringLiteral("<none>")); }
-
-    // A stored delivery note of `lines` lines, and a renderer that prints it as the slip
-    // window does.
-    KivoraPrintS::PageRenderer storeDeliveryNote(int lines) {
-        SlipHeader header;
-        header.UserCode = QStringLiteral("1");
-        header.DocType = 2;
-        header.DocNumber = QStringLiteral("D100");
-        header.IssueYMD = 20240315;
-        QList<SlipLine> rows;
-        for (int i = 1; i <= lines; ++i) {
-            SlipLine line;
-            line.Goods = QStringLiteral("品物%1").arg(i);
-            line.Quantity = i;
-            line.Price = 100.0 * i;
-            rows << line;
-        }
-        DocumentStore(*db).Save(header, rows, 0);
+    // Delivery note D100 of `lines` lines, printed as the slip window prints it.
+    KivoraPrintS::PageRenderer deliveryNote(int lines) {
+        storeDeliveryNote(u"D100"_s, lines);
         SlipPrintHeader print;
         print.DocType = 2;
-        print.UserCode = QStringLiteral("1");
-        print.UserName = QStringLiteral("山田商店");
-        print.Number = QStringLiteral("D100");
-        print.Totals = {QStringLiteral("¥2,800"), QStringLiteral("¥280"), QStringLiteral("¥3,080")};
+        print.UserCode = u"1"_s;
+        print.UserName = u"山田商店"_s;
+        print.Number = u"D100"_s;
+        print.Totals = {u"¥2,800"_s, u"¥280"_s, u"¥3,080"_s};
         AppState& s = env.state;
         return [&s, print](Canvas& canvas, const Database& layoutDb, int code) {
             return SlipPrint::PrintSlip(canvas, *s.DbMain, layoutDb, *s.settings, *s.messages,
@@ -84,18 +49,43 @@ struct Fixture {
     }
 };
 
-int rowOf(const QListWidget* list, const QString& name) {
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text() == name)
-            return i;
-    }
+void select(KivoraPrintS& dialog, const QString& name) {
+    const QList<QListWidgetItem*> found = dialog.ListPrintS->findItems(name, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(name));
+    dialog.ListPrintS->setCurrentItem(found.first());
+}
+
+template <std::size_t N> int chosen(const std::array<QRadioButton*, N>& options) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (options[i]->isChecked())
+            return int(i);
     return -1;
 }
 
-void select(KivoraPrintS& dialog, const QString& name) {
-    const int row = rowOf(dialog.ListPrintS, name);
-    QVERIFY2(row >= 0, qPrintable(name));
-    dialog.ListPrintS->setCurrentRow(row);
+// The chosen font, contact, copy and bank options and the company switch.
+QString choices(const KivoraPrintS& d) {
+    return u"%1 %2 %3 %4 %5"_s.arg(chosen(d.OptionFont))
+        .arg(chosen(d.OptionCharge))
+        .arg(chosen(d.OptionCopy))
+        .arg(chosen(d.OptionBank))
+        .arg(int(d.CheckPrintS->isChecked()));
+}
+
+// Contact, copy and bank frames with their options usable: 1 all, 0 none, ? a mix.
+QString usable(const KivoraPrintS& d) {
+    QString out;
+    const auto add = [&](const QGroupBox* frame, const auto& options) {
+        int on = frame->isEnabled() ? 1 : 0;
+        for (const QRadioButton* option : options)
+            on += option->isEnabled() ? 1 : 0;
+        out += on == 0                         ? QLatin1Char('0')
+               : on == int(options.size()) + 1 ? QLatin1Char('1')
+                                               : QLatin1Char('?');
+    };
+    add(d.FramePrintS[2], d.OptionCharge);
+    add(d.FramePrintS[3], d.OptionCopy);
+    add(d.FramePrintS[4], d.OptionBank);
+    return out;
 }
 
 } // namespace
@@ -107,189 +97,137 @@ private slots:
     void listsTheLayoutsOfItsTypeInCodeOrder() {
         Fixture f;
         auto d = f.open(2);
-        QCOMPARE(d->windowTitle(), QStringLiteral("印刷(納品書)"));
+        QCOMPARE(d->windowTitle(), u"印刷(納品書)"_s);
         QCOMPARE(f.env.state.gResult, qint16(-1));
         QCOMPARE(d->ListPrintS->count(), 2);
-        QCOMPARE(d->ListPrintS->item(0)->text(), QStringLiteral("納品書 A4(納品書)"));
-        QCOMPARE(d->ListPrintS->item(1)->text(), QStringLiteral("納品書 2枚(納品書)"));
         // The code, negated where the layout may print a copy set.
-        QCOMPARE(d->ListPrintS->item(0)->data(Qt::UserRole).toInt(), -11);
-        QCOMPARE(d->ListPrintS->item(1)->data(Qt::UserRole).toInt(), 12);
+        QStringList listed;
+        for (int i = 0; i < d->ListPrintS->count(); ++i)
+            listed << d->ListPrintS->item(i)->text() + QLatin1Char(' ') +
+                          d->ListPrintS->item(i)->data(Qt::UserRole).toString();
+        QCOMPARE(listed, (QStringList{"納品書 A4(納品書) -11", "納品書 2枚(納品書) 12"}));
         QVERIFY(d->ListPrintS->selectedItems().isEmpty());
         // No renderer given: nothing to preview.
-        QVERIFY(d->BtnPreview->isHidden());
-        QVERIFY(d->BtnPdf->isHidden());
+        QVERIFY(d->BtnPreview->isHidden() && d->BtnPdf->isHidden());
+
+        // The printer set-up goes through the seam and leaves the dialog open.
+        d->BtnPrinter->click();
+        QCOMPARE(f.printers.setUpCalls, 1);
+        QCOMPARE(f.printers.lastTitle, u"プリンタ設定"_s);
+        QVERIFY(d->isVisible());
+        QCOMPARE(f.env.state.gResult, qint16(-1));
         d->close();
 
         // The titles of the other kinds of document name them, not the resource next door.
-        const std::pair<int, QString> titles[] = {{0, QStringLiteral("印刷(見積書)")},
-                                                  {4, QStringLiteral("印刷(明細請求書)")},
-                                                  {6, QStringLiteral("印刷(領収証)")}};
-        for (const auto& [type, title] : titles) {
-            auto other = f.open(type);
-            QCOMPARE(other->windowTitle(), title);
-        }
+        for (const auto& [type, title] :
+             {std::pair{0, "印刷(見積書)"}, std::pair{4, "印刷(明細請求書)"},
+              std::pair{6, "印刷(領収証)"}})
+            QCOMPARE(f.open(type)->windowTitle(), QString::fromUtf8(title));
     }
 
-    void layoutWithoutCopiesForcesNoCopyAndStoresIt() {
+    // Without copies "no copy" is forced and stored; with copies the stored choice returns.
+    void copyRuleOfTheLayout() {
         Fixture f;
-        f.env.settings().save(QStringLiteral("S2Duplicate"), 1);
+        f.env.settings().save(u"S2Duplicate"_s, 1);
         auto d = f.open(2);
-        QVERIFY(d->OptionCopy[1]->isChecked());
-        QVERIFY(d->FramePrintS[3]->isEnabled());
+        QCOMPARE(chosen(d->OptionCopy), 1);
+        QCOMPARE(usable(*d), u"111"_s);
+        select(*d, u"納品書 2枚(納品書)"_s);
+        QCOMPARE(chosen(d->OptionCopy), 2);
+        QCOMPARE(usable(*d), u"101"_s);
+        select(*d, u"納品書 A4(納品書)"_s);
+        QCOMPARE(chosen(d->OptionCopy), 1);
+        QCOMPARE(usable(*d), u"111"_s);
 
-        select(*d, QStringLiteral("納品書 2枚(納品書)"));
-        QVERIFY(d->OptionCopy[2]->isChecked());
-        QVERIFY(!d->FramePrintS[3]->isEnabled());
-        for (QRadioButton* option : d->OptionCopy)
-            QVERIFY(!option->isEnabled());
-
-        // A layout with copies brings the stored choice back, and lets it be changed.
-        select(*d, QStringLiteral("納品書 A4(納品書)"));
-        QVERIFY(d->OptionCopy[1]->isChecked());
-        QVERIFY(d->FramePrintS[3]->isEnabled());
-        for (QRadioButton* option : d->OptionCopy)
-            QVERIFY(option->isEnabled());
-
-        select(*d, QStringLiteral("納品書 2枚(納品書)"));
+        select(*d, u"納品書 2枚(納品書)"_s);
         d->BtnStart->click();
         QCOMPARE(f.env.state.gResult, qint16(0));
-        QCOMPARE(f.env.state.gHandOff, QStringLiteral("12"));
-        QCOMPARE(f.stored(QStringLiteral("S2Duplicate")), QStringLiteral("2"));
+        QCOMPARE(f.env.state.gHandOff, u"12"_s);
+        QCOMPARE(f.stored(u"S2Duplicate"_s), u"2"_s);
         QVERIFY(!d->isVisible());
         QCOMPARE(f.env.messages.count(), 0);
+
+        auto again = f.open(2);
+        select(*again, u"納品書 A4(納品書)"_s);
+        again->OptionCopy[0]->setChecked(true);
+        again->BtnStart->click();
+        QCOMPARE(f.env.state.gHandOff, u"11"_s);
+        QCOMPARE(f.stored(u"S2Duplicate"_s), u"0"_s);
     }
 
-    void layoutWithCopiesHandsBackItsPlainCode() {
-        Fixture f;
-        auto d = f.open(2);
-        select(*d, QStringLiteral("納品書 A4(納品書)"));
-        d->OptionCopy[0]->setChecked(true);
-        d->BtnStart->click();
-        QCOMPARE(f.env.state.gHandOff, QStringLiteral("11"));
-        QCOMPARE(f.stored(QStringLiteral("S2Duplicate")), QStringLiteral("0"));
-    }
-
+    // Estimates have no contact or bank, receipts no bank; their choices are kept.
     void framesATypeCannotUseAreOffButStillStored() {
         Fixture f;
-        f.env.settings().save(QStringLiteral("S0Charge"), 1);
-        f.env.settings().save(QStringLiteral("S0Bank"), 1);
+        f.env.settings().save(u"S0Charge"_s, 1);
+        f.env.settings().save(u"S0Bank"_s, 1);
         auto estimate = f.open(0);
-        QVERIFY(!estimate->FramePrintS[2]->isEnabled());
-        QVERIFY(!estimate->FramePrintS[4]->isEnabled());
-        for (QRadioButton* option : estimate->OptionCharge)
-            QVERIFY(!option->isEnabled());
-        for (QRadioButton* option : estimate->OptionBank)
-            QVERIFY(!option->isEnabled());
-        QVERIFY(estimate->OptionCharge[1]->isChecked());
-        QVERIFY(estimate->OptionBank[1]->isChecked());
-        select(*estimate, QStringLiteral("見積書 A4(見積書)"));
+        QCOMPARE(usable(*estimate), u"010"_s);
+        QCOMPARE(choices(*estimate), u"0 1 0 1 1"_s);
+        select(*estimate, u"見積書 A4(見積書)"_s);
         estimate->BtnStart->click();
         QCOMPARE(f.env.state.gResult, qint16(0));
-        QCOMPARE(f.stored(QStringLiteral("S0Charge")), QStringLiteral("1"));
-        QCOMPARE(f.stored(QStringLiteral("S0Bank")), QStringLiteral("1"));
-
-        // A receipt prints no bank but has a contact; a delivery note has both.
-        auto receipt = f.open(6);
-        QVERIFY(!receipt->FramePrintS[4]->isEnabled());
-        QVERIFY(!receipt->OptionBank[0]->isEnabled());
-        QVERIFY(receipt->FramePrintS[2]->isEnabled());
-        QVERIFY(receipt->OptionCharge[0]->isEnabled());
-        auto note = f.open(2);
-        QVERIFY(note->FramePrintS[2]->isEnabled() && note->FramePrintS[4]->isEnabled());
-        QVERIFY(note->OptionBank[1]->isEnabled() && note->OptionCharge[2]->isEnabled());
-    }
-
-    void startWithoutLayoutAsksForOne() {
-        Fixture f;
-        auto d = f.open(2);
-        d->ScrollPrintS[0]->setValue(5);
-        d->BtnStart->click();
-        QCOMPARE(f.env.messages.count(), 1);
-        const MessageRequest& shown = f.env.messages.shown().first();
-        QCOMPARE(shown.text, QStringLiteral("用紙を選択してください｡"));
-        QCOMPARE(shown.title, QStringLiteral("印刷(納品書)"));
-        QCOMPARE(shown.icon, MsgIcon::Exclamation);
-        QVERIFY(!shown.withCancel);
-        QVERIFY(d->isVisible());
-        QCOMPARE(f.env.state.gResult, qint16(-1));
-        // The options are stored before the check, as the dialog always did.
-        QCOMPARE(f.stored(QStringLiteral("S2Left")), QStringLiteral("5"));
+        QCOMPARE(f.stored(u"S0Charge"_s), u"1"_s);
+        QCOMPARE(f.stored(u"S0Bank"_s), u"1"_s);
+        QCOMPARE(usable(*f.open(6)), u"110"_s);
+        QCOMPARE(usable(*f.open(2)), u"111"_s);
     }
 
     void optionsAreRestoredAndWrittenPerType() {
         Fixture f;
         SettingsStore& s = f.env.settings();
-        s.save(QStringLiteral("S3Left"), -7);
-        s.save(QStringLiteral("S3Top"), 25); // beyond the scroll bar: kept at 20
-        s.save(QStringLiteral("S3Font"), 1);
-        s.save(QStringLiteral("S3Charge"), 2);
-        s.save(QStringLiteral("S3Duplicate"), 1);
-        s.save(QStringLiteral("S3Bank"), 1);
-        s.save(QStringLiteral("S3Company"), 0);
+        const std::pair<const char*, int> saved[] = {
+            {"S3Left", -7},   {"S3Top", 25}, // beyond the scroll bar: kept at 20
+            {"S3Font", 1},    {"S3Charge", 2}, {"S3Duplicate", 1}, {"S3Bank", 1},
+            {"S3Company", 0}, {"S2Charge", 7}}; // outside the choices: the first is chosen
+        for (const auto& [key, value] : saved)
+            s.save(QString::fromLatin1(key), value);
         auto d = f.open(3);
         QCOMPARE(d->ScrollPrintS[0]->minimum(), -20);
         QCOMPARE(d->ScrollPrintS[0]->maximum(), 20);
         QCOMPARE(d->ScrollPrintS[0]->value(), -7);
-        QCOMPARE(d->LabelPrintS[0]->text(), QStringLiteral("-7"));
         QCOMPARE(d->ScrollPrintS[1]->value(), 20);
-        QCOMPARE(d->LabelPrintS[1]->text(), QStringLiteral("20"));
-        QVERIFY(d->OptionFont[1]->isChecked());
-        QVERIFY(d->OptionCharge[2]->isChecked());
-        QVERIFY(d->OptionCopy[1]->isChecked());
-        QVERIFY(d->OptionBank[1]->isChecked());
-        QVERIFY(!d->CheckPrintS->isChecked());
-        QCOMPARE(d->CheckPrintS->text(), QStringLiteral("自社情報を印字する(&N)"));
+        QCOMPARE(d->LabelPrintS[0]->text() + QLatin1Char(' ') + d->LabelPrintS[1]->text(),
+                 u"-7 20"_s);
+        QCOMPARE(choices(*d), u"1 2 1 1 0"_s);
 
         // The scroll bar's value shows beside it as it moves.
         d->ScrollPrintS[0]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(d->LabelPrintS[0]->text(), QStringLiteral("-6"));
+        QCOMPARE(d->LabelPrintS[0]->text(), u"-6"_s);
         d->ScrollPrintS[0]->setValue(3);
-        QCOMPARE(d->LabelPrintS[0]->text(), QStringLiteral("3"));
+        QCOMPARE(d->LabelPrintS[0]->text(), u"3"_s);
         d->OptionFont[0]->setChecked(true);
         d->OptionCharge[0]->setChecked(true);
         d->CheckPrintS->setChecked(true);
-        select(*d, QStringLiteral("請求書 A4(請求書)"));
+        select(*d, u"請求書 A4(請求書)"_s);
         d->BtnStart->click();
-        QCOMPARE(f.stored(QStringLiteral("S3Left")), QStringLiteral("3"));
-        QCOMPARE(f.stored(QStringLiteral("S3Top")), QStringLiteral("20"));
-        QCOMPARE(f.stored(QStringLiteral("S3Font")), QStringLiteral("0"));
-        QCOMPARE(f.stored(QStringLiteral("S3Charge")), QStringLiteral("0"));
-        QCOMPARE(f.stored(QStringLiteral("S3Duplicate")), QStringLiteral("1"));
-        QCOMPARE(f.stored(QStringLiteral("S3Bank")), QStringLiteral("1"));
-        QCOMPARE(f.stored(QStringLiteral("S3Company")), QStringLiteral("1"));
-        QCOMPARE(f.stored(QStringLiteral("S2Left")), QStringLiteral("<none>"));
+        QStringList written;
+        for (const char* key : {"Left", "Top", "Font", "Charge", "Duplicate", "Bank", "Company"})
+            written << f.stored(u"S3"_s + QLatin1String(key));
+        QCOMPARE(written, (QStringList{"3", "20", "0", "0", "1", "1", "1"}));
+        QCOMPARE(f.stored(u"S2Left"_s), u"<none>"_s);
 
         // Nothing stored: the company switch shows on and is stored as on, the rest 0.
         auto fresh = f.open(2);
-        QVERIFY(fresh->CheckPrintS->isChecked());
-        QVERIFY(fresh->OptionFont[0]->isChecked() && fresh->OptionCopy[0]->isChecked());
-        QCOMPARE(fresh->LabelPrintS[1]->text(), QStringLiteral("0"));
-        select(*fresh, QStringLiteral("納品書 A4(納品書)"));
+        QCOMPARE(choices(*fresh), u"0 0 0 0 1"_s);
+        QCOMPARE(fresh->LabelPrintS[1]->text(), u"0"_s);
+        select(*fresh, u"納品書 A4(納品書)"_s);
         fresh->BtnStart->click();
-        QCOMPARE(f.stored(QStringLiteral("S2Company")), QStringLiteral("1"));
-        QCOMPARE(f.stored(QStringLiteral("S2Top")), QStringLiteral("0"));
-    }
-
-    void storedIndexOutsideTheChoicesSelectsTheFirst() {
-        Fixture f;
-        f.env.settings().save(QStringLiteral("S2Charge"), 7);
-        auto d = f.open(2);
-        QVERIFY(d->OptionCharge[0]->isChecked());
+        QCOMPARE(f.stored(u"S2Company"_s), u"1"_s);
+        QCOMPARE(f.stored(u"S2Top"_s), u"0"_s);
     }
 
     void cancelAndEscapeLeaveEverything() {
         Fixture f;
         auto d = f.open(2);
-        select(*d, QStringLiteral("納品書 A4(納品書)"));
+        select(*d, u"納品書 A4(納品書)"_s);
         d->ScrollPrintS[1]->setValue(4);
         d->BtnCancel->click();
         QCOMPARE(f.env.state.gResult, qint16(-1));
         QVERIFY(!d->isVisible());
-        QCOMPARE(f.stored(QStringLiteral("S2Top")), QStringLiteral("<none>"));
+        QCOMPARE(f.stored(u"S2Top"_s), u"<none>"_s);
 
         auto again = f.open(2);
-        select(*again, QStringLiteral("納品書 A4(納品書)"));
+        select(*again, u"納品書 A4(納品書)"_s);
         QTest::keyClick(again.get(), Qt::Key_Escape);
         QCOMPARE(f.env.state.gResult, qint16(-1));
         QVERIFY(!again->isVisible());
@@ -300,58 +238,54 @@ private slots:
         FakePrinterService printers(env.path(QString()));
         env.state.gDocType = 2;
         env.state.gMode = 2;
-        env.state.gCaption = QStringLiteral("印刷");
+        env.state.gCaption = u"印刷"_s;
         KivoraPrintS d(env.state, printers);
         QCOMPARE(env.messages.count(), 1);
         QCOMPARE(env.messages.shown().first().icon, MsgIcon::Stop);
         QCOMPARE(d.ListPrintS->count(), 0);
         d.BtnStart->click();
-        QCOMPARE(env.messages.lastText(), QStringLiteral("用紙を選択してください｡"));
+        QCOMPARE(env.messages.lastText(), u"用紙を選択してください｡"_s);
         QCOMPARE(env.state.gResult, qint16(-1));
-    }
-
-    void printerSetUpGoesThroughTheSeam() {
-        Fixture f;
-        auto d = f.open(2);
-        d->BtnPrinter->click();
-        QCOMPARE(f.printers.setUpCalls, 1);
-        QCOMPARE(f.printers.lastTitle, QStringLiteral("プリンタ設定"));
-        QVERIFY(d->isVisible());
-        QCOMPARE(f.env.state.gResult, qint16(-1));
     }
 
     void previewAndPdfShowTheDocument() {
         Fixture f;
         auto d = f.open(2);
-        d->setRenderer(f.storeDeliveryNote(7), QStringLiteral("納品書D100.pdf"));
+        d->setRenderer(f.deliveryNote(7), u"納品書D100.pdf"_s);
         QVERIFY(!d->BtnPreview->isHidden() && !d->BtnPdf->isHidden());
 
-        // Without a layout neither draws anything.
+        // Without a layout nothing starts or draws; the options are stored first.
+        d->ScrollPrintS[0]->setValue(5);
+        d->BtnStart->click();
+        const MessageRequest shown = f.env.messages.shown().first();
+        QCOMPARE(shown.title, u"印刷(納品書)"_s);
+        QCOMPARE(shown.icon, MsgIcon::Exclamation);
+        QVERIFY(!shown.withCancel && d->isVisible());
+        QCOMPARE(f.stored(u"S2Left"_s), u"5"_s);
         d->BtnPreview->click();
         d->BtnPdf->click();
-        QCOMPARE(f.env.messages.texts(), QStringList({QStringLiteral("用紙を選択してください｡"),
-                                                      QStringLiteral("用紙を選択してください｡")}));
+        QCOMPARE(f.env.messages.texts(), QStringList(3, u"用紙を選択してください｡"_s));
         QCOMPARE(f.printers.previewCalls, 0);
         QVERIFY(f.printers.saveSuggestions.isEmpty());
         f.env.messages.clear();
 
         // 7 lines at 5 a page, with the copy set: 4 pages, the last two titled (控).
-        select(*d, QStringLiteral("納品書 A4(納品書)"));
+        select(*d, u"納品書 A4(納品書)"_s);
         d->OptionCopy[0]->setChecked(true);
         d->BtnPreview->click();
         QCOMPARE(f.printers.previewCalls, 1);
         QCOMPARE(PdfProbe::Pages(f.printers.previewPdf()), 4);
         const QString previewText = PdfProbe::Text(f.printers.previewPdf());
-        QCOMPARE(previewText.count(QStringLiteral("納品書(控)")), 2);
-        QVERIFY(previewText.contains(QStringLiteral("品物7")));
+        QCOMPARE(previewText.count(u"納品書(控)"_s), 2);
+        QVERIFY(previewText.contains(u"品物7"_s));
         // The choices it drew with are the stored ones.
-        QCOMPARE(f.stored(QStringLiteral("S2Duplicate")), QStringLiteral("0"));
+        QCOMPARE(f.stored(u"S2Duplicate"_s), u"0"_s);
 
-        f.printers.saveAnswer = f.env.path(QStringLiteral("out/保存先"));
+        f.printers.saveAnswer = f.env.path(u"out/保存先"_s);
         d->BtnPdf->click();
         QCOMPARE(f.printers.saveSuggestions.size(), 1);
-        QVERIFY(f.printers.saveSuggestions.first().endsWith(QStringLiteral("/納品書D100.pdf")));
-        const QString pdf = f.env.path(QStringLiteral("out/保存先.pdf"));
+        QVERIFY(f.printers.saveSuggestions.first().endsWith(u"/納品書D100.pdf"_s));
+        const QString pdf = f.env.path(u"out/保存先.pdf"_s);
         QCOMPARE(PdfProbe::Pages(pdf), 4);
         QCOMPARE(PdfProbe::Text(pdf), previewText);
         QCOMPARE(f.env.messages.count(), 0);
@@ -364,34 +298,28 @@ private slots:
         d->OptionCopy[2]->setChecked(true);
         d->BtnPdf->click();
         QCOMPARE(PdfProbe::Pages(pdf), 2);
-        QVERIFY(!PdfProbe::Text(pdf).contains(QStringLiteral("(控)")));
+        QVERIFY(!PdfProbe::Text(pdf).contains(u"(控)"_s));
     }
 
-    void pdfPickerCancelledOrFileRefused() {
+    // A cancelled picker is silent; a refused file is told; an unprintable document too.
+    void pdfAndPreviewRefusals() {
         Fixture f;
         auto d = f.open(2);
-        d->setRenderer(f.storeDeliveryNote(2), QStringLiteral("納品書D100.pdf"));
-        select(*d, QStringLiteral("納品書 A4(納品書)"));
-        f.printers.saveAnswer.clear();
+        d->setRenderer(f.deliveryNote(2), u"納品書D100.pdf"_s);
+        select(*d, u"納品書 A4(納品書)"_s);
         d->BtnPdf->click();
         QCOMPARE(f.env.messages.count(), 0);
-        QVERIFY(QDir(f.env.path(QStringLiteral("out"))).entryList(QDir::Files).isEmpty());
+        QVERIFY(QDir(f.env.path(u"out"_s)).entryList(QDir::Files).isEmpty());
 
-        f.printers.saveAnswer = f.env.path(QStringLiteral("no/such/folder/x.pdf"));
+        f.printers.saveAnswer = f.env.path(u"no/such/folder/x.pdf"_s);
         d->BtnPdf->click();
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("PDFファイルを保存できませんでした｡"));
+        QCOMPARE(f.env.messages.lastText(), u"PDFファイルを保存できませんでした｡"_s);
         QCOMPARE(f.env.messages.shown().last().icon, MsgIcon::Stop);
-    }
 
-    void previewOfADocumentThatCannotPrintTellsOnce() {
-        Fixture f;
-        auto d = f.open(2);
-        d->setRenderer(f.storeDeliveryNote(2), QStringLiteral("x.pdf"));
-        f.db->exec(QStringLiteral("DELETE FROM 顧客"));
-        select(*d, QStringLiteral("納品書 A4(納品書)"));
+        f.env.messages.clear();
+        f.db->exec(u"DELETE FROM 顧客"_s);
         d->BtnPreview->click();
-        QCOMPARE(f.env.messages.texts(),
-                 QStringList({QStringLiteral("顧客が見つかりませんでした｡")}));
+        QCOMPARE(f.env.messages.texts(), QStringList{u"顧客が見つかりませんでした｡"_s});
         QCOMPARE(f.printers.previewCalls, 0);
     }
 };

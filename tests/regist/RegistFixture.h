@@ -6,35 +6,23 @@
 #include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 
-#include <QComboBox>
-#include <QDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <memory>
 
 namespace regist {
 
-inline QStringList Column(const QTableWidget* grid, int column) {
+// Every row of the list with its cells joined by '|'.
+inline QStringList Rows(const QTableWidget* grid) {
     QStringList out;
     for (int r = 0; r < grid->rowCount(); ++r) {
-        const QTableWidgetItem* item = grid->item(r, column);
-        out << (item ? item->text() : QString());
+        QStringList cells;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            cells << (grid->item(r, c) ? grid->item(r, c)->text() : QString());
+        out << cells.join('|');
     }
     return out;
-}
-
-inline QStringList Headers(const QTableWidget* grid) {
-    QStringList out;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        out << grid->horizontalHeaderItem(c)->text();
-    return out;
-}
-
-inline int RowOf(const QTableWidget* grid, const QString& code) {
-    return int(Column(grid, 0).indexOf(code));
 }
 
 struct Fixture {
@@ -46,38 +34,38 @@ struct Fixture {
 
     Fixture() {
         state.DbMain = db.get();
-        state.AppTitle = QStringLiteral("Kivora");
+        state.AppTitle = "Kivora";
     }
-
     void open(quint8 kind, const QString& table) {
         state.gMode = kind;
         state.gCaption = table;
     }
     void units(const QStringList& names) {
         for (int i = 0; i < int(names.size()); ++i)
-            db->exec(QStringLiteral("INSERT INTO 単位 (Code, Unit) VALUES (?, ?)"),
+            db->exec("INSERT INTO 単位 (Code, Unit) VALUES (?, ?)",
                      {QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')), names[i]});
     }
     void goods(const QString& code, const QString& name, double price, const QString& unit) {
-        db->exec(QStringLiteral("INSERT INTO 商品 (Code, Name, Kana, UnitPrice, Unit) "
-                                "VALUES (?, ?, ?, ?, ?)"),
-                 {code, name, QStringLiteral("ｶﾅ"), price, unit});
+        db->exec("INSERT INTO 商品 (Code, Name, Kana, UnitPrice, Unit) VALUES (?, ?, 'ｶﾅ', ?, ?)",
+                 {code, name, price, unit});
     }
-    RecordSet goodsRow(const QString& code) {
-        return db->select(QStringLiteral("SELECT * FROM 商品 WHERE Code = ?"), {code});
+    // Name, reading, price and unit of stored goods; empty when there are none.
+    QString goodsRow(const QString& code) const {
+        return db
+            ->scalar("SELECT Name || '|' || IFNULL(Kana, '') || '|' || UnitPrice || '|' || Unit "
+                     "FROM 商品 "
+                     "WHERE Code = ?",
+                     {code})
+            .toString();
     }
-    int count(const QString& table) {
-        return db->scalar(QStringLiteral("SELECT COUNT(*) FROM ") + table).toInt();
-    }
+    int count(const QString& table) { return db->scalar("SELECT COUNT(*) FROM " + table).toInt(); }
 
     // Runs `action` on the next modal window when it is a T; any other window is
     // noted and closed, so that a wrong dialog fails the test instead of hanging it.
     template <typename T> void onNext(std::function<void(T*)> action) {
         OnNextModal([this, action](QWidget* w) {
-            if (auto* dialog = qobject_cast<T*>(w)) {
-                action(dialog);
-                return;
-            }
+            if (auto* dialog = qobject_cast<T*>(w))
+                return action(dialog);
             unexpected = w->objectName();
             if (auto* other = qobject_cast<QDialog*>(w))
                 other->reject();
@@ -86,10 +74,9 @@ struct Fixture {
     // Fills the edit dialog's fields (the unit of goods too, when given) and presses OK.
     void fillWork(const QStringList& texts, const QString& unit = QString()) {
         onNext<KivoraWork>([texts, unit](KivoraWork* w) {
-            for (int i = 0; i < int(texts.size()); ++i) {
+            for (int i = 0; i < int(texts.size()); ++i)
                 if (!w->TextWork[i]->isReadOnly())
                     w->TextWork[i]->setText(texts[i]);
-            }
             if (!unit.isNull())
                 w->ComboWork->setCurrentIndex(w->ComboWork->findText(unit));
             w->BtnOK->click();

@@ -2,9 +2,19 @@
 // anything is handed back, and Enter moving from field to field.
 #include "RegistFixture.h"
 
-#include <QLabel>
-
 using namespace regist;
+
+namespace {
+
+// Sets the fields that `texts` has (null texts leave a field alone) and presses OK.
+void Ok(KivoraWork& d, const QStringList& texts) {
+    for (int i = 0; i < int(texts.size()); ++i)
+        if (!texts[i].isNull())
+            d.TextWork[i]->setText(texts[i]);
+    d.BtnOK->click();
+}
+
+} // namespace
 
 class TestWork : public QObject {
     Q_OBJECT
@@ -12,85 +22,64 @@ class TestWork : public QObject {
 private slots:
     void workRefusesForbiddenCharactersAndAMissingCode() {
         Fixture f;
-        f.state.gMode = 0;
-        f.state.gCaption = QStringLiteral("担当者の追加");
+        f.open(0, "担当者の追加");
         f.state.gWork.fill(QString());
         KivoraWork d(f.state);
         d.show();
-        QCOMPARE(d.windowTitle(), QStringLiteral("担当者の追加"));
-        QCOMPARE(d.LabelWork[0]->text(), QStringLiteral("番号"));
-        QCOMPARE(d.LabelWork[1]->text(), QStringLiteral("部署名"));
-        QCOMPARE(d.LabelWork[2]->text(), QStringLiteral("氏名"));
+        QCOMPARE(d.windowTitle(), "担当者の追加");
+        QCOMPARE(d.LabelWork[0]->text() + d.LabelWork[1]->text() + d.LabelWork[2]->text(),
+                 "番号部署名氏名");
         QVERIFY(d.ComboWork->isHidden());
-
         // A forbidden character in any field stops OK with the field's caption as title.
-        d.TextWork[0]->setText("001");
-        d.TextWork[2]->setText(QStringLiteral("山田｡太郎"));
-        d.BtnOK->click();
+        Ok(d, {"001", QString(), "山田｡太郎"});
         QVERIFY(d.isVisible());
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("以下の文字は使用出来ません。\r ｡"));
-        QCOMPARE(f.env.messages.shown().last().title, QStringLiteral("氏名"));
+        QCOMPARE(f.env.messages.lastText(), "以下の文字は使用出来ません。\r ｡");
+        QCOMPARE(f.env.messages.shown().last().title, "氏名");
         QCOMPARE(f.state.gResult, qint16(-1));
-
         // A missing code.
-        d.TextWork[0]->setText("   ");
-        d.TextWork[2]->setText(QStringLiteral("山田太郎"));
-        d.BtnOK->click();
+        Ok(d, {"   ", QString(), "山田太郎"});
         QVERIFY(d.isVisible());
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("番号を入力して下さい｡"));
+        QCOMPARE(f.env.messages.lastText(), "番号を入力して下さい｡");
         QCOMPARE(f.env.messages.count(), 2);
-        QCOMPARE(f.state.gWork[0], QString());
-
+        QCOMPARE(f.state.gWork[0], "");
         // Accepted: the trimmed texts in table order.
-        d.TextWork[0]->setText(" 001 ");
-        d.TextWork[1]->setText(QStringLiteral("営業部 "));
-        d.BtnOK->click();
+        Ok(d, {" 001 ", "営業部 "});
         QVERIFY(!d.isVisible());
         QCOMPARE(f.state.gResult, qint16(0));
-        QCOMPARE(f.state.gWork[0], QStringLiteral("001"));
-        QCOMPARE(f.state.gWork[1], QStringLiteral("営業部"));
-        QCOMPARE(f.state.gWork[2], QStringLiteral("山田太郎"));
+        QCOMPARE(QStringList(f.state.gWork.begin(), f.state.gWork.begin() + 3),
+                 QStringList({"001", "営業部", "山田太郎"}));
     }
 
     void workForGoodsCodeCaptionLimitsAndEnter() {
         Fixture f;
-        f.units({QStringLiteral("個"), QStringLiteral("本")});
-        f.state.gMode = 2;
-        f.state.gCaption = QStringLiteral("商品の追加");
+        f.units({"個", "本"});
+        f.open(2, "商品の追加");
         f.state.gWork.fill(QString());
         KivoraWork d(f.state);
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         QCOMPARE(d.ComboWork->count(), 3); // an empty entry, then every unit
-        QCOMPARE(d.LabelWork[3]->text(), QStringLiteral("単位"));
-
-        d.BtnOK->click();
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("商品番号を入力して下さい｡"));
-        d.TextWork[1]->setText(QStringLiteral("a!b#c"));
-        d.TextWork[0]->setText("A001");
-        d.BtnOK->click();
-        QCOMPARE(f.env.messages.lastText(), QStringLiteral("以下の文字は使用出来ません。\r ! #"));
-        QCOMPARE(f.env.messages.shown().last().title, QStringLiteral("商品名"));
+        QCOMPARE(d.LabelWork[3]->text(), "単位");
+        Ok(d, {});
+        QCOMPARE(f.env.messages.lastText(), "商品番号を入力して下さい｡");
+        Ok(d, {"A001", "a!b#c"});
+        QCOMPARE(f.env.messages.lastText(), "以下の文字は使用出来ません。\r ! #");
+        QCOMPARE(f.env.messages.shown().last().title, "商品名");
         QVERIFY(d.TextWork[1]->hasFocus());
-
         // The code keeps 7 bytes, the name 39, the price 8 characters.
         d.TextWork[0]->setText("ABCDEFGHIJ");
-        QCOMPARE(d.TextWork[0]->text(), QStringLiteral("ABCDEFG"));
         d.TextWork[1]->setText(QString(25, QChar(0x3042)));
-        QCOMPARE(d.TextWork[1]->text(), QString(19, QChar(0x3042)));
         d.TextWork[2]->setText("1234567890");
-        QCOMPARE(d.TextWork[2]->text(), QStringLiteral("12345678"));
-
+        QCOMPARE(QStringList({d.TextWork[0]->text(), d.TextWork[1]->text(), d.TextWork[2]->text()}),
+                 QStringList({"ABCDEFG", QString(19, QChar(0x3042)), "12345678"}));
         // Enter walks code → name → price → unit list → code, without pressing OK.
+        const QList<QWidget*> route{d.TextWork[0], d.TextWork[1], d.TextWork[2], d.ComboWork,
+                                    d.TextWork[0]};
         d.TextWork[0]->setFocus();
-        QTest::keyClick(d.TextWork[0], Qt::Key_Return);
-        QVERIFY(d.TextWork[1]->hasFocus());
-        QTest::keyClick(d.TextWork[1], Qt::Key_Return);
-        QVERIFY(d.TextWork[2]->hasFocus());
-        QTest::keyClick(d.TextWork[2], Qt::Key_Return);
-        QVERIFY(d.ComboWork->hasFocus());
-        QTest::keyClick(d.ComboWork, Qt::Key_Return);
-        QVERIFY(d.TextWork[0]->hasFocus());
+        for (int i = 0; i + 1 < route.size(); ++i) {
+            QTest::keyClick(route[i], Qt::Key_Return);
+            QVERIFY(route[i + 1]->hasFocus());
+        }
         QVERIFY(d.isVisible());
     }
 };

@@ -4,11 +4,8 @@
 #include "core/Database.h"
 #include "customers/KivoraFindItem.h"
 #include "customers/KivoraFindUser.h"
-#include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +14,7 @@
 
 namespace {
 
+// Customers, staff (01, 02 and 10) and customer classes (1 卸売, 2 小売, 3 官公庁).
 struct Fixture {
     TestEnv env{TestEnv::MainDb};
     std::unique_ptr<Database> db = env.openMain();
@@ -24,29 +22,27 @@ struct Fixture {
     Fixture() {
         env.state.DbMain = db.get();
         env.state.AppTitle = QStringLiteral("Kivora");
-        const QList<QStringList> customers = {
-            {"5", QStringLiteral("山田商店"), QStringLiteral("東京都千代田区"), "03-1111-2222"},
-            {"2", QStringLiteral("森田電気"), QStringLiteral("石川県金沢市"), "076-203-1111"},
-            {"12", QStringLiteral("田中工務店"), QStringLiteral("福井県福井市"), "0776-12-3456"},
-            {"120", QStringLiteral("佐藤商事"), QStringLiteral("東京都港区"), "03-5555-0000"},
-            {"13", QStringLiteral("在庫_処分"), QStringLiteral("東京都北区"), ""},
-            {"1", QStringLiteral("在庫X処分"), QStringLiteral("東京都北区"), ""},
-        };
-        for (const QStringList& c : customers)
-            db->exec(
-                QStringLiteral("INSERT INTO 顧客 (Code, Name, Address1, TEL) VALUES (?, ?, ?, ?)"),
-                {c[0], c[1], c[2], c[3]});
-        db->exec(QStringLiteral("INSERT INTO 担当者 (Code, Name, Position) VALUES (?, ?, ?), "
-                                "(?, ?, ?), (?, ?, ?)"),
-                 {"01", QStringLiteral("山田太郎"), QStringLiteral("営業部"), "02",
-                  QStringLiteral("田中花子"), QStringLiteral("経理部"), "10",
-                  QStringLiteral("佐藤一郎"), QStringLiteral("営業部")});
-        db->exec(QStringLiteral("INSERT INTO 顧客分類 (Code, Name) VALUES (?, ?), (?, ?), (?, ?)"),
-                 {"3", QStringLiteral("官公庁"), "1", QStringLiteral("卸売"), "2",
-                  QStringLiteral("小売")});
+        db->exec(QStringLiteral(
+            "INSERT INTO 顧客 (Code, Name, Address1, TEL) VALUES "
+            "('5', '山田商店', '東京都千代田区', '03-1111-2222'), "
+            "('2', '森田電気', '石川県金沢市', '076-203-1111'), "
+            "('12', '田中工務店', '福井県福井市', '0776-12-3456'), "
+            "('120', '佐藤商事', '東京都港区', '03-5555-0000'), "
+            "('13', '在庫_処分', '東京都北区', ''), ('1', '在庫X処分', '東京都北区', '')"));
+        db->exec(QStringLiteral("INSERT INTO 担当者 (Code, Name, Position) VALUES "
+                                "('01', '山田太郎', '営業部'), ('02', '田中花子', '経理部'), "
+                                "('10', '佐藤一郎', '営業部')"));
+        db->exec(QStringLiteral("INSERT INTO 顧客分類 (Code, Name) VALUES "
+                                "('3', '官公庁'), ('1', '卸売'), ('2', '小売')"));
     }
 
     MessageRequest last() const { return env.messages.shown().last(); }
+    // The last message was `text` with `icon`, offering Cancel or not.
+    void expect(const QString& text, MsgIcon icon, bool withCancel) const {
+        QCOMPARE(last().text, text);
+        QCOMPARE(last().icon, icon);
+        QCOMPARE(last().withCancel, withCancel);
+    }
 };
 
 // Types a text as the user would, replacing what the field held.
@@ -57,17 +53,8 @@ void Type(QLineEdit* field, const QString& text) {
 
 QStringList Column(const QTableWidget* grid, int column) {
     QStringList out;
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        const QTableWidgetItem* item = grid->item(r, column);
-        out << (item ? item->text() : QString());
-    }
-    return out;
-}
-
-QStringList Headers(const QTableWidget* grid) {
-    QStringList out;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        out << grid->horizontalHeaderItem(c)->text();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        out << (grid->item(r, column) ? grid->item(r, column)->text() : QString());
     return out;
 }
 
@@ -80,73 +67,60 @@ QPoint RowCentre(const QTableWidget* grid, int row) {
     return grid->visualRect(grid->model()->index(row, 0)).center();
 }
 
-// Searches `text` in option `option` of a dialog with the usual control names.
-template <typename Dialog, typename Options>
-void Search(Dialog& dialog, Options& options, QLineEdit* field, int option, const QString& text) {
-    options[option]->click();
-    Type(field, text);
-    dialog.BtnFind->click();
+void Find(KivoraFindUser& d, int option, const QString& text) {
+    d.OptFindUser[option]->click();
+    Type(d.TextFindUser, text);
+    d.BtnFind->click();
 }
+
+void Find(KivoraFindItem& d, int option, const QString& text) {
+    d.OptFindItem[option]->click();
+    Type(d.TextFindItem, text);
+    d.BtnFind->click();
+}
+
+QStringList Codes(const KivoraFindUser& d) {
+    return Column(d.FxGridFindUser, 0);
+}
+
+const QStringList Empty{QString()};
 
 } // namespace
 
 class TestFindDialogs : public QObject {
     Q_OBJECT
 
-    static void find(KivoraFindUser& d, int option, const QString& text) {
-        Search(d, d.OptFindUser, d.TextFindUser, option, text);
-    }
-    static void find(KivoraFindItem& d, int option, const QString& text) {
-        Search(d, d.OptFindItem, d.TextFindItem, option, text);
-    }
-
 private slots:
-    void customerDialogOpensEmpty() {
+    void opensEmptyThenConditionsNarrowStepByStep() {
         Fixture f;
         f.env.state.gResult = 7;
         KivoraFindUser d(f.env.state);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
         QCOMPARE(d.windowTitle(), QStringLiteral("顧客検索"));
-        QCOMPARE(d.FrameFindUser->title(), QStringLiteral("検索対照"));
-        QStringList captions;
-        for (const QRadioButton* option : d.OptFindUser)
-            captions << option->text();
-        QCOMPARE(captions,
-                 QStringList({QStringLiteral("顧客番号(&U)"), QStringLiteral("顧客名(&N)"),
-                              QStringLiteral("顧客カナ(&K)"), QStringLiteral("住所１(&A)"),
-                              QStringLiteral("ＴＥＬ(&T)"), QStringLiteral("担当者１(&C)")}));
         QVERIFY(d.OptFindUser[0]->isChecked());
-        QCOMPARE(Headers(d.FxGridFindUser),
-                 QStringList({QStringLiteral("顧客番号"), QStringLiteral("顧客名"),
-                              QStringLiteral("住所"), QStringLiteral("ＴＥＬ")}));
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({QString()}));
-        QCOMPARE(d.BtnFind->text(), QStringLiteral("検索(&F)"));
-        QCOMPARE(d.BtnReset->text(), QStringLiteral("解除(&R)"));
-        QCOMPARE(d.BtnCancel->text(), QStringLiteral("キャンセル"));
+        QCOMPARE(Codes(d), Empty);
         QCOMPARE(f.env.state.gResult, qint16(-1));
-        QCOMPARE(d.FxGridFindUser->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(d.FxGridFindUser->editTriggers(), QAbstractItemView::NoEditTriggers);
         // 40 bytes at most: 40 half-width characters or 20 full-width ones.
         Type(d.TextFindUser, QString(45, QLatin1Char('1')));
         QCOMPARE(d.TextFindUser->text(), QString(40, QLatin1Char('1')));
         Type(d.TextFindUser, QString(25, QChar(0x7530)));
         QCOMPARE(d.TextFindUser->text(), QString(20, QChar(0x7530)));
-    }
 
-    void conditionsNarrowStepByStep() {
-        Fixture f;
-        KivoraFindUser d(f.env.state);
-        d.show();
-        find(d, 1, QStringLiteral("田"));
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5", "2", "12"}));
+        Find(d, 1, QStringLiteral("田"));
+        QCOMPARE(Codes(d), QStringList({"5", "2", "12"}));
         QCOMPARE(Column(d.FxGridFindUser, 2),
-                 QStringList({QStringLiteral("東京都千代田区"), QStringLiteral("石川県金沢市"),
-                              QStringLiteral("福井県福井市")}));
-        // The second condition, typed and confirmed with Enter, narrows the first result;
-        // the list now ascends by telephone number.
+                 QStringList({"東京都千代田区", "石川県金沢市", "福井県福井市"}));
+        // Choosing an option starts a new text there.
+        d.BtnFind->setFocus();
         d.OptFindUser[4]->click();
+        QVERIFY(d.TextFindUser->text().isEmpty() && d.TextFindUser->hasFocus());
+        // The second condition, confirmed with Enter, narrows the first result; the list
+        // now ascends by telephone number.
         QTest::keyClicks(d.TextFindUser, "03");
         QTest::keyClick(d.TextFindUser, Qt::Key_Return);
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5", "2"}));
+        QCOMPARE(Codes(d), QStringList({"5", "2"}));
         QCOMPARE(Column(d.FxGridFindUser, 3), QStringList({"03-1111-2222", "076-203-1111"}));
         QCOMPARE(d.conditionCount(), 2);
         QCOMPARE(f.env.messages.count(), 0);
@@ -156,102 +130,27 @@ private slots:
         QCOMPARE(f.env.state.gUserCode, QStringLiteral("5"));
     }
 
-    void choosingAnOptionStartsANewText() {
-        Fixture f;
-        KivoraFindUser d(f.env.state);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        d.BtnFind->setFocus();
-        d.TextFindUser->setText(QStringLiteral("abc"));
-        d.OptFindUser[2]->click();
-        QVERIFY(d.TextFindUser->text().isEmpty());
-        QVERIFY(d.TextFindUser->hasFocus());
-    }
-
-    void exactMatchAndPatterns() {
+    void exactMatchPreference() {
+        // The patterns themselves are RecordSearch's; here only the stored preference.
         Fixture f;
         f.env.state.FindItem = 1;
         KivoraFindUser d(f.env.state);
-        find(d, 0, "12");
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"12"}));
-        // "?" typed by the user still stands for any one character.
-        d.BtnReset->click();
-        find(d, 0, "1?");
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"12", "13"}));
-        // "_" is a plain character of the data, not a wildcard.
-        d.BtnReset->click();
-        find(d, 1, QStringLiteral("庫_処"));
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({QString()}));
-        QCOMPARE(f.last().text, QStringLiteral("見つかりませんでした｡"));
-        find(d, 1, QStringLiteral("在庫_処分"));
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"13"}));
-
+        Find(d, 0, "12");
+        QCOMPARE(Codes(d), QStringList({"12"}));
         f.env.state.FindItem = 0;
         KivoraFindUser partial(f.env.state);
-        find(partial, 0, "12");
-        QCOMPARE(Column(partial.FxGridFindUser, 0), QStringList({"12", "120"}));
-        partial.BtnReset->click();
-        find(partial, 1, QStringLiteral("庫_処"));
-        QCOMPARE(Column(partial.FxGridFindUser, 0), QStringList({"13"}));
+        Find(partial, 0, "12");
+        QCOMPARE(Codes(partial), QStringList({"12", "120"}));
     }
 
-    void notFoundDropsTheCondition() {
-        Fixture f;
-        KivoraFindUser d(f.env.state);
-        find(d, 1, QStringLiteral("田"));
-        find(d, 4, "99");
-        QCOMPARE(f.env.messages.count(), 1);
-        QCOMPARE(f.last().text, QStringLiteral("見つかりませんでした｡"));
-        QCOMPARE(f.last().title, QStringLiteral("Kivora"));
-        QCOMPARE(f.last().icon, MsgIcon::Information);
-        QVERIFY(!f.last().withCancel);
-        // The previous result stays, and the next search builds on the name only.
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5", "2", "12"}));
-        QCOMPARE(d.conditionCount(), 1);
-        find(d, 4, "0");
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5", "2", "12"}));
-        find(d, 4, "-1");
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5", "2", "12"}));
-        find(d, 4, "-11");
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5", "2"}));
-    }
-
-    void emptySearches() {
-        Fixture f;
-        KivoraFindUser d(f.env.state);
-        // First search: a question; Cancel lists nothing.
-        f.env.messages.answer(MsgCancel);
-        find(d, 0, QStringLiteral("  "));
-        QCOMPARE(f.last().text, QStringLiteral("全件を表示します｡"));
-        QCOMPARE(f.last().icon, MsgIcon::Question);
-        QVERIFY(f.last().withCancel);
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({QString()}));
-        QCOMPARE(d.conditionCount(), 0);
-        // OK lists every customer, ascending by the searched column.
-        find(d, 1, QString());
-        QCOMPARE(Column(d.FxGridFindUser, 1),
-                 QStringList({QStringLiteral("佐藤商事"), QStringLiteral("在庫X処分"),
-                              QStringLiteral("在庫_処分"), QStringLiteral("山田商店"),
-                              QStringLiteral("森田電気"), QStringLiteral("田中工務店")}));
-        QCOMPARE(d.conditionCount(), 1);
-        // After a condition, an empty text asks for one instead.
-        f.env.messages.clear();
-        find(d, 0, QString());
-        QCOMPARE(f.env.messages.texts(),
-                 QStringList({QStringLiteral("検索条件を入力して下さい｡")}));
-        QCOMPARE(f.last().icon, MsgIcon::Exclamation);
-        QCOMPARE(d.conditionCount(), 1);
-        QCOMPARE(d.FxGridFindUser->rowCount(), 6);
-    }
-
-    void fiveConditionsStopSearching() {
+    void fiveConditionsResetAndEmptySearches() {
         Fixture f;
         KivoraFindUser d(f.env.state);
         d.show();
         for (const char* part : {"1", "-", "11", "2", "22"})
-            find(d, 4, QString::fromLatin1(part));
+            Find(d, 4, QString::fromLatin1(part));
         QCOMPARE(d.conditionCount(), 5);
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5"}));
+        QCOMPARE(Codes(d), QStringList({"5"}));
         QVERIFY(!d.BtnFind->isEnabled());
         // Enter in the text neither searches nor reaches another button.
         Type(d.TextFindUser, "03");
@@ -264,154 +163,146 @@ private slots:
         // Reset, refused and then confirmed, is the only way back.
         f.env.messages.answer(MsgCancel);
         d.BtnReset->click();
-        QCOMPARE(f.last().text, QStringLiteral("解除します｡"));
-        QCOMPARE(f.last().icon, MsgIcon::Information);
-        QVERIFY(f.last().withCancel);
+        f.expect(QStringLiteral("解除します｡"), MsgIcon::Information, true);
         QCOMPARE(d.conditionCount(), 5);
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5"}));
+        QCOMPARE(Codes(d), QStringList({"5"}));
         QCOMPARE(d.TextFindUser->text(), QStringLiteral("03"));
         d.BtnReset->click();
         QCOMPARE(d.conditionCount(), 0);
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({QString()}));
+        QCOMPARE(Codes(d), Empty);
         QVERIFY(d.TextFindUser->text().isEmpty());
         QVERIFY(d.BtnFind->isEnabled());
-        find(d, 0, "2");
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"12", "120", "2"}));
+
+        // An empty first search asks first; Cancel lists nothing.
+        f.env.messages.answer(MsgCancel);
+        Find(d, 0, QStringLiteral("  "));
+        f.expect(QStringLiteral("全件を表示します｡"), MsgIcon::Question, true);
+        QCOMPARE(Codes(d), Empty);
+        QCOMPARE(d.conditionCount(), 0);
+        // OK lists every customer, ascending by the searched column.
+        Find(d, 1, QString());
+        QCOMPARE(Column(d.FxGridFindUser, 1), QStringList({"佐藤商事", "在庫X処分", "在庫_処分",
+                                                           "山田商店", "森田電気", "田中工務店"}));
+        QCOMPARE(d.conditionCount(), 1);
+        // After a condition, an empty text asks for one instead.
+        f.env.messages.clear();
+        Find(d, 0, QString());
+        QCOMPARE(f.env.messages.count(), 1);
+        f.expect(QStringLiteral("検索条件を入力して下さい｡"), MsgIcon::Exclamation, false);
+        QCOMPARE(d.conditionCount(), 1);
+        QCOMPARE(d.FxGridFindUser->rowCount(), 6);
     }
 
-    void forbiddenCharacterSearchesNothing() {
+    void refusalsAndFailuresKeepTheList() {
         Fixture f;
         KivoraFindUser d(f.env.state);
-        find(d, 1, QStringLiteral("田!"));
+        // A forbidden character searches nothing.
+        Find(d, 1, QStringLiteral("田!"));
         QCOMPARE(f.env.messages.count(), 1);
         QCOMPARE(f.last().text, QStringLiteral("以下の文字は使用出来ません。\r !"));
         QCOMPARE(f.last().title, QStringLiteral("検索条件"));
         QCOMPARE(d.conditionCount(), 0);
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({QString()}));
-    }
-
-    void databaseErrorLeavesTheList() {
-        Fixture f;
-        KivoraFindUser d(f.env.state);
-        find(d, 1, QStringLiteral("田"));
+        QCOMPARE(Codes(d), Empty);
+        // A value not found is dropped: the list stays and the next search builds on the
+        // name only.
+        Find(d, 1, QStringLiteral("田"));
+        Find(d, 4, "99");
+        QCOMPARE(f.env.messages.count(), 2);
+        f.expect(QStringLiteral("見つかりませんでした｡"), MsgIcon::Information, false);
+        QCOMPARE(f.last().title, QStringLiteral("Kivora"));
+        QCOMPARE(Codes(d), QStringList({"5", "2", "12"}));
+        QCOMPARE(d.conditionCount(), 1);
+        Find(d, 4, "-11");
+        QCOMPARE(Codes(d), QStringList({"5", "2"}));
+        // A failing database is reported; the list and its conditions stay.
         f.db->exec(QStringLiteral("DROP TABLE 顧客"));
-        find(d, 4, "03");
+        Find(d, 4, "03");
         QCOMPARE(f.last().icon, MsgIcon::Stop);
         QVERIFY(!f.last().text.isEmpty());
-        QCOMPARE(d.conditionCount(), 1);
-        QCOMPARE(Column(d.FxGridFindUser, 0), QStringList({"5", "2", "12"}));
+        QCOMPARE(d.conditionCount(), 2);
+        QCOMPARE(Codes(d), QStringList({"5", "2"}));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
-    void customerIsHandedBack() {
-        Fixture f;
-        {
-            // OK with nothing listed does nothing.
-            KivoraFindUser d(f.env.state);
-            d.show();
-            d.BtnOK->click();
-            QVERIFY(d.isVisible());
-            QCOMPARE(f.env.state.gResult, qint16(-1));
-            // A click picks a row, OK takes it.
-            find(d, 1, QStringLiteral("田"));
-            QTest::mouseClick(d.FxGridFindUser->viewport(), Qt::LeftButton, {},
-                              RowCentre(d.FxGridFindUser, 1));
-            QCOMPARE(d.FxGridFindUser->selectionModel()->selectedRows().size(), 1);
-            d.BtnOK->click();
-            QVERIFY(!d.isVisible());
-            QCOMPARE(d.result(), int(QDialog::Accepted));
-            QCOMPARE(f.env.state.gUserCode, QStringLiteral("2"));
-            QCOMPARE(f.env.state.gUserName, QStringLiteral("森田電気"));
-            QCOMPARE(f.env.state.gResult, qint16(0));
-        }
-        {
-            // A double click takes the row under the pointer.
-            KivoraFindUser d(f.env.state);
-            d.show();
-            find(d, 1, QStringLiteral("田"));
-            // A widget double click arrives as the first click followed by the double click.
-            const QPoint at = RowCentre(d.FxGridFindUser, 2);
-            QTest::mouseClick(d.FxGridFindUser->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(d.FxGridFindUser->viewport(), Qt::LeftButton, {}, at);
-            QVERIFY(!d.isVisible());
-            QCOMPARE(f.env.state.gUserCode, QStringLiteral("12"));
-            QCOMPARE(f.env.state.gUserName, QStringLiteral("田中工務店"));
-        }
-        {
-            // Opened modally by a caller: Enter in the grid takes the first listed row.
-            QWidget caller;
-            caller.setGeometry(300, 200, 900, 700);
-            caller.show();
-            OnNextModal([](QWidget* modal) {
-                auto* d = qobject_cast<KivoraFindUser*>(modal);
-                QVERIFY(d);
-                find(*d, 4, "03");
-                d->FxGridFindUser->setFocus();
-                QTest::keyClick(d->FxGridFindUser, Qt::Key_Return);
-            });
-            KivoraFindUser d(f.env.state, &caller);
-            QVERIFY(Near(d.frameGeometry().center(), caller.frameGeometry().center()));
-            QCOMPARE(d.exec(), int(QDialog::Accepted));
-            QCOMPARE(f.env.state.gUserCode, QStringLiteral("5"));
-            QCOMPARE(f.env.state.gUserName, QStringLiteral("山田商店"));
-            QCOMPARE(f.env.state.gResult, qint16(0));
-        }
+    void customerIsHandedBack_data() {
+        QTest::addColumn<int>("way");
+        QTest::addColumn<QString>("chosen"); // code and name; empty: nothing handed back
+        QTest::newRow("Cancel") << 0 << QString();
+        QTest::newRow("Escape") << 1 << QString();
+        QTest::newRow("click and OK") << 2 << QStringLiteral("2森田電気");
+        QTest::newRow("double click") << 3 << QStringLiteral("12田中工務店");
+        QTest::newRow("Enter in the grid takes the first row") << 4 << QStringLiteral("5山田商店");
     }
 
-    void cancelHandsBackNothing() {
+    void customerIsHandedBack() {
+        QFETCH(int, way);
+        QFETCH(QString, chosen);
         Fixture f;
         f.env.state.gUserCode = QStringLiteral("120");
-        KivoraFindUser d(f.env.state);
+        // Opened over its caller, it stands centred on it.
+        QWidget caller;
+        caller.setGeometry(300, 200, 900, 700);
+        caller.show();
+        KivoraFindUser d(f.env.state, &caller);
+        QVERIFY(Near(d.frameGeometry().center(), caller.frameGeometry().center()));
         d.show();
-        find(d, 1, QStringLiteral("田"));
-        d.BtnCancel->click();
-        QVERIFY(!d.isVisible());
-        QCOMPARE(f.env.state.gResult, qint16(-1));
-        QCOMPARE(f.env.state.gUserCode, QStringLiteral("120"));
-        // Escape ends the dialog the same way, even after a row was chosen before.
-        KivoraFindUser again(f.env.state);
-        again.show();
-        f.env.state.gResult = 0;
-        QTest::keyClick(&again, Qt::Key_Escape);
-        QVERIFY(!again.isVisible());
-        QCOMPARE(f.env.state.gResult, qint16(-1));
-    }
-
-    void staffSearch() {
-        Fixture f;
-        f.env.state.gMode = 0;
-        KivoraFindItem d(f.env.state);
-        d.show();
-        QCOMPARE(d.windowTitle(), QStringLiteral("担当者検索"));
-        QCOMPARE(d.OptFindItem[0]->text(), QStringLiteral("番号(&U)"));
-        QCOMPARE(d.OptFindItem[1]->text(), QStringLiteral("担当者名(&N)"));
-        QCOMPARE(Headers(d.FxGridFindItem),
-                 QStringList({QStringLiteral("番号"), QStringLiteral("担当者名"),
-                              QStringLiteral("部署名")}));
-        QCOMPARE(f.env.state.gResult, qint16(-1));
-        // 30 bytes at most.
-        Type(d.TextFindItem, QString(20, QChar(0x7530)));
-        QCOMPARE(d.TextFindItem->text(), QString(15, QChar(0x7530)));
-
-        find(d, 1, QStringLiteral("田"));
-        QCOMPARE(Column(d.FxGridFindItem, 0), QStringList({"01", "02"}));
-        QCOMPARE(Column(d.FxGridFindItem, 2),
-                 QStringList({QStringLiteral("営業部"), QStringLiteral("経理部")}));
-        find(d, 0, "9");
-        QCOMPARE(f.last().text, QStringLiteral("見つかりませんでした｡"));
-        QCOMPARE(d.conditionCount(), 1);
-        find(d, 0, "2");
-        QCOMPARE(Column(d.FxGridFindItem, 0), QStringList({"02"}));
+        // OK with nothing listed does nothing.
         d.BtnOK->click();
+        QVERIFY(d.isVisible());
+        Find(d, 1, QStringLiteral("田"));
+        // Leaving without a choice is a cancel even after an earlier choice set gResult.
+        f.env.state.gResult = 0;
+        QWidget* rows = d.FxGridFindUser->viewport();
+        const QPoint at = RowCentre(d.FxGridFindUser, way == 2 ? 1 : 2);
+        if (way == 0) {
+            d.BtnCancel->click();
+        } else if (way == 1) {
+            QTest::keyClick(&d, Qt::Key_Escape);
+        } else if (way == 4) {
+            QTest::keyClick(d.FxGridFindUser, Qt::Key_Return);
+        } else {
+            // A double click arrives as the first click followed by the double click.
+            QTest::mouseClick(rows, Qt::LeftButton, {}, at);
+            QCOMPARE(d.FxGridFindUser->selectionModel()->selectedRows().size(), 1);
+            if (way == 2)
+                d.BtnOK->click();
+            else
+                QTest::mouseDClick(rows, Qt::LeftButton, {}, at);
+        }
         QVERIFY(!d.isVisible());
-        QCOMPARE(f.env.state.gHandOff, QStringLiteral("02"));
-        QCOMPARE(f.env.state.gWork[0], QStringLiteral("田中花子"));
-        QCOMPARE(f.env.state.gResult, qint16(0));
+        QCOMPARE(d.result(), int(chosen.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
+        QCOMPARE(f.env.state.gUserCode + f.env.state.gUserName,
+                 chosen.isEmpty() ? QStringLiteral("120") : chosen);
+        QCOMPARE(f.env.state.gResult, qint16(chosen.isEmpty() ? -1 : 0));
     }
 
-    void classSearch() {
+    void staffAndClassSearch_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<QStringList>>("columns"); // staff rows carry the department
+        QTest::addColumn<QString>("chosen");             // the second row: code and name
+        QTest::newRow("staff") << 0 << "担当者検索" << 1 << "田"
+                               << QList<QStringList>{{"01", "02"},
+                                                     {"山田太郎", "田中花子"},
+                                                     {"営業部", "経理部"}}
+                               << "02田中花子";
+        QTest::newRow("classes, all listed")
+            << 1 << "分類検索" << 0 << ""
+            << QList<QStringList>{{"1", "2", "3"}, {"卸売", "小売", "官公庁"}} << "2小売";
+    }
+
+    void staffAndClassSearch() {
+        QFETCH(int, mode);
+        QFETCH(QString, title);
+        QFETCH(int, option);
+        QFETCH(QString, text);
+        QFETCH(QList<QStringList>, columns);
+        QFETCH(QString, chosen);
         Fixture f;
-        f.env.state.gMode = 1;
+        f.env.state.gMode = mode;
+        f.env.state.gHandOff = QStringLiteral("keep");
         // Opened over the caller that left itself in gCaller, not over the parent.
         QWidget caller, parent;
         caller.setGeometry(500, 300, 700, 500);
@@ -421,49 +312,28 @@ private slots:
         KivoraFindItem d(f.env.state, &parent);
         QVERIFY(Near(d.frameGeometry().center(), caller.frameGeometry().center()));
         d.show();
-        QCOMPARE(d.windowTitle(), QStringLiteral("分類検索"));
-        QCOMPARE(d.OptFindItem[1]->text(), QStringLiteral("分類名(&N)"));
-        QCOMPARE(Headers(d.FxGridFindItem),
-                 QStringList({QStringLiteral("番号"), QStringLiteral("分類名")}));
+        QCOMPARE(d.windowTitle(), title);
+        QCOMPARE(f.env.state.gResult, qint16(-1));
+        // 30 bytes at most.
+        Type(d.TextFindItem, QString(20, QChar(0x7530)));
+        QCOMPARE(d.TextFindItem->text(), QString(15, QChar(0x7530)));
+        // OK on the empty list hands back nothing and stays open.
+        d.BtnOK->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(f.env.state.gHandOff, QStringLiteral("keep"));
 
-        find(d, 0, QString());
-        QCOMPARE(f.last().text, QStringLiteral("全件を表示します｡"));
-        QCOMPARE(Column(d.FxGridFindItem, 0), QStringList({"1", "2", "3"}));
-        QCOMPARE(Column(d.FxGridFindItem, 1),
-                 QStringList(
-                     {QStringLiteral("卸売"), QStringLiteral("小売"), QStringLiteral("官公庁")}));
+        Find(d, option, text);
+        if (text.isEmpty())
+            QCOMPARE(f.last().text, QStringLiteral("全件を表示します｡"));
+        QCOMPARE(d.FxGridFindItem->columnCount(), columns.size());
+        for (int c = 0; c < columns.size(); ++c)
+            QCOMPARE(Column(d.FxGridFindItem, c), columns[c]);
         d.FxGridFindItem->setFocus();
         QTest::keyClick(d.FxGridFindItem, Qt::Key_Down);
         QTest::keyClick(d.FxGridFindItem, Qt::Key_Return);
         QVERIFY(!d.isVisible());
-        QCOMPARE(f.env.state.gHandOff, QStringLiteral("2"));
-        QCOMPARE(f.env.state.gWork[0], QStringLiteral("小売"));
+        QCOMPARE(f.env.state.gHandOff + f.env.state.gWork[0], chosen);
         QCOMPARE(f.env.state.gResult, qint16(0));
-    }
-
-    void itemSearchLimitsAndCancel() {
-        Fixture f;
-        f.env.state.gMode = 1;
-        f.env.state.gHandOff = QStringLiteral("keep");
-        KivoraFindItem d(f.env.state);
-        d.show();
-        find(d, 1, QStringLiteral("売!"));
-        QCOMPARE(f.last().title, QStringLiteral("検索条件"));
-        QCOMPARE(d.conditionCount(), 0);
-        for (int i = 0; i < 5; ++i)
-            find(d, 1, QStringLiteral("売"));
-        QVERIFY(!d.BtnFind->isEnabled());
-        QTest::keyClick(d.TextFindItem, Qt::Key_Return);
-        QCOMPARE(d.conditionCount(), 5);
-        // OK on an empty row of a reset list hands back nothing.
-        d.BtnReset->click();
-        QVERIFY(d.BtnFind->isEnabled());
-        d.BtnOK->click();
-        QVERIFY(d.isVisible());
-        d.BtnCancel->click();
-        QVERIFY(!d.isVisible());
-        QCOMPARE(f.env.state.gResult, qint16(-1));
-        QCOMPARE(f.env.state.gHandOff, QStringLiteral("keep"));
     }
 };
 
