@@ -71,6 +71,17 @@ void AttachSelectOnFocus(QLineEdit* field, const AppState& state) {
     field->installEventFilter(new SelectOnFocusFilter(field, state));
 }
 
+void ShowFocusColours(QLineEdit* field, bool focused) {
+    if (!focused) {
+        field->setPalette(QPalette());
+        return;
+    }
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+    field->setPalette(palette);
+}
+
 void CenterForm(QWidget* window, const QWidget* over) {
     QRect area;
     if (over) {

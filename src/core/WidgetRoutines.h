@@ -22,6 +22,10 @@ void SelectOnFocus(QLineEdit* field, quint8 selText);
 // Runs SelectOnFocus whenever the field gets the focus.
 void AttachSelectOnFocus(QLineEdit* field, const AppState& state);
 
+// The field being typed into stands out in the tool-tip colours; leaving it restores
+// the window colours.
+void ShowFocusColours(QLineEdit* field, bool focused);
+
 // Centres `window` on the screen (over == nullptr) or over another window.
 void CenterForm(QWidget* window, const QWidget* over = nullptr);
 

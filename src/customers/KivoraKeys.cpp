@@ -3,6 +3,7 @@
 #include "customers/Kivora.h"
 
 #include "core/AppState.h"
+#include "core/WidgetRoutines.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -83,16 +84,9 @@ bool Kivora::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::FocusIn:
-        if (auto* field = qobject_cast<QLineEdit*>(watched); field && indexOf(TextSlip, field) >= 0) {
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-            palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-            field->setPalette(palette);
-        }
-        break;
     case QEvent::FocusOut:
         if (auto* field = qobject_cast<QLineEdit*>(watched); field && indexOf(TextSlip, field) >= 0)
-            field->setPalette(QPalette());
+            ShowFocusColours(field, event->type() == QEvent::FocusIn);
         break;
     case QEvent::Enter:
         if (auto* image = qobject_cast<QToolButton*>(watched); image && indexOf(ImageWorkBar, image) >= 0)

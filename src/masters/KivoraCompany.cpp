@@ -296,18 +296,9 @@ bool KivoraCompany::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::FocusIn:
-        // The field being typed into stands out in the tooltip colours.
-        if (auto* field = qobject_cast<QLineEdit*>(watched);
-            field && indexOf(TextComp, field) >= 0) {
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
-            palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
-            field->setPalette(palette);
-        }
-        break;
     case QEvent::FocusOut:
         if (auto* field = qobject_cast<QLineEdit*>(watched); field && indexOf(TextComp, field) >= 0)
-            field->setPalette(QPalette());
+            ShowFocusColours(field, event->type() == QEvent::FocusIn);
         break;
     default:
         break;
