@@ -1,4 +1,5 @@
 // The program's start and end: refusals, damaged files, the password, the quit question.
+#include "support/TestMain.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "core/Startup.h"
@@ -261,5 +262,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartup)
+KIVORA_TEST(TestStartup)
 #include "tst_startup.moc"

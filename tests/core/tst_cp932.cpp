@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/Cp932.h"
 
 #include <QTest>
@@ -95,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCp932)
+KIVORA_TEST(TestCp932)
 #include "tst_cp932.moc"

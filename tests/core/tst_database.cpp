@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "support/TestEnv.h"
@@ -411,5 +412,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDatabase)
+KIVORA_TEST(TestDatabase)
 #include "tst_database.moc"

@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/SettingsStore.h"
 
 #include <QFile>
@@ -176,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
+KIVORA_TEST(TestSettings)
 #include "tst_settings.moc"

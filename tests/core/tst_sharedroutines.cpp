@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
 #include "support/FakeMessageService.h"
@@ -304,5 +305,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSharedRoutines)
+KIVORA_TEST(TestSharedRoutines)
 #include "tst_sharedroutines.moc"

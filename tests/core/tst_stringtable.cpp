@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "resources/StringTable.h"
 
 #include <QStringList>
@@ -56,5 +57,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestStringTable)
+KIVORA_TEST(TestStringTable)
 #include "tst_stringtable.moc"

@@ -1,5 +1,6 @@
 // The main window as a user drives it: entry, save refusals in order, stepping,
 // deleting, classes, searches, postal lookup and the reading of a typed name.
+#include "support/TestMain.h"
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
 #include "customers/Kivora.h"
@@ -482,5 +483,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+KIVORA_TEST(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -1,5 +1,6 @@
 // The reading captured from the name field: the kana converter, the event sequences a
 // real input method sends (replayed as it sends them), and the filter on a live field.
+#include "support/TestMain.h"
 #include "customers/NameReading.h"
 #include "customers/NameReadingFilter.h"
 
@@ -241,5 +242,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNameReading)
+KIVORA_TEST(TestNameReading)
 #include "tst_namereading.moc"

@@ -1,6 +1,7 @@
 // The postal-code lookup: which mode the fields choose, which input is refused, what
 // each search lists (against the small test directory and against the generated national
 // directory), and what taking an entry fills in.
+#include "support/TestMain.h"
 #include "core/Database.h"
 #include "customers/PostalLookup.h"
 #include "support/TestEnv.h"
@@ -289,5 +290,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPostalLookup)
+KIVORA_TEST(TestPostalLookup)
 #include "tst_postallookup.moc"

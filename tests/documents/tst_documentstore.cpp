@@ -1,6 +1,7 @@
 // The document store on a fresh main database: which grid lines become rows, what each type
 // writes into the header, when a save posts a sale, delete and its sale, and that a save
 // failing half-way leaves the stored document exactly as it was.
+#include "support/TestMain.h"
 #include "core/Database.h"
 #include "documents/DocumentStore.h"
 #include "support/TestEnv.h"
@@ -294,5 +295,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDocumentStore)
+KIVORA_TEST(TestDocumentStore)
 #include "tst_documentstore.moc"

@@ -1,5 +1,6 @@
 // Line amounts and totals on the texts the grid shows: which texts are numbers, the rounding
 // modes on awkward products and negative amounts, the tax on the subtotal, the editor's text.
+#include "support/TestMain.h"
 #include "documents/SlipTotals.h"
 
 #include <QtTest>
@@ -74,5 +75,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSlipTotals)
+KIVORA_TEST(TestSlipTotals)
 #include "tst_sliptotals.moc"

@@ -1,4 +1,5 @@
 // The about window: texts and version, the hidden frame-style switch, closing.
+#include "support/TestMain.h"
 #include "options/KivoraAbout.h"
 #include "support/ModalHelper.h"
 #include "support/TestEnv.h"
@@ -89,5 +90,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKivoraAbout)
+KIVORA_TEST(TestKivoraAbout)
 #include "tst_kivoraabout.moc"

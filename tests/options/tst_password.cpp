@@ -1,4 +1,5 @@
 // The password file and window: what is stored, what is refused, and nothing given away.
+#include "support/TestMain.h"
 #include "core/SharedRoutines.h"
 #include "options/KivoraPassword.h"
 #include "options/PassFile.h"
@@ -191,5 +192,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPassword)
+KIVORA_TEST(TestPassword)
 #include "tst_password.moc"

@@ -1,4 +1,5 @@
 // Reading document layouts; the delivered rows are removed so each test sees its own.
+#include "support/TestMain.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "printing/LayoutTables.h"
@@ -122,5 +123,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLayoutTables)
+KIVORA_TEST(TestLayoutTables)
 #include "tst_layouttables.moc"

@@ -1,5 +1,6 @@
 // The print engine on the recording canvas: value formats, placement in the box, lines
 // and blocks. Millimetres; expected positions come from the real fonts' textWidth.
+#include "support/TestMain.h"
 #include "core/Startup.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintFont.h"
@@ -343,5 +344,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintEngine)
+KIVORA_TEST(TestPrintEngine)
 #include "tst_printengine.moc"

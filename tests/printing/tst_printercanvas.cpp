@@ -1,5 +1,6 @@
 // The printer canvas: real pages through QPrinter, read back with poppler's tools, and
 // recorded pages rendered to images to check millimetres, pens, colours and pictures.
+#include "support/TestMain.h"
 #include "core/Startup.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintFont.h"
@@ -305,5 +306,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrinterCanvas)
+KIVORA_TEST(TestPrinterCanvas)
 #include "tst_printercanvas.moc"

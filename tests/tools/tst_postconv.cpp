@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "PostalConverter.h"
 
 #include <QDir>
@@ -320,5 +321,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPostConv)
+KIVORA_TEST(TestPostConv)
 #include "tst_postconv.moc"
