@@ -18,19 +18,23 @@ const QStringList kSurnames = {
     QStringLiteral("小林"), QStringLiteral("加藤"), QStringLiteral("吉田"), QStringLiteral("山本"),
     QStringLiteral("松本"), QStringLiteral("井上"), QStringLiteral("木村"), QStringLiteral("林"),
     QStringLiteral("清水"), QStringLiteral("山口"), QStringLiteral("森"),   QStringLiteral("池田")};
-const QStringList kKana = {
-    QStringLiteral("ﾔﾏﾀﾞ"), QStringLiteral("ｻﾄｳ"),   QStringLiteral("ｽｽﾞｷ"),   QStringLiteral("ﾀｶﾊｼ"),
-    QStringLiteral("ﾀﾅｶ"),  QStringLiteral("ｲﾄｳ"),   QStringLiteral("ﾜﾀﾅﾍﾞ"),  QStringLiteral("ﾅｶﾑﾗ"),
-    QStringLiteral("ｺﾊﾞﾔｼ"), QStringLiteral("ｶﾄｳ"),  QStringLiteral("ﾖｼﾀﾞ"),   QStringLiteral("ﾔﾏﾓﾄ"),
-    QStringLiteral("ﾏﾂﾓﾄ"), QStringLiteral("ｲﾉｳｴ"), QStringLiteral("ｷﾑﾗ"),    QStringLiteral("ﾊﾔｼ"),
-    QStringLiteral("ｼﾐｽﾞ"), QStringLiteral("ﾔﾏｸﾞﾁ"), QStringLiteral("ﾓﾘ"),     QStringLiteral("ｲｹﾀﾞ")};
-const QStringList kTrades = {QStringLiteral("商店"), QStringLiteral("工務店"), QStringLiteral("商事"),
-                             QStringLiteral("電機"), QStringLiteral("薬局"), QStringLiteral("酒店")};
-const QStringList kTowns = {QStringLiteral("東京都千代田区千代田"), QStringLiteral("大阪府大阪市北区梅田"),
-                            QStringLiteral("愛知県名古屋市中区栄"), QStringLiteral("北海道札幌市中央区北一条西"),
-                            QStringLiteral("福岡県福岡市博多区博多駅前")};
-const QStringList kZips = {QStringLiteral("100-0001"), QStringLiteral("530-0001"), QStringLiteral("460-0008"),
-                           QStringLiteral("060-0001"), QStringLiteral("812-0011")};
+const QStringList kKana = {QStringLiteral("ﾔﾏﾀﾞ"),  QStringLiteral("ｻﾄｳ"),  QStringLiteral("ｽｽﾞｷ"),
+                           QStringLiteral("ﾀｶﾊｼ"),  QStringLiteral("ﾀﾅｶ"),  QStringLiteral("ｲﾄｳ"),
+                           QStringLiteral("ﾜﾀﾅﾍﾞ"), QStringLiteral("ﾅｶﾑﾗ"), QStringLiteral("ｺﾊﾞﾔｼ"),
+                           QStringLiteral("ｶﾄｳ"),   QStringLiteral("ﾖｼﾀﾞ"), QStringLiteral("ﾔﾏﾓﾄ"),
+                           QStringLiteral("ﾏﾂﾓﾄ"),  QStringLiteral("ｲﾉｳｴ"), QStringLiteral("ｷﾑﾗ"),
+                           QStringLiteral("ﾊﾔｼ"),   QStringLiteral("ｼﾐｽﾞ"), QStringLiteral("ﾔﾏｸﾞﾁ"),
+                           QStringLiteral("ﾓﾘ"),    QStringLiteral("ｲｹﾀﾞ")};
+const QStringList kTrades = {QStringLiteral("商店"), QStringLiteral("工務店"),
+                             QStringLiteral("商事"), QStringLiteral("電機"),
+                             QStringLiteral("薬局"), QStringLiteral("酒店")};
+const QStringList kTowns = {
+    QStringLiteral("東京都千代田区千代田"), QStringLiteral("大阪府大阪市北区梅田"),
+    QStringLiteral("愛知県名古屋市中区栄"), QStringLiteral("北海道札幌市中央区北一条西"),
+    QStringLiteral("福岡県福岡市博多区博多駅前")};
+const QStringList kZips = {QStringLiteral("100-0001"), QStringLiteral("530-0001"),
+                           QStringLiteral("460-0008"), QStringLiteral("060-0001"),
+                           QStringLiteral("812-0011")};
 
 } // namespace
 
@@ -44,15 +48,20 @@ void AddCustomers(Database& db, int count, unsigned seed) {
     for (int i = 1; i <= count; ++i) {
         const int s = pick(static_cast<int>(kSurnames.size()));
         const int t = pick(static_cast<int>(kTowns.size()));
-        db.exec(QStringLiteral(
-                    "INSERT INTO 顧客 (Code, Name, Kana, Prefix1, ZipCode, Address1, Address2, TEL, "
-                    "Charge1, Class, BusinessYMD, Excise, Fraction, ClosingDay, Payment, Mail, "
-                    "ClosingType) VALUES (?, ?, ?, '様', ?, ?, ?, ?, ?, ?, ?, 10, 0, 31, 31, 0, 0)"),
-                {QString::number(i), kSurnames[s] + kTrades[pick(static_cast<int>(kTrades.size()))],
-                 kKana[s], kZips[t], kTowns[t], QStringLiteral("%1-%2-%3").arg(pick(9) + 1).arg(pick(20) + 1).arg(pick(30) + 1),
-                 QStringLiteral("0%1-%2-%3").arg(pick(90) + 10).arg(pick(9000) + 1000).arg(pick(9000) + 1000),
-                 kSurnames[pick(static_cast<int>(kSurnames.size()))], QStringLiteral("0%1").arg(pick(9) + 1),
-                 20000101 + pick(12) * 100 + pick(28)});
+        db.exec(
+            QStringLiteral(
+                "INSERT INTO 顧客 (Code, Name, Kana, Prefix1, ZipCode, Address1, Address2, TEL, "
+                "Charge1, Class, BusinessYMD, Excise, Fraction, ClosingDay, Payment, Mail, "
+                "ClosingType) VALUES (?, ?, ?, '様', ?, ?, ?, ?, ?, ?, ?, 10, 0, 31, 31, 0, 0)"),
+            {QString::number(i), kSurnames[s] + kTrades[pick(static_cast<int>(kTrades.size()))],
+             kKana[s], kZips[t], kTowns[t],
+             QStringLiteral("%1-%2-%3").arg(pick(9) + 1).arg(pick(20) + 1).arg(pick(30) + 1),
+             QStringLiteral("0%1-%2-%3")
+                 .arg(pick(90) + 10)
+                 .arg(pick(9000) + 1000)
+                 .arg(pick(9000) + 1000),
+             kSurnames[pick(static_cast<int>(kSurnames.size()))],
+             QStringLiteral("0%1").arg(pick(9) + 1), 20000101 + pick(12) * 100 + pick(28)});
     }
     tx.commit();
 }
@@ -63,14 +72,17 @@ void AddMasters(Database& db, int staff, int goods, unsigned seed) {
     for (int i = 1; i <= staff; ++i)
         db.exec(QStringLiteral("INSERT INTO 担当者 (Code, Position, Name) VALUES (?, '営業部', ?)"),
                 {QString::number(i), kSurnames[i % kSurnames.size()] + QStringLiteral("担当")});
-    const QStringList units = {QStringLiteral("個"), QStringLiteral("本"), QStringLiteral("枚"), QStringLiteral("箱")};
+    const QStringList units = {QStringLiteral("個"), QStringLiteral("本"), QStringLiteral("枚"),
+                               QStringLiteral("箱")};
     for (int i = 0; i < units.size(); ++i)
         db.exec(QStringLiteral("INSERT INTO 単位 (Code, Unit) VALUES (?, ?)"),
                 {QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')), units[i]});
     for (int i = 1; i <= goods; ++i)
-        db.exec(QStringLiteral("INSERT INTO 商品 (Code, Name, Kana, UnitPrice, Unit) VALUES (?, ?, '', ?, ?)"),
-                {QStringLiteral("G%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("商品%1").arg(i),
-                 static_cast<double>(100 + random() % 10000), units[i % units.size()]});
+        db.exec(QStringLiteral(
+                    "INSERT INTO 商品 (Code, Name, Kana, UnitPrice, Unit) VALUES (?, ?, '', ?, ?)"),
+                {QStringLiteral("G%1").arg(i, 5, 10, QLatin1Char('0')),
+                 QStringLiteral("商品%1").arg(i), static_cast<double>(100 + random() % 10000),
+                 units[i % units.size()]});
     tx.commit();
 }
 
@@ -127,9 +139,10 @@ void AddDocuments(Database& db, int documents, int linesPerDocument, unsigned se
                  QStringLiteral("%1月分").arg(date / 100 % 100)});
         const QString insertLine =
             QStringLiteral("INSERT INTO ") + lineTables[type] +
-            QStringLiteral(" (UserCode, Number, Count, GoodsCode, Goods, Quantity, Unit, UnitPrice, "
-                           "Price, Remark, GoodsType, TaxType) "
-                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)");
+            QStringLiteral(
+                " (UserCode, Number, Count, GoodsCode, Goods, Quantity, Unit, UnitPrice, "
+                "Price, Remark, GoodsType, TaxType) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)");
         double subtotal = 0;
         for (int line = 1; line <= linesPerDocument; ++line) {
             const int g = goods > 0 ? 1 + pick(goods) : 0;
@@ -144,20 +157,22 @@ void AddDocuments(Database& db, int documents, int linesPerDocument, unsigned se
                      remarks[pick(static_cast<int>(remarks.size()))]});
         }
         if (posted) {
-            db.exec(QStringLiteral("INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, Price, "
-                                   "Receive, Division, Charge, ChargeCode) "
-                                   "VALUES (?, ?, ?, ?, ?, 0, 0, '', ?)"),
-                    {user, date, type, number, std::floor(subtotal * 1.1), charge});
+            db.exec(
+                QStringLiteral("INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, Price, "
+                               "Receive, Division, Charge, ChargeCode) "
+                               "VALUES (?, ?, ?, ?, ?, 0, 0, '', ?)"),
+                {user, date, type, number, std::floor(subtotal * 1.1), charge});
         }
         last[static_cast<size_t>(customer - 1)][static_cast<size_t>(type)] = number;
     }
     for (int c = 0; c < customers; ++c) {
         const auto& numbers = last[static_cast<size_t>(c)];
-        db.exec(QStringLiteral("INSERT INTO 前回伝票 (UserCode, DocNumE, DocNumO, DocNumD, DocNumB) "
-                               "VALUES (?, ?, ?, ?, ?)"),
-                {QString::number(c + 1), numbers[0].isNull() ? empty : numbers[0],
-                 numbers[1].isNull() ? empty : numbers[1], numbers[2].isNull() ? empty : numbers[2],
-                 numbers[3].isNull() ? empty : numbers[3]});
+        db.exec(
+            QStringLiteral("INSERT INTO 前回伝票 (UserCode, DocNumE, DocNumO, DocNumD, DocNumB) "
+                           "VALUES (?, ?, ?, ?, ?)"),
+            {QString::number(c + 1), numbers[0].isNull() ? empty : numbers[0],
+             numbers[1].isNull() ? empty : numbers[1], numbers[2].isNull() ? empty : numbers[2],
+             numbers[3].isNull() ? empty : numbers[3]});
     }
     tx.commit();
 }

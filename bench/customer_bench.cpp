@@ -45,12 +45,14 @@ struct Raw {
         sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
         for (int i = 0; i < values.size(); ++i) {
             const QByteArray v = values[i].toUtf8();
-            sqlite3_bind_text(stmt, i + 1, v.constData(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(stmt, i + 1, v.constData(), static_cast<int>(v.size()),
+                              SQLITE_TRANSIENT);
         }
         int rows = 0;
         while (sqlite3_step(stmt) == SQLITE_ROW) {
             for (int c = 0; c < sqlite3_column_count(stmt); ++c)
-                (void)QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)));
+                (void)QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)));
             ++rows;
         }
         sqlite3_finalize(stmt);
@@ -88,24 +90,29 @@ int main(int argc, char* argv[]) {
         Raw raw(path);
         rawRead = medianMs(400, [&](int i) {
             raw.run("SELECT 顧客.*, 顧客分類.Name AS ClassName FROM 顧客 LEFT JOIN 顧客分類 ON "
-                    "顧客.Class = 顧客分類.Code WHERE 顧客.Code = ?", {codes[i]});
+                    "顧客.Class = 顧客分類.Code WHERE 顧客.Code = ?",
+                    {codes[i]});
         });
         rawNext = medianMs(400, [&](int i) {
             raw.run("SELECT 顧客.*, 顧客分類.Name AS ClassName FROM 顧客 LEFT JOIN 顧客分類 ON "
-                    "顧客.Class = 顧客分類.Code WHERE 顧客.Code > ? ORDER BY 顧客.Code LIMIT 1", {codes[i]});
+                    "顧客.Class = 顧客分類.Code WHERE 顧客.Code > ? ORDER BY 顧客.Code LIMIT 1",
+                    {codes[i]});
         });
         rawSearch = medianMs(15, [&](int) {
-            raw.run("SELECT Code, Name, Address1, TEL FROM 顧客 WHERE Name LIKE ? ESCAPE '\\' ORDER BY Name DESC",
+            raw.run("SELECT Code, Name, Address1, TEL FROM 顧客 WHERE Name LIKE ? ESCAPE '\\' "
+                    "ORDER BY Name DESC",
                     {QStringLiteral("%田%")});
         });
     }
     Database db(path, QStringLiteral("顧客"));
     CustomerStore store(db);
     const double read = medianMs(400, [&](int i) { store.Read(codes[i]); });
-    const double next = medianMs(400, [&](int i) { store.Move(CustomerStore::Step::Next, codes[i]); });
+    const double next =
+        medianMs(400, [&](int i) { store.Move(CustomerStore::Step::Next, codes[i]); });
     const double search = medianMs(15, [&](int) {
         RecordSearch search(RecordSearch::Source::Customers);
-        search.search(db, QStringLiteral("Name"), RecordSearch::MakePattern(QStringLiteral("田"), false));
+        search.search(db, QStringLiteral("Name"),
+                      RecordSearch::MakePattern(QStringLiteral("田"), false));
     });
     report("customer_read_by_code", read, rawRead);
     report("customer_move_next", next, rawNext);

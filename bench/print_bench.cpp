@@ -5,7 +5,7 @@
 // each figure is the median over several rounds, divided by the page count.
 //
 //   bench_print [ROUNDS]
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintFont.h"
 #include "printing/PrinterCanvas.h"

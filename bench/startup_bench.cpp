@@ -3,11 +3,12 @@
 // that machine noise hits both alike, and the medians are compared.
 //
 //   bench_startup DATAFILE_FOLDER [RUNS]
+#include "app/Startup.h"
 #include "core/AppState.h"
-#include "core/QtMessageService.h"
 #include "core/SettingsStore.h"
-#include "core/Startup.h"
 #include "customers/Kivora.h"
+#include "printing/QtPrinterService.h"
+#include "widgets/QtMessageService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,9 +38,11 @@ int childKivora(int argc, char* argv[], const QString& install) {
     InstallFontSubstitutions();
     SettingsStore settings(install + QStringLiteral("/Norv.ini"));
     QtMessageService messages;
+    QtPrinterService printers;
     AppState state;
     state.settings = &settings;
     state.messages = &messages;
+    state.printers = &printers;
     Startup startup(state, install, install + QStringLiteral("/Kivora.lock"));
     std::unique_ptr<Kivora> window = startup.run();
     return window ? 0 : 1;

@@ -1,8 +1,9 @@
+#include "app/Startup.h"
 #include "core/AppState.h"
-#include "core/QtMessageService.h"
 #include "core/SettingsStore.h"
-#include "core/Startup.h"
 #include "customers/Kivora.h"
+#include "printing/QtPrinterService.h"
+#include "widgets/QtMessageService.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -17,9 +18,11 @@ int main(int argc, char* argv[]) {
 
     SettingsStore settings;
     QtMessageService messages;
+    QtPrinterService printers;
     AppState state;
     state.settings = &settings;
     state.messages = &messages;
+    state.printers = &printers;
     state.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 
     Startup startup(state, QApplication::applicationDirPath());

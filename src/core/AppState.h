@@ -1,15 +1,16 @@
 #pragma once
 #include "core/RecordSet.h"
 
-#include <QPointer>
-#include <QUrl>
-#include <functional>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <array>
+#include <functional>
 
 class Database;
 class MessageService;
+class PrinterService;
 class SettingsStore;
 
 // The values windows hand to each other: the current customer, what a dialog is opened
@@ -30,9 +31,11 @@ struct AppState {
     Database* DbMain = nullptr;
     Database* DbPost = nullptr;
 
-    // Services: the settings store and the message seam.
+    // Services: the settings store and the seams to the desktop (message boxes; printers,
+    // their set-up, file pickers and the preview).
     SettingsStore* settings = nullptr;
     MessageService* messages = nullptr;
+    PrinterService* printers = nullptr;
     // Opens a file or page with the desktop's viewer (the help file); unset in tests.
     std::function<bool(const QUrl&)> OpenUrl;
 

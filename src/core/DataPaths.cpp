@@ -17,6 +17,12 @@ QString DbFileName(const QString& dataFolder, int slot) {
     return dataFolder + QStringLiteral("Kivora") + QString::number(slot) + QStringLiteral(".MDB");
 }
 
-QString MainDbMarkerTable() { return QStringLiteral("顧客"); }
-QString LayoutDbMarkerTable() { return QStringLiteral("伝票種類"); }
-QString PostDbMarkerTable() { return QStringLiteral("郵便区分"); }
+QString MainDbMarkerTable() {
+    return QStringLiteral("顧客");
+}
+QString LayoutDbMarkerTable() {
+    return QStringLiteral("伝票種類");
+}
+QString PostDbMarkerTable() {
+    return QStringLiteral("郵便区分");
+}

@@ -3,6 +3,8 @@
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -46,7 +48,9 @@ QString DatabaseError::userMessage() const {
     case Kind::NotFound:
         return QStringLiteral("ファイル「%1」が見つかりませんでした｡").arg(name);
     case Kind::NotDatabase:
-        return QStringLiteral("ファイル「%1」はデータベースとして読めません(壊れているか、別の種類のファイルです)｡").arg(name);
+        return QStringLiteral("ファイル「%1」はデータベースとして読めません("
+                              "壊れているか、別の種類のファイルです)｡")
+            .arg(name);
     case Kind::Locked:
         return QStringLiteral("ファイル「%1」は他のプログラムが使用中のため開けません｡").arg(name);
     case Kind::CannotOpen:
@@ -54,24 +58,32 @@ QString DatabaseError::userMessage() const {
     case Kind::Statement:
         break;
     }
-    return QStringLiteral("データベース「%1」の読み書きに失敗しました｡変更は保存されていません｡").arg(name);
+    return QStringLiteral("データベース「%1」の読み書きに失敗しました｡変更は保存されていません｡")
+        .arg(name);
 }
 
+// Statements prepared once per text and kept for the connection's life.
+struct Database::Statements {
+    QHash<QString, QSqlQuery> queries;
+};
+
 Database::Database(const QString& path, const QString& requiredTable)
-    : m_path(path), m_connection(nextConnectionName()) {
+    : m_statements(std::make_unique<Statements>()), m_path(path),
+      m_connection(nextConnectionName()) {
     if (!QFileInfo(path).isFile())
         throw DatabaseError(DatabaseError::Kind::NotFound, path, QStringLiteral("file not found"));
     // The engine takes an empty or short file for a new database and may write to it
     // when the lock is taken. A file that is not ours must stay exactly as it is, so its
     // header is checked before the engine sees it.
     if (!requiredTable.isEmpty() && !hasDatabaseHeader(path))
-        throw DatabaseError(DatabaseError::Kind::NotDatabase, path, QStringLiteral("no database header"));
+        throw DatabaseError(DatabaseError::Kind::NotDatabase, path,
+                            QStringLiteral("no database header"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
         // mode=rw: never create a file that vanished between the check and the open.
-        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
-                               .toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=0"));
         if (!db.open()) {
             const DatabaseError error(kindOf(db.lastError()), path, db.lastError().text());
@@ -112,10 +124,12 @@ Database::Database(const QString& path, const QString& requiredTable)
     }
 }
 
-Database::~Database() { closeConnection(); }
+Database::~Database() {
+    closeConnection();
+}
 
 void Database::closeConnection() {
-    m_statements.clear();
+    m_statements->queries.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isOpen())
@@ -124,26 +138,28 @@ void Database::closeConnection() {
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-QString Database::fileName() const { return QFileInfo(m_path).fileName(); }
+QString Database::fileName() const {
+    return QFileInfo(m_path).fileName();
+}
 
 DatabaseError Database::statementError(const QString& sql, const QString& detail) const {
-    return DatabaseError(DatabaseError::Kind::Statement, m_path, detail + QStringLiteral(" [") +
-                                                                     sql + QStringLiteral("]"));
+    return DatabaseError(DatabaseError::Kind::Statement, m_path,
+                         detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
 }
 
 QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
     // A cache that grows without bound would keep every search text ever typed; the
     // statements worth keeping are the few fixed ones, so the cache is simply emptied
     // when it gets large.
-    if (m_statements.size() > 64)
-        m_statements.clear();
-    auto it = m_statements.find(sql);
-    if (it == m_statements.end()) {
+    if (m_statements->queries.size() > 64)
+        m_statements->queries.clear();
+    auto it = m_statements->queries.find(sql);
+    if (it == m_statements->queries.end()) {
         QSqlQuery q(QSqlDatabase::database(m_connection, false));
         q.setForwardOnly(true);
         if (!q.prepare(sql))
             throw statementError(sql, q.lastError().text());
-        it = m_statements.insert(sql, q);
+        it = m_statements->queries.insert(sql, q);
     }
     QSqlQuery& q = it.value();
     for (int i = 0; i < values.size(); ++i) {
@@ -273,7 +289,8 @@ bool Database::tableExists(const QString& table) const {
         scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         return true;
     }
-    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
+    return scalar(QStringLiteral(
+                      "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
                   {table})
                .toInt() > 0;
 }
@@ -304,7 +321,9 @@ void Database::rollback() {
     }
 }
 
-Transaction::Transaction(Database& db) : m_db(db) { m_db.begin(); }
+Transaction::Transaction(Database& db) : m_db(db) {
+    m_db.begin();
+}
 
 Transaction::~Transaction() {
     if (m_done)

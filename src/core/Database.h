@@ -2,11 +2,11 @@
 #include "core/DatabaseError.h"
 #include "core/RecordSet.h"
 
-#include <QHash>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <memory>
+
+class QSqlQuery;
 
 // One open database file. It is opened exclusively: while the program runs, no other
 // program can change it behind the program's back. Every statement takes bound values
@@ -53,7 +53,9 @@ private:
     QSqlQuery& run(const QString& sql, const QVariantList& values) const;
     void closeConnection();
 
-    mutable QHash<QString, QSqlQuery> m_statements;
+    // Qt SQL stays inside this class: no window can reach the engine but through it.
+    struct Statements;
+    std::unique_ptr<Statements> m_statements;
 
     QString m_path;
     QString m_connection;

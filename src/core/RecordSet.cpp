@@ -17,7 +17,9 @@ QVariant RecordSet::value(int column) const {
     return m_rows[m_pos][column];
 }
 
-QVariant RecordSet::value(const QString& field) const { return value(fieldIndex(field)); }
+QVariant RecordSet::value(const QString& field) const {
+    return value(fieldIndex(field));
+}
 
 void RecordSet::FindFirst(const QString& field, const QVariant& value) {
     const int column = fieldIndex(field);
@@ -36,7 +38,9 @@ void RecordSet::FindFirst(const std::function<bool(const RecordSet&)>& predicate
     m_noMatch = true;
 }
 
-RecordSet RecordSet::Clone() const { return RecordSet(m_fields, m_rows); }
+RecordSet RecordSet::Clone() const {
+    return RecordSet(m_fields, m_rows);
+}
 
 void RecordSet::clear() {
     m_fields.clear();

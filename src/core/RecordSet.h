@@ -18,8 +18,14 @@ public:
 
     void MoveFirst() { m_pos = 0; }
     void MoveLast() { m_pos = m_rows.isEmpty() ? 0 : m_rows.size() - 1; }
-    void MoveNext() { if (m_pos < m_rows.size()) ++m_pos; }
-    void MovePrevious() { if (m_pos >= 0) --m_pos; }
+    void MoveNext() {
+        if (m_pos < m_rows.size())
+            ++m_pos;
+    }
+    void MovePrevious() {
+        if (m_pos >= 0)
+            --m_pos;
+    }
     // Moves to the absolute row `index` (0-based); out of range leaves Eof or Bof set.
     void Move(int index) { m_pos = index; }
     int position() const { return static_cast<int>(m_pos); }

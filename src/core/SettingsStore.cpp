@@ -1,9 +1,9 @@
 #include "core/SettingsStore.h"
 
 #include <QHash>
-#include <cmath>
 #include <QRegularExpression>
 #include <QSettings>
+#include <cmath>
 
 namespace {
 
@@ -16,15 +16,12 @@ const QString kSection = QStringLiteral("Kivora");
 // takes; the window that differs passes its own fallback explicitly.
 const QHash<QString, QString>& fixedDefaults() {
     static const QHash<QString, QString> table = {
-        {"SetupFolder", ""}, {"SelText", "0"},     {"Zero", "0"},
-        {"FindItem", "0"},   {"FindSet", "0"},     {"TextTitle", "1"},
-        {"TextDouble", "1"}, {"TextSeparator", "0"}, {"Inkan", ""},
-        {"InkanT", "1.0"},   {"InkanY", "1.0"},    {"LTop", "0"},
-        {"LLeft", "0"},      {"LFont", "0"},       {"LCompany", "1"},
-        {"LDT", "1"},        {"ATop", "0"},        {"ALeft", "0"},
-        {"AFont", "0"},      {"ACharge", "0"},     {"APage", "0"},
-        {"ANo", "1"},        {"ATEL", "1"},
-        {"FindGoodsItem", "0"},
+        {"SetupFolder", ""}, {"SelText", "0"},   {"Zero", "0"},       {"FindItem", "0"},
+        {"FindSet", "0"},    {"TextTitle", "1"}, {"TextDouble", "1"}, {"TextSeparator", "0"},
+        {"Inkan", ""},       {"InkanT", "1.0"},  {"InkanY", "1.0"},   {"LTop", "0"},
+        {"LLeft", "0"},      {"LFont", "0"},     {"LCompany", "1"},   {"LDT", "1"},
+        {"ATop", "0"},       {"ALeft", "0"},     {"AFont", "0"},      {"ACharge", "0"},
+        {"APage", "0"},      {"ANo", "1"},       {"ATEL", "1"},       {"FindGoodsItem", "0"},
     };
     return table;
 }
@@ -51,8 +48,8 @@ bool patternDefault(const QString& key, QString* value) {
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             kApplication)) {}
+    : m_settings(
+          std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kApplication)) {}
 
 SettingsStore::SettingsStore(const QString& iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
@@ -74,7 +71,9 @@ QString SettingsStore::defaultOf(const QString& key) {
     return {};
 }
 
-QString SettingsStore::get(const QString& key) const { return get(key, defaultOf(key)); }
+QString SettingsStore::get(const QString& key) const {
+    return get(key, defaultOf(key));
+}
 
 QString SettingsStore::get(const QString& key, const QString& fallback) const {
     const QString path = kSection + QLatin1Char('/') + key;
@@ -114,6 +113,10 @@ double SettingsStore::getDouble(const QString& key, double fallback) const {
     return ok && std::isfinite(v) ? v : fallback;
 }
 
-void SettingsStore::sync() { m_settings->sync(); }
+void SettingsStore::sync() {
+    m_settings->sync();
+}
 
-QString SettingsStore::fileName() const { return m_settings->fileName(); }
+QString SettingsStore::fileName() const {
+    return m_settings->fileName();
+}

@@ -9,19 +9,32 @@
 
 QString MsgPhrase(int code) {
     switch (code) {
-    case 1: return QStringLiteral("を入力して下さい");
-    case 2: return QStringLiteral("を保存します");
-    case 3: return QStringLiteral("は既に存在します､上書きで保存します");
-    case 4: return QStringLiteral("を削除します");
-    case 5: return QStringLiteral("は数字を入力して下さい");
-    case 6: return QStringLiteral("登録限度を超えました");
-    case 7: return QStringLiteral("を行います");
-    case 8: return QStringLiteral("を選択してください");
-    case 9: return QStringLiteral("見つかりませんでした");
-    case 10: return QStringLiteral("を保存してください");
-    case 11: return QStringLiteral("を中止します");
-    case 12: return QStringLiteral("が終了しました");
-    default: return {};
+    case 1:
+        return QStringLiteral("を入力して下さい");
+    case 2:
+        return QStringLiteral("を保存します");
+    case 3:
+        return QStringLiteral("は既に存在します､上書きで保存します");
+    case 4:
+        return QStringLiteral("を削除します");
+    case 5:
+        return QStringLiteral("は数字を入力して下さい");
+    case 6:
+        return QStringLiteral("登録限度を超えました");
+    case 7:
+        return QStringLiteral("を行います");
+    case 8:
+        return QStringLiteral("を選択してください");
+    case 9:
+        return QStringLiteral("見つかりませんでした");
+    case 10:
+        return QStringLiteral("を保存してください");
+    case 11:
+        return QStringLiteral("を中止します");
+    case 12:
+        return QStringLiteral("が終了しました");
+    default:
+        return {};
     }
 }
 
@@ -30,11 +43,25 @@ quint8 ShowText(MessageService& messages, const QString& text, int kind, const Q
     request.text = text;
     request.title = title;
     switch (kind) {
-    case 0: case 1: request.icon = MsgIcon::Exclamation; break;
-    case 2: case 3: request.icon = MsgIcon::Information; break;
-    case 4: case 5: request.icon = MsgIcon::Stop; break;
-    case 6: case 7: request.icon = MsgIcon::Question; break;
-    default: request.icon = MsgIcon::None; break;
+    case 0:
+    case 1:
+        request.icon = MsgIcon::Exclamation;
+        break;
+    case 2:
+    case 3:
+        request.icon = MsgIcon::Information;
+        break;
+    case 4:
+    case 5:
+        request.icon = MsgIcon::Stop;
+        break;
+    case 6:
+    case 7:
+        request.icon = MsgIcon::Question;
+        break;
+    default:
+        request.icon = MsgIcon::None;
+        break;
     }
     request.withCancel = (kind % 2) != 0;
     const int answer = messages.show(request);
@@ -48,8 +75,8 @@ quint8 ShowMsg(MessageService& messages, const QString& subject, int code, int k
 
 const QStringList& ForbiddenChars() {
     static const QStringList chars = {
-        "!", "\"", "#", "$", "%", "&", "'", "~", "*",
-        QStringLiteral("､"), QStringLiteral("｡"), "@", "^", "[", "]", "|"};
+        "!", "\"", "#", "$", "%", "&", "'", "~", "*", QStringLiteral("､"), QStringLiteral("｡"),
+        "@", "^",  "[", "]", "|"};
     return chars;
 }
 
@@ -90,6 +117,29 @@ QString StripParen(const QString& caption) {
     return at >= 0 ? caption.left(at) : caption;
 }
 
+bool IsDigits(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+QString JoinZip(const QString& first, const QString& second) {
+    if (second.isEmpty())
+        return first;
+    return first + QLatin1Char('-') + second;
+}
+
+std::pair<QString, QString> SplitZip(const QString& zipCode) {
+    const qsizetype hyphen = zipCode.indexOf(QLatin1Char('-'));
+    if (hyphen < 0)
+        return {zipCode, QString()};
+    return {zipCode.left(hyphen), zipCode.mid(hyphen + 1)};
+}
+
 // Largest magnitude whose millionths still fit the 53 bits of a double exactly.
 constexpr double kExactMillionths = 9007199254.0;
 
@@ -115,14 +165,17 @@ double RoundFraction(double amount, int mode) {
     return amount < 0 ? -whole : whole;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 QString GetDatePart(qint64 ymd, int part) {
     const qint64 year = ymd / 10000;
     const qint64 month = ymd / 100 - year * 100;
     const qint64 day = ymd - year * 10000 - month * 100;
     const qint64 value = part == 1 ? month : part == 2 ? day : year;
-    const QString digits = QStringLiteral("%1").arg(value < 0 ? -value : value, 2, 10, QLatin1Char('0'));
+    const QString digits =
+        QStringLiteral("%1").arg(value < 0 ? -value : value, 2, 10, QLatin1Char('0'));
     return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
@@ -150,23 +203,34 @@ qint64 MakeYMD(int year, int month, int day) {
 
 QString OrderPrefix(int kind) {
     switch (kind) {
-    case 0: return QStringLiteral("Charge");
-    case 1: return QStringLiteral("Unit");
-    case 2: return QStringLiteral("Goods");
-    case 3: return QStringLiteral("Set");
-    case 4: return QStringLiteral("Class");
-    case 9: return QStringLiteral("History");
-    case 10: return QStringLiteral("User");
-    case 11: return QStringLiteral("Sale");
-    case 12: return QStringLiteral("Receipt");
-    default: return {};
+    case 0:
+        return QStringLiteral("Charge");
+    case 1:
+        return QStringLiteral("Unit");
+    case 2:
+        return QStringLiteral("Goods");
+    case 3:
+        return QStringLiteral("Set");
+    case 4:
+        return QStringLiteral("Class");
+    case 9:
+        return QStringLiteral("History");
+    case 10:
+        return QStringLiteral("User");
+    case 11:
+        return QStringLiteral("Sale");
+    case 12:
+        return QStringLiteral("Receipt");
+    default:
+        return {};
     }
 }
 
 QString OrderClause(const SettingsStore& settings, int kind) {
     const QString prefix = OrderPrefix(kind);
     const quint8 sort = prefix.isEmpty() ? 0 : settings.getByte(QStringLiteral("Sort") + prefix, 0);
-    const quint8 order = prefix.isEmpty() ? 0 : settings.getByte(QStringLiteral("Order") + prefix, 0);
+    const quint8 order =
+        prefix.isEmpty() ? 0 : settings.getByte(QStringLiteral("Order") + prefix, 0);
     QString column;
     if (kind == 9)
         column = sort ? QStringLiteral("IssueYMD") : QStringLiteral("DocNumber");

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 class MessageService;
 class SettingsStore;
@@ -34,6 +35,14 @@ bool CheckChar(MessageService& messages, const QString& text, const QString& tit
 
 // "顧客一覧(&U)" -> "顧客一覧": a menu caption without its access key.
 QString StripParen(const QString& caption);
+
+// True for a non-empty text of ASCII digits only (codes, postal parts, passwords).
+bool IsDigits(const QString& text);
+
+// A postal code as stored ("100-0001") from its two typed parts, and back; a code
+// without a hyphen is all first part.
+QString JoinZip(const QString& first, const QString& second);
+std::pair<QString, QString> SplitZip(const QString& zipCode);
 
 // Rounding of amounts, symmetric about zero: 0 truncate, 1 half up, 2 up; other modes
 // leave the value as it is.

@@ -4,9 +4,8 @@
 
 namespace {
 
-const QString kSelect = QStringLiteral(
-    "SELECT 顧客.*, 顧客分類.Name AS ClassName FROM 顧客 "
-    "LEFT JOIN 顧客分類 ON 顧客.Class = 顧客分類.Code");
+const QString kSelect = QStringLiteral("SELECT 顧客.*, 顧客分類.Name AS ClassName FROM 顧客 "
+                                       "LEFT JOIN 顧客分類 ON 顧客.Class = 顧客分類.Code");
 
 CustomerRow rowFrom(const RecordSet& rs) {
     CustomerRow r;
@@ -53,7 +52,8 @@ std::optional<CustomerRow> CustomerStore::Read(const QString& code) const {
 }
 
 bool CustomerStore::Exists(const QString& code) const {
-    return m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM 顧客 WHERE Code = ?"), {code}).toInt() > 0;
+    return m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM 顧客 WHERE Code = ?"), {code}).toInt() >
+           0;
 }
 
 RecordSet CustomerStore::ReadRecord(const QString& code) const {
@@ -76,9 +76,11 @@ std::optional<CustomerRow> CustomerStore::Move(Step step, const QString& fromCod
         // One query answers both questions: is the code a customer (the first row is
         // the code itself), and which customer lies beyond it (the second row).
         const bool next = step == Step::Next;
-        RecordSet rs = m_db.select(kSelect + (next ? QStringLiteral(" WHERE 顧客.Code >= ? ORDER BY 顧客.Code LIMIT 2")
-                                                   : QStringLiteral(" WHERE 顧客.Code <= ? ORDER BY 顧客.Code DESC LIMIT 2")),
-                                   {fromCode});
+        RecordSet rs = m_db.select(
+            kSelect +
+                (next ? QStringLiteral(" WHERE 顧客.Code >= ? ORDER BY 顧客.Code LIMIT 2")
+                      : QStringLiteral(" WHERE 顧客.Code <= ? ORDER BY 顧客.Code DESC LIMIT 2")),
+            {fromCode});
         if (!rs.isEmpty() && rs.text(QStringLiteral("Code")) == fromCode) {
             if (rs.RecordCount() > 1)
                 rs.MoveNext();
@@ -94,13 +96,13 @@ std::optional<CustomerRow> CustomerStore::Move(Step step, const QString& fromCod
 
 void CustomerStore::Save(const CustomerRow& r) {
     Transaction tx(m_db);
-    const QVariantList values = {
-        r.Name,      r.Kana,     r.Prefix1,  r.ZipCode,  r.Address1, r.Address2,
-        r.TEL,       r.FAX,      r.Portable, r.Position1, r.Charge1, r.Position2,
-        r.Charge2,   r.Prefix2,  r.Remark,   r.Class,    r.BusinessYMD, r.Excise,
-        r.Fraction,  r.ClosingDay, r.Payment, r.Mail,    r.ClosingType, r.Code};
-    // Bank, Branch, Owner, AccountType and PaymentType are not kept by any window; every
-    // save writes them empty, as it always has.
+    const QVariantList values = {r.Name,     r.Kana,        r.Prefix1,     r.ZipCode,  r.Address1,
+                                 r.Address2, r.TEL,         r.FAX,         r.Portable, r.Position1,
+                                 r.Charge1,  r.Position2,   r.Charge2,     r.Prefix2,  r.Remark,
+                                 r.Class,    r.BusinessYMD, r.Excise,      r.Fraction, r.ClosingDay,
+                                 r.Payment,  r.Mail,        r.ClosingType, r.Code};
+    // Bank, Branch, Owner, AccountType and PaymentType have no field in any window, so a
+    // save writes them empty rather than keep values nobody can see or correct.
     const QString columns = QStringLiteral(
         "Name = ?, Kana = ?, Prefix1 = ?, ZipCode = ?, Address1 = ?, Address2 = ?, TEL = ?, "
         "FAX = ?, Portable = ?, Position1 = ?, Charge1 = ?, Position2 = ?, Charge2 = ?, "
@@ -120,10 +122,10 @@ void CustomerStore::Save(const CustomerRow& r) {
     }
     if (m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM 前回伝票 WHERE UserCode = ?"), {r.Code})
             .toInt() == 0) {
-        m_db.exec(QStringLiteral(
-                      "INSERT INTO 前回伝票 (UserCode, DocNumE, DocNumO, DocNumD, DocNumB, "
-                      "DocNumR, DocNumBD, DocNumBT) VALUES (?, '', '', '', '', '', '', '')"),
-                  {r.Code});
+        m_db.exec(
+            QStringLiteral("INSERT INTO 前回伝票 (UserCode, DocNumE, DocNumO, DocNumD, DocNumB, "
+                           "DocNumR, DocNumBD, DocNumBT) VALUES (?, '', '', '', '', '', '', '')"),
+            {r.Code});
     }
     tx.commit();
 }
@@ -140,18 +142,4 @@ std::optional<QString> CustomerStore::ClassName(const QString& code) const {
     if (rs.isEmpty())
         return std::nullopt;
     return rs.text(QStringLiteral("Name"));
-}
-
-CompanyDefaults CustomerStore::Company() const {
-    RecordSet rs = m_db.select(QStringLiteral(
-        "SELECT Excise, ExciseFraction, PriceFraction, ClosingDay, Payment FROM 自社情報"));
-    CompanyDefaults d;
-    if (rs.isEmpty())
-        return d;
-    d.Excise = rs.number(QStringLiteral("Excise"));
-    d.ExciseFraction = rs.value(QStringLiteral("ExciseFraction")).toInt();
-    d.PriceFraction = rs.value(QStringLiteral("PriceFraction")).toInt();
-    d.ClosingDay = rs.value(QStringLiteral("ClosingDay")).toInt();
-    d.Payment = rs.value(QStringLiteral("Payment")).toInt();
-    return d;
 }

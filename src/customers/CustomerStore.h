@@ -20,15 +20,6 @@ struct CustomerRow {
     QString ClassName; // name of the class, read with the row; empty when none
 };
 
-// The own company's defaults for a new customer.
-struct CompanyDefaults {
-    double Excise = 0;
-    int ExciseFraction = 0;
-    int PriceFraction = 0;
-    int ClosingDay = 31;
-    int Payment = 31;
-};
-
 // Reads and writes customers. Stepping asks the database for the neighbouring code
 // instead of reading every customer, so that it stays instant with 30,000 of them.
 class CustomerStore {
@@ -59,8 +50,6 @@ public:
 
     // Name of the customer class `code`, if the class exists.
     std::optional<QString> ClassName(const QString& code) const;
-    // The company's defaults; the built-in ones when the company row is missing.
-    CompanyDefaults Company() const;
 
 private:
     std::optional<CustomerRow> readOne(const QString& where, const QVariantList& values,

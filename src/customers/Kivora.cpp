@@ -6,17 +6,18 @@
 #include "core/Database.h"
 #include "core/MessageService.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "customers/CustomerStore.h"
 #include "customers/KivoraFindItem.h"
 #include "customers/KivoraFindUser.h"
 #include "customers/NameReadingFilter.h"
 #include "customers/PostalLookup.h"
 #include "documents/KivoraSlip.h"
+#include "masters/CompanyStore.h"
 #include "masters/KivoraCompany.h"
 #include "masters/KivoraRegist.h"
 #include "options/KivoraAbout.h"
 #include "options/KivoraPassword.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,7 +65,9 @@ Kivora::Kivora(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(
     resize(780, 600);
 }
 
-Kivora::~Kivora() { release(); }
+Kivora::~Kivora() {
+    release();
+}
 
 void Kivora::Load() {
     CenterForm(this);
@@ -91,46 +94,11 @@ void Kivora::release() {
     m_dbPost.reset();
 }
 
-bool Kivora::runGuarded(const std::function<void()>& action) {
-    try {
-        action();
-        return true;
-    } catch (const DatabaseError& e) {
-        QApplication::restoreOverrideCursor();
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
-        return false;
-    }
-}
-
 namespace {
 
-// Selects `text` in a list combo, adding it first when a stored value is not one of the
-// offered entries (a tax rate no longer in the list, a year outside it), so that the
-// stored value is shown and saved back unchanged.
-void setComboText(QComboBox* combo, const QString& text) {
-    int index = combo->findText(text);
-    if (index < 0) {
-        combo->addItem(text);
-        index = combo->count() - 1;
-    }
-    combo->setCurrentIndex(index);
+QString rateText(double rate) {
+    return QString::number(rate) + QLatin1Char('%');
 }
-
-void setComboIndex(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
-
-bool isDigits(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
-
-QString rateText(double rate) { return QString::number(rate) + QLatin1Char('%'); }
 
 } // namespace
 
@@ -138,20 +106,20 @@ void Kivora::DataNew() {
     for (QLineEdit* field : TextSlip)
         field->clear();
     const QDate today = QDate::currentDate();
-    setComboText(ComboSlip[0], QString::number(today.year()));
+    SetComboText(ComboSlip[0], QString::number(today.year()));
     ComboSlip[1]->setCurrentIndex(today.month() - 1);
     ComboSlip[2]->setCurrentIndex(today.day() - 1);
     OptionSlip[0]->setChecked(true);
     LabelClass->clear();
-    const CompanyDefaults company = m_customers->Company();
+    const CompanyRow company = CompanyStore(*m_state.DbMain).Read().value_or(CompanyRow{});
     m_state.gFraction = static_cast<quint8>(company.ExciseFraction);
     m_state.gPriceFraction = static_cast<quint8>(company.PriceFraction);
     m_state.gExcise = company.Excise;
     m_state.gClosingDay = static_cast<quint8>(company.ClosingDay);
-    setComboIndex(ComboSlip[6], company.Payment - 1);
-    setComboText(ComboSlip[3], rateText(m_state.gExcise));
-    setComboIndex(ComboSlip[4], m_state.gFraction);
-    setComboIndex(ComboSlip[5], m_state.gClosingDay - 1);
+    SetComboIndex(ComboSlip[6], company.Payment - 1);
+    SetComboText(ComboSlip[3], rateText(m_state.gExcise));
+    SetComboIndex(ComboSlip[4], m_state.gFraction);
+    SetComboIndex(ComboSlip[5], m_state.gClosingDay - 1);
     ComboSlip[7]->setCurrentIndex(0);
     m_state.gUserCode.clear();
     m_state.gUserName.clear();
@@ -161,29 +129,29 @@ void Kivora::DataNew() {
 
 void Kivora::showRow(const CustomerRow& r) {
     const std::array<const QString*, 18> texts = {
-        &r.Code, &r.Name, &r.Kana, &r.Prefix1, nullptr, nullptr, &r.Address1, &r.Address2,
-        &r.TEL, &r.FAX, &r.Portable, &r.Position1, &r.Charge1, &r.Position2, &r.Charge2,
-        &r.Prefix2, &r.Remark, &r.Class};
+        &r.Code,     &r.Name,      &r.Kana,    &r.Prefix1, nullptr,     nullptr,
+        &r.Address1, &r.Address2,  &r.TEL,     &r.FAX,     &r.Portable, &r.Position1,
+        &r.Charge1,  &r.Position2, &r.Charge2, &r.Prefix2, &r.Remark,   &r.Class};
     for (int i = 0; i < 18; ++i) {
         if (texts[i])
             TextSlip[i]->setText(*texts[i]);
     }
-    const qsizetype dash = r.ZipCode.indexOf(QLatin1Char('-'));
-    TextSlip[4]->setText(dash < 0 ? r.ZipCode : r.ZipCode.left(dash));
-    TextSlip[5]->setText(dash < 0 ? QString() : r.ZipCode.mid(dash + 1));
+    const auto [zip1, zip2] = SplitZip(r.ZipCode);
+    TextSlip[4]->setText(zip1);
+    TextSlip[5]->setText(zip2);
     LabelClass->setText(r.ClassName);
-    setComboText(ComboSlip[0], GetDatePart(r.BusinessYMD, 0));
-    setComboText(ComboSlip[1], GetDatePart(r.BusinessYMD, 1));
-    setComboText(ComboSlip[2], GetDatePart(r.BusinessYMD, 2));
+    SetComboText(ComboSlip[0], GetDatePart(r.BusinessYMD, 0));
+    SetComboText(ComboSlip[1], GetDatePart(r.BusinessYMD, 1));
+    SetComboText(ComboSlip[2], GetDatePart(r.BusinessYMD, 2));
     m_state.gFraction = static_cast<quint8>(r.Fraction);
     m_state.gExcise = r.Excise;
     m_state.gClosingDay = static_cast<quint8>(r.ClosingDay);
     m_state.gClosingType = static_cast<quint8>(r.ClosingType);
-    setComboText(ComboSlip[3], rateText(r.Excise));
-    setComboIndex(ComboSlip[4], r.Fraction);
-    setComboIndex(ComboSlip[5], r.ClosingDay - 1);
-    setComboIndex(ComboSlip[6], r.Payment - 1);
-    setComboIndex(ComboSlip[7], r.Mail);
+    SetComboText(ComboSlip[3], rateText(r.Excise));
+    SetComboIndex(ComboSlip[4], r.Fraction);
+    SetComboIndex(ComboSlip[5], r.ClosingDay - 1);
+    SetComboIndex(ComboSlip[6], r.Payment - 1);
+    SetComboIndex(ComboSlip[7], r.Mail);
     OptionSlip[r.ClosingType == 0 ? 0 : 1]->setChecked(true);
 }
 
@@ -204,7 +172,7 @@ bool Kivora::DataRead(int mode, const CustomerRow* row) {
             return true;
         code = m_state.gUserCode;
     }
-    runGuarded([&] {
+    RunGuarded(m_state, [&] {
         std::optional<CustomerRow> found;
         {
             BusyCursor busy;
@@ -229,7 +197,7 @@ void Kivora::DataSave() {
         if (CheckChar(*m_state.messages, TextSlip[i]->text(), LabelSlip[i]->text(), true, i == 0))
             return;
         const QString text = TextSlip[i]->text();
-        if ((i == 0 || i == 4 || i == 5) && !text.isEmpty() && !isDigits(text)) {
+        if ((i == 0 || i == 4 || i == 5) && !text.isEmpty() && !IsDigits(text)) {
             ShowMsg(*m_state.messages, LabelSlip[i]->text(), 5, 0, m_state.AppTitle);
             return;
         }
@@ -242,7 +210,7 @@ void Kivora::DataSave() {
     }
     const QString code = TextSlip[0]->text();
     const QString subject = LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']');
-    runGuarded([&] {
+    RunGuarded(m_state, [&] {
         const bool exists = m_customers->Exists(code);
         if (exists) {
             if (ShowMsg(*m_state.messages, subject, 3, 1, m_state.AppTitle) != MsgOK)
@@ -258,11 +226,10 @@ void Kivora::DataSave() {
         r.Name = TextSlip[1]->text();
         r.Kana = TextSlip[2]->text();
         r.Prefix1 = TextSlip[3]->text();
-        r.ZipCode = TextSlip[4]->text();
-        if (!TextSlip[5]->text().isEmpty())
-            r.ZipCode += QLatin1Char('-') + TextSlip[5]->text();
-        QString* rest[] = {&r.Address1, &r.Address2, &r.TEL, &r.FAX, &r.Portable, &r.Position1,
-                           &r.Charge1, &r.Position2, &r.Charge2, &r.Prefix2, &r.Remark};
+        r.ZipCode = JoinZip(TextSlip[4]->text(), TextSlip[5]->text());
+        QString* rest[] = {&r.Address1, &r.Address2,  &r.TEL,     &r.FAX,
+                           &r.Portable, &r.Position1, &r.Charge1, &r.Position2,
+                           &r.Charge2,  &r.Prefix2,   &r.Remark};
         for (int i = 0; i < 11; ++i)
             *rest[i] = TextSlip[6 + i]->text();
         r.BusinessYMD = (ComboSlip[0]->currentText() + ComboSlip[1]->currentText() +
@@ -296,16 +263,17 @@ void Kivora::DataDelete() {
         return;
     if (CheckChar(*m_state.messages, code, LabelSlip[0]->text(), true, true))
         return;
-    if (!isDigits(code)) {
+    if (!IsDigits(code)) {
         ShowMsg(*m_state.messages, LabelSlip[0]->text(), 5, 0, m_state.AppTitle);
         return;
     }
-    runGuarded([&] {
+    RunGuarded(m_state, [&] {
         m_state.gResult = MsgOK;
         if (m_customers->Exists(code)) {
-            m_state.gResult = ShowMsg(*m_state.messages,
-                                      LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']'),
-                                      4, 7, m_state.AppTitle);
+            m_state.gResult =
+                ShowMsg(*m_state.messages,
+                        LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']'), 4, 7,
+                        m_state.AppTitle);
         }
         if (m_state.gResult != MsgOK)
             return;
@@ -317,7 +285,7 @@ void Kivora::DataDelete() {
 }
 
 void Kivora::DataMove(int direction) {
-    runGuarded([&] {
+    RunGuarded(m_state, [&] {
         std::optional<CustomerRow> target;
         {
             BusyCursor busy;
@@ -343,7 +311,7 @@ void Kivora::FindClass() {
         m_state.gResult = 0;
         return;
     }
-    runGuarded([&] {
+    RunGuarded(m_state, [&] {
         const std::optional<QString> name = m_customers->ClassName(code);
         LabelClass->setText(name.value_or(QString()));
         m_state.gResult = name ? -1 : 0;
@@ -366,10 +334,14 @@ void Kivora::openDocumentWindow(int docType) {
 void Kivora::SetDocumentOpener(std::function<void(int)> opener) {
     m_documentOpener = std::move(opener);
     const bool any = static_cast<bool>(m_documentOpener);
-    const std::array<std::pair<QAction*, int>, 8> items = {{{MenuSlip[0], 0}, {MenuSlip[1], 1},
-                                                            {MenuSlip[2], 2}, {MenuBill[0], 3},
-                                                            {MenuSlip[4], 6}, {MenuBill[1], 4},
-                                                            {MenuBill[2], 5}, {MenuBusiness[11], -1}}};
+    const std::array<std::pair<QAction*, int>, 8> items = {{{MenuSlip[0], 0},
+                                                            {MenuSlip[1], 1},
+                                                            {MenuSlip[2], 2},
+                                                            {MenuBill[0], 3},
+                                                            {MenuSlip[4], 6},
+                                                            {MenuBill[1], 4},
+                                                            {MenuBill[2], 5},
+                                                            {MenuBusiness[11], -1}}};
     for (const auto& [action, type] : items)
         action->setEnabled(any && HasDocumentWindow(type));
     for (int i = 0; i < 6; ++i)
@@ -386,7 +358,7 @@ bool Kivora::OpenDocument(int docType, const QString& caption) {
     if (CheckChar(*m_state.messages, m_state.gUserCode, QString(), false, true))
         return false;
     bool found = false;
-    runGuarded([&] {
+    RunGuarded(m_state, [&] {
         m_state.RsWork = m_customers->ReadRecord(m_state.gUserCode);
         found = !m_state.RsWork.isEmpty();
     });
@@ -408,7 +380,7 @@ void Kivora::PostLookup() {
     if (mode < 0 || PostalLookup::ZipErr(mode, part1, part2, address))
         return;
     QStringList entries;
-    const bool ok = runGuarded([&] {
+    const bool ok = RunGuarded(m_state, [&] {
         BusyCursor busy;
         entries = PostalLookup::Search_Zip(*m_state.DbPost, part1, part2, address, mode, [] {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -111,7 +111,6 @@ private:
     // Behaviour (Kivora.cpp).
     bool enterPressed(QObject* watched);
     void showRow(const CustomerRow& row);
-    bool runGuarded(const std::function<void()>& action);
     void release();
     void openDocumentWindow(int docType);
 

@@ -3,7 +3,7 @@
 #include "customers/Kivora.h"
 
 #include "core/AppState.h"
-#include "core/WidgetRoutines.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -13,26 +13,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-namespace {
-
-bool isEnter(const QKeyEvent* key) {
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-}
-
-template <typename T, size_t N>
-int indexOf(const std::array<T*, N>& controls, const QObject* watched) {
-    for (size_t i = 0; i < N; ++i) {
-        if (controls[i] == watched)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
-} // namespace
-
 bool Kivora::enterPressed(QObject* watched) {
-    const int field = indexOf(TextSlip, watched);
+    const int field = IndexOf(TextSlip, watched);
     if (field >= 0) {
         switch (field) {
         case 0:
@@ -59,7 +41,7 @@ bool Kivora::enterPressed(QObject* watched) {
         }
         return true;
     }
-    const int combo = indexOf(ComboSlip, watched);
+    const int combo = IndexOf(ComboSlip, watched);
     if (combo >= 0) {
         if (combo == 2)
             TextSlip[1]->setFocus();
@@ -76,20 +58,21 @@ bool Kivora::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (isEnter(key))
+        if (IsEnterKey(event))
             return enterPressed(watched);
         // Delete would empty a list's choice that every customer must have.
-        if (key->key() == Qt::Key_Delete && indexOf(ComboSlip, watched) >= 0)
+        if (key->key() == Qt::Key_Delete && IndexOf(ComboSlip, watched) >= 0)
             return true;
         break;
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        if (auto* field = qobject_cast<QLineEdit*>(watched); field && indexOf(TextSlip, field) >= 0)
+        if (auto* field = qobject_cast<QLineEdit*>(watched); field && IndexOf(TextSlip, field) >= 0)
             ShowFocusColours(field, event->type() == QEvent::FocusIn);
         break;
     case QEvent::Enter:
-        if (auto* image = qobject_cast<QToolButton*>(watched); image && indexOf(ImageWorkBar, image) >= 0)
+        if (auto* image = qobject_cast<QToolButton*>(watched);
+            image && IndexOf(ImageWorkBar, image) >= 0)
             MoveFrame(image);
         break;
     case QEvent::Leave:

@@ -3,11 +3,10 @@
 
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "printing/KivoraInkan.h"
-#include "printing/QtPrinterService.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -35,11 +34,24 @@ struct FieldSpec {
 
 // Captions and lengths of the customer fields, in field order.
 constexpr std::array<FieldSpec, 18> kFields = {{
-    {u"顧客番号", 11}, {u"顧客名", 41},   {u"顧客カナ", 41}, {u"顧客敬称", 5},
-    {u"郵便番号", 4},  {u"郵便番号", 5}, {u"住所１", 31},   {u"住所２", 31},
-    {u"ＴＥＬ", 13},   {u"ＦＡＸ", 13},  {u"携帯電話", 14}, {u"部署１", 31},
-    {u"担当者１", 21}, {u"部署２", 31},  {u"担当者２", 21}, {u"担当者敬称", 5},
-    {u"備考", 51},     {u"顧客分類", 4},
+    {u"顧客番号", 11},
+    {u"顧客名", 41},
+    {u"顧客カナ", 41},
+    {u"顧客敬称", 5},
+    {u"郵便番号", 4},
+    {u"郵便番号", 5},
+    {u"住所１", 31},
+    {u"住所２", 31},
+    {u"ＴＥＬ", 13},
+    {u"ＦＡＸ", 13},
+    {u"携帯電話", 14},
+    {u"部署１", 31},
+    {u"担当者１", 21},
+    {u"部署２", 31},
+    {u"担当者２", 21},
+    {u"担当者敬称", 5},
+    {u"備考", 51},
+    {u"顧客分類", 4},
 }};
 
 QLabel* caption(const QString& text, QWidget* parent) {
@@ -71,7 +83,8 @@ void Kivora::buildToolBar() {
         ToolButton[i] = ToolbarMain->addAction(QIcon(Pictures::Tool(201 + i)), text);
         ToolButton[i]->setToolTip(text);
     }
-    connect(ToolButton[1], &QAction::triggered, this, [this] { runGuarded([this] { DataNew(); }); });
+    connect(ToolButton[1], &QAction::triggered, this,
+            [this] { RunGuarded(m_state, [this] { DataNew(); }); });
     connect(ToolButton[2], &QAction::triggered, this, [this] { DataSave(); });
     connect(ToolButton[4], &QAction::triggered, this, [this] { DataRead(2); });
     for (int i = 6; i <= 9; ++i)
@@ -158,7 +171,8 @@ void Kivora::prepareFields() {
         ComboSlip[i]->installEventFilter(this);
     }
     SetDateCombo(ComboSlip, 0, false);
-    ComboSlip[4]->addItems({QStringLiteral("切り捨て"), QStringLiteral("四捨五入"), QStringLiteral("切り上げ")});
+    ComboSlip[4]->addItems(
+        {QStringLiteral("切り捨て"), QStringLiteral("四捨五入"), QStringLiteral("切り上げ")});
     for (int d = 1; d <= 31; ++d) {
         ComboSlip[5]->addItem(QString::number(d));
         ComboSlip[6]->addItem(QString::number(d));
@@ -178,8 +192,9 @@ QWidget* Kivora::buildCustomerForm() {
     dateRow->addWidget(caption(QStringLiteral("登録日"), form));
     for (int i = 0; i < 3; ++i) {
         dateRow->addWidget(ComboSlip[i]);
-        dateRow->addWidget(new QLabel(i == 0 ? QStringLiteral("年") : i == 1 ? QStringLiteral("月")
-                                                                            : QStringLiteral("日"),
+        dateRow->addWidget(new QLabel(i == 0   ? QStringLiteral("年")
+                                      : i == 1 ? QStringLiteral("月")
+                                               : QStringLiteral("日"),
                                       form));
     }
     dateRow->addStretch();
@@ -301,16 +316,25 @@ void Kivora::buildMenus() {
     // Items whose windows are not part of the program yet stay visible and disabled, so
     // the menus keep their final shape and access keys.
     QMenu* business = menuBar()->addMenu(QStringLiteral("取引(&B)"));
-    const QStringList businessItems = {
-        QStringLiteral("新規顧客(&W)"), QStringLiteral("保存(&S)"), QStringLiteral("削除(&D)"),
-        QString(), QStringLiteral("顧客検索(&F)"), QString(), QStringLiteral("先頭顧客(&T)"),
-        QStringLiteral("前顧客(&P)"), QStringLiteral("次顧客(&N)"), QStringLiteral("最後顧客(&L)"),
-        QString(), QStringLiteral("売掛管理(&M)"), QString(),
-        m_state.AppTitle + QStringLiteral("の終了(&E)")};
+    const QStringList businessItems = {QStringLiteral("新規顧客(&W)"),
+                                       QStringLiteral("保存(&S)"),
+                                       QStringLiteral("削除(&D)"),
+                                       QString(),
+                                       QStringLiteral("顧客検索(&F)"),
+                                       QString(),
+                                       QStringLiteral("先頭顧客(&T)"),
+                                       QStringLiteral("前顧客(&P)"),
+                                       QStringLiteral("次顧客(&N)"),
+                                       QStringLiteral("最後顧客(&L)"),
+                                       QString(),
+                                       QStringLiteral("売掛管理(&M)"),
+                                       QString(),
+                                       m_state.AppTitle + QStringLiteral("の終了(&E)")};
     for (int i = 0; i < businessItems.size(); ++i)
         MenuBusiness[i] = businessItems[i].isEmpty() ? business->addSeparator()
                                                      : addItem(business, businessItems[i], i != 11);
-    connect(MenuBusiness[0], &QAction::triggered, this, [this] { runGuarded([this] { DataNew(); }); });
+    connect(MenuBusiness[0], &QAction::triggered, this,
+            [this] { RunGuarded(m_state, [this] { DataNew(); }); });
     connect(MenuBusiness[1], &QAction::triggered, this, [this] { DataSave(); });
     connect(MenuBusiness[2], &QAction::triggered, this, [this] { DataDelete(); });
     connect(MenuBusiness[4], &QAction::triggered, this, [this] { DataRead(2); });
@@ -319,8 +343,9 @@ void Kivora::buildMenus() {
     connect(MenuBusiness[13], &QAction::triggered, this, &QWidget::close);
 
     QMenu* slip = menuBar()->addMenu(QStringLiteral("伝票(&S)"));
-    const QStringList keys = {QStringLiteral("(&E)"), QStringLiteral("(&O)"), QStringLiteral("(&D)"),
-                              QStringLiteral("(&B)"), QStringLiteral("(&R)")};
+    const QStringList keys = {QStringLiteral("(&E)"), QStringLiteral("(&O)"),
+                              QStringLiteral("(&D)"), QStringLiteral("(&B)"),
+                              QStringLiteral("(&R)")};
     for (int i = 0; i < 3; ++i)
         MenuSlip[i] = addItem(slip, Res::text(101 + i) + keys[i]);
     QMenu* bill = slip->addMenu(Res::text(104) + keys[3]);
@@ -330,10 +355,13 @@ void Kivora::buildMenus() {
     MenuBill[2] = addItem(bill, QStringLiteral("合計請求書(&T)"));
     MenuSlip[4] = addItem(slip, Res::text(105) + keys[4]);
     for (int i : {0, 1, 2})
-        connect(MenuSlip[i], &QAction::triggered, this, [this, i] { OpenDocument(i, MenuSlip[i]->text()); });
-    connect(MenuSlip[4], &QAction::triggered, this, [this] { OpenDocument(6, MenuSlip[4]->text()); });
+        connect(MenuSlip[i], &QAction::triggered, this,
+                [this, i] { OpenDocument(i, MenuSlip[i]->text()); });
+    connect(MenuSlip[4], &QAction::triggered, this,
+            [this] { OpenDocument(6, MenuSlip[4]->text()); });
     for (int i : {0, 1, 2})
-        connect(MenuBill[i], &QAction::triggered, this, [this, i] { OpenDocument(i + 3, MenuBill[i]->text()); });
+        connect(MenuBill[i], &QAction::triggered, this,
+                [this, i] { OpenDocument(i + 3, MenuBill[i]->text()); });
 
     QMenu* list = menuBar()->addMenu(QStringLiteral("作表(&L)"));
     const QStringList listItems = {QStringLiteral("顧客一覧(&U)"), QStringLiteral("担当者一覧(&C)"),
@@ -353,11 +381,12 @@ void Kivora::buildMenus() {
         connect(MenuRegist[i], &QAction::triggered, this, [this, i] { openRegistration(i); });
 
     QMenu* tool = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
-    // 送付状印刷 has never had an action; it stays visible and disabled.
-    const QStringList toolItems = {QStringLiteral("宛名印刷(&A)"), QStringLiteral("送付状印刷(&S)"),
-                                   QString(), QStringLiteral("オプション(&O)"),
-                                   QStringLiteral("パスワード(&P)"), QString(),
-                                   QStringLiteral("印鑑設定(&I)")};
+    // 送付状印刷 has no window behind it; it stays visible and disabled so that the menu
+    // shows where the command belongs without offering something that does nothing.
+    const QStringList toolItems = {
+        QStringLiteral("宛名印刷(&A)"),   QStringLiteral("送付状印刷(&S)"), QString(),
+        QStringLiteral("オプション(&O)"), QStringLiteral("パスワード(&P)"), QString(),
+        QStringLiteral("印鑑設定(&I)")};
     for (int i = 0; i < toolItems.size(); ++i)
         MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
     MenuTool[4]->setEnabled(true);
@@ -366,7 +395,7 @@ void Kivora::buildMenus() {
     connect(MenuTool[6], &QAction::triggered, this, [this] {
         m_state.gMode = 1;
         m_state.gCaption = StripParen(MenuTool[6]->text());
-        KivoraInkan dialog(m_state, QtPrinterService::shared(), this);
+        KivoraInkan dialog(m_state, *m_state.printers, this);
         dialog.exec();
     });
 

@@ -1,6 +1,7 @@
 #include "customers/PostalLookup.h"
 
 #include "core/Database.h"
+#include "core/SharedRoutines.h"
 
 namespace PostalLookup {
 
@@ -163,16 +164,6 @@ Taken TakeEntry(const QString& entry, const QString& currentAddress1) {
         taken.part2 = head.mid(3);
     }
     return taken;
-}
-
-bool IsDigits(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
 }
 
 QList<int> PrefectureLengths(const QString& address) {

@@ -14,7 +14,8 @@ namespace PostalLookup {
 // Lookup modes chosen from the fields when the lookup button is pressed.
 enum Mode { ModeNone = 0, ModeCode = 1, ModeOldCode = 2, ModeAddress = 3 };
 
-// -1 when the first code field and the address are both filled (the button then does nothing), else the mode.
+// -1 when the first code field and the address are both filled (the button then does nothing), else
+// the mode.
 int ChooseMode(const QString& part1, const QString& part2, const QString& address);
 
 // True when the input is unusable for the mode (the lookup then stops without a message).
@@ -39,9 +40,6 @@ Taken TakeEntry(const QString& entry, const QString& currentAddress1);
 inline const QString CancelEntry = QStringLiteral("(ｷｬﾝｾﾙ)");
 
 // Helpers, public so that their edge cases can be checked on their own.
-
-// True when `text` is non-empty and made of the digits 0-9 only.
-bool IsDigits(const QString& text);
 
 // Length of the prefecture name at the start of an address: 3 or 4 when a suffix
 // ("県", "府", "都", "道", tried in this order) stands at character 3 or 4; else 0.

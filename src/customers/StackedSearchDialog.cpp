@@ -5,7 +5,7 @@
 #include "core/Database.h"
 #include "core/MessageService.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,13 +22,6 @@
 namespace {
 
 const QString ConditionCaption = QStringLiteral("検索条件");
-
-bool IsEnterKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 } // namespace
 

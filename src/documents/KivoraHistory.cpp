@@ -4,12 +4,12 @@
 #include "core/BusyCursor.h"
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "customers/KivoraFindUser.h"
 #include "documents/HistoryQuery.h"
 #include "masters/KivoraSort.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,13 +23,6 @@ namespace {
 
 constexpr int HistoryKind = 9;     // list kind of the history's stored order
 constexpr int FindFromHistory = 2; // tells the customer search who opened it
-
-bool IsEnterKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 QLabel* MakeValueLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);

@@ -4,11 +4,11 @@
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "documents/DocumentStore.h"
 #include "documents/SlipGrid.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -82,7 +82,7 @@ KivoraSlip::KivoraSlip(AppState& state, QWidget* parent)
         layOut();
         showForType();
         SetDateCombo(ComboSlip, 0, true);
-        guarded([this] { LoadUnit(ComboGrid, *m_state.DbMain); });
+        RunGuarded(m_state, [this] { LoadUnit(ComboGrid, *m_state.DbMain); });
     }
     resize(sizeHint().expandedTo(QSize(780, 620)));
     CenterForm(this, parent ? parent->window() : nullptr);

@@ -66,10 +66,6 @@ public:
     std::array<QAction*, 2> MenuPaste{};
     std::array<QAction*, 3> MenuRegist{};
 
-    // The printer, its dialogs and the file picker that printing uses; the program's own
-    // service when none is set (tests set theirs).
-    PrinterService* Printers = nullptr;
-
     // The document type the window was opened for.
     int docType() const { return m_docType; }
 
@@ -119,9 +115,7 @@ private:
     void runImageCommand(int index);
     bool openGoodsSearch();
     bool headerEnter(int index);
-    bool guarded(const std::function<void()>& action);
     QString numberWord(const QString& number) const;
-    PrinterService& printerService() const;
     // The header values as the window shows them, for the printed page.
     SlipPrintHeader printHeader() const;
 

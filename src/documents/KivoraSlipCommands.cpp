@@ -8,7 +8,6 @@
 #include "core/DatabaseError.h"
 #include "core/MessageService.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "customers/KivoraFindItem.h"
 #include "documents/DocumentStore.h"
 #include "documents/KivoraHistory.h"
@@ -18,9 +17,10 @@
 #include "masters/KivoraRegist.h"
 #include "printing/KivoraPrintS.h"
 #include "printing/PrinterCanvas.h"
-#include "printing/QtPrinterService.h"
+#include "printing/PrinterService.h"
 #include "printing/SlipPrint.h"
 #include "resources/StringTable.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,16 +33,6 @@
 #include <QScopeGuard>
 #include <QToolButton>
 #include <QUrl>
-
-bool KivoraSlip::guarded(const std::function<void()>& action) {
-    try {
-        action();
-        return true;
-    } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
-        return false;
-    }
-}
 
 void KivoraSlip::runSlipCommand(QAction* item, const std::function<void()>& command) {
     // An open cell editor is taken first; a number it refused stops the command, so that
@@ -86,7 +76,9 @@ void KivoraSlip::LastSlip() {
                 title) != MsgOK)
         return;
     m_state.gHandOff.clear();
-    if (!guarded([this] { m_state.gHandOff = m_store->LastNumber(m_state.gUserCode, m_docType); }))
+    if (!RunGuarded(m_state, [this] {
+            m_state.gHandOff = m_store->LastNumber(m_state.gUserCode, m_docType);
+        }))
         return;
     // With no number stored the read reports that nothing was found.
     DataRead(0);
@@ -140,10 +132,6 @@ void KivoraSlip::CopyFrom(int type) {
         DataRead(2);
 }
 
-PrinterService& KivoraSlip::printerService() const {
-    return Printers ? *Printers : QtPrinterService::shared();
-}
-
 SlipPrintHeader KivoraSlip::printHeader() const {
     SlipPrintHeader header;
     header.DocType = m_docType;
@@ -175,7 +163,8 @@ void KivoraSlip::PrintCommand() {
         return;
     // Printing reads the stored lines, so a document that was never saved has none.
     bool saved = false;
-    if (!guarded([&] { saved = m_store->Exists(m_state.gUserCode, m_docType, number); }))
+    if (!RunGuarded(m_state,
+                    [&] { saved = m_store->Exists(m_state.gUserCode, m_docType, number); }))
         return;
     if (!saved) {
         ShowMsg(*m_state.messages, QStringLiteral("伝票"), 10, 0, title);
@@ -190,7 +179,7 @@ void KivoraSlip::PrintCommand() {
         // A number may hold a slash, which no file name can.
         QString pdfName = Res::text(101 + m_docType) + number + QStringLiteral(".pdf");
         pdfName.replace(QLatin1Char('/'), QLatin1Char('_'));
-        KivoraPrintS dialog(m_state, printerService(), this);
+        KivoraPrintS dialog(m_state, *m_state.printers, this);
         dialog.setRenderer(
             [this, header, title](Canvas& canvas, const Database& layoutDb, int code) {
                 return SlipPrint::PrintSlip(canvas, *m_state.DbMain, layoutDb, *m_state.settings,
@@ -210,11 +199,11 @@ void KivoraSlip::PrintSlip() {
     if (!ok)
         return;
     std::unique_ptr<Database> layoutDb;
-    if (!guarded([&] {
+    if (!RunGuarded(m_state, [&] {
             layoutDb = std::make_unique<Database>(m_state.DbNames[1], LayoutDbMarkerTable());
         }))
         return;
-    PrinterCanvas canvas(printerService().printer());
+    PrinterCanvas canvas(m_state.printers->printer());
     if (!SlipPrint::PrintSlip(canvas, *m_state.DbMain, *layoutDb, *m_state.settings,
                               *m_state.messages, m_state.gCaption, m_state.NumFormat, code,
                               printHeader()))
@@ -231,7 +220,9 @@ void KivoraSlip::FindStaff() {
     if (m_state.gResult == -1)
         return;
     TextSlip[1]->setText(m_state.gHandOff);
-    guarded([this] { FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]); });
+    RunGuarded(m_state, [this] {
+        FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]);
+    });
     TextSlip[1]->setFocus();
 }
 
@@ -256,8 +247,9 @@ bool KivoraSlip::headerEnter(int index) {
         // The staff code is looked up first; a code that is refused or unknown keeps the
         // focus so that the user can correct it.
         m_state.gResult = -1;
-        guarded(
-            [this] { FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]); });
+        RunGuarded(m_state, [this] {
+            FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]);
+        });
         if (m_state.gResult == 0)
             return true;
     }
@@ -274,13 +266,10 @@ bool KivoraSlip::headerEnter(int index) {
 bool KivoraSlip::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        if (!IsEnterKey(event))
             break;
-        for (int k = 0; k < static_cast<int>(TextSlip.size()); ++k) {
-            if (watched == TextSlip[k])
-                return headerEnter(k);
-        }
+        if (const int k = IndexOf(TextSlip, watched); k >= 0)
+            return headerEnter(k);
         break;
     }
     case QEvent::Enter:

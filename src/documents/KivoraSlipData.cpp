@@ -7,6 +7,7 @@
 #include "core/SharedRoutines.h"
 #include "documents/DocumentStore.h"
 #include "documents/SlipGrid.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,17 +16,6 @@
 #include <QLineEdit>
 
 namespace {
-
-// Selects `text` in a date list, adding it when a stored year lies outside the list, so
-// that a document always shows the date it was stored with.
-void setComboText(QComboBox* combo, const QString& text) {
-    int index = combo->findText(text);
-    if (index < 0) {
-        combo->addItem(text);
-        index = combo->count() - 1;
-    }
-    combo->setCurrentIndex(index);
-}
 
 // The first three parts of a date stored as "year/month/day" into three fields.
 void splitDate(const QString& stored, QLineEdit* year, QLineEdit* month, QLineEdit* day) {
@@ -48,7 +38,7 @@ void KivoraSlip::DataNew() {
     LabelCharge[0]->clear();
     LabelCharge[1]->clear();
     const QDate today = QDate::currentDate();
-    setComboText(ComboSlip[0], QString::number(today.year()));
+    SetComboText(ComboSlip[0], QString::number(today.year()));
     ComboSlip[1]->setCurrentIndex(today.month() - 1);
     ComboSlip[2]->setCurrentIndex(today.day() - 1);
     CheckSlip->setChecked(false);
@@ -58,7 +48,7 @@ void KivoraSlip::DataNew() {
 }
 
 void KivoraSlip::DataRead(int mode) {
-    guarded([&] {
+    RunGuarded(m_state, [&] {
         // The copy reads the lines of another type: the type is the one set for the read.
         const int type = m_state.gDocType;
         if (mode >= 2) {
@@ -76,9 +66,9 @@ void KivoraSlip::DataRead(int mode) {
             }
             DataNew();
             TextSlip[0]->setText(m_state.gHandOff);
-            setComboText(ComboSlip[0], GetDatePart(header->IssueYMD, 0));
-            setComboText(ComboSlip[1], GetDatePart(header->IssueYMD, 1));
-            setComboText(ComboSlip[2], GetDatePart(header->IssueYMD, 2));
+            SetComboText(ComboSlip[0], GetDatePart(header->IssueYMD, 0));
+            SetComboText(ComboSlip[1], GetDatePart(header->IssueYMD, 1));
+            SetComboText(ComboSlip[2], GetDatePart(header->IssueYMD, 2));
             if (type == 0) {
                 splitDate(header->FixDate, TextSlip[3], TextSlip[4], TextSlip[5]);
                 TextSlip[6]->setText(header->Deliver);
@@ -119,7 +109,7 @@ void KivoraSlip::DataSave() {
         ShowMsg(*m_state.messages, QStringLiteral("明細"), 1, 0, title);
         return;
     }
-    guarded([&] {
+    RunGuarded(m_state, [&] {
         const QString word = numberWord(number);
         bool exists = false;
         {
@@ -148,7 +138,7 @@ void KivoraSlip::DataSave() {
             header.Business = TextSlip[10]->text();
         }
         // The sale posts the total the user sees.
-        const double total = SlipTotals::ParseNumber(LabelTotal[2]->text()).value_or(0);
+        const double total = ParseNumber(LabelTotal[2]->text()).value_or(0);
         {
             BusyCursor busy;
             m_store->Save(header, FxGridSlip->lines(), total);
@@ -165,7 +155,7 @@ void KivoraSlip::DataDelete() {
         return;
     if (CheckChar(*m_state.messages, number, LabelTitle[0]->text(), true, true))
         return;
-    guarded([&] {
+    RunGuarded(m_state, [&] {
         bool exists = false;
         {
             BusyCursor busy;

@@ -3,8 +3,8 @@
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
 #include "core/SettingsStore.h"
-#include "core/WidgetRoutines.h"
 #include "resources/StringTable.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

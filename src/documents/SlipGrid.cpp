@@ -2,9 +2,9 @@
 
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -178,7 +178,7 @@ void SlipGrid::EditChange(const QString& typed) {
         TextGrid->setReadOnly(false);
         QString text = replace ? typed : current;
         if (!replace && isNumberColumn(m_column))
-            text = SlipTotals::EditText(current);
+            text = EditText(current);
         TextGrid->setText(text);
         TextGrid->deselect();
         TextGrid->end(false);
@@ -285,13 +285,13 @@ bool SlipGrid::EditCommit() {
 bool SlipGrid::commitNumber() {
     QString text = TextGrid->text();
     bool accepted = true;
-    if (!SlipTotals::IsNumberOrEmpty(text)) {
+    if (!IsNumberOrEmpty(text)) {
         ShowMsg(*m_state.messages, horizontalHeaderItem(m_column)->text(), 5, 0, m_state.gCaption);
         TextGrid->clear();
         text.clear();
         accepted = false;
     }
-    const auto value = SlipTotals::ParseNumber(text);
+    const auto value = ParseNumber(text);
     const QString pattern = m_column == ColAmount ? QStringLiteral("#,#0") : m_state.NumFormat;
     setCell(m_line, m_column, value ? Format(*value, pattern) : QString());
     if (m_column != ColAmount)

@@ -113,7 +113,6 @@ private:
     void commitCode();
     void takeGoods(int line, const QString& code, const QString& name, const QString& unit,
                    double unitPrice);
-    bool guarded(const std::function<void()>& action);
 
     AppState& m_state;
     int m_line = 1;

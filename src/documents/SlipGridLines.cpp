@@ -7,6 +7,7 @@
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
 #include "masters/GoodsLookup.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -31,16 +32,6 @@ void SlipGrid::CalcTotal() {
     emit totalsChanged(m_totals);
 }
 
-bool SlipGrid::guarded(const std::function<void()>& action) {
-    try {
-        action();
-        return true;
-    } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
-        return false;
-    }
-}
-
 void SlipGrid::takeGoods(int line, const QString& code, const QString& name, const QString& unit,
                          double unitPrice) {
     setCell(line, ColCode, code);
@@ -54,7 +45,7 @@ bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
     m_state.gResult = 0;
     BusyCursor busy;
     QList<GoodsRow> rows;
-    guarded([&] {
+    RunGuarded(m_state, [&] {
         const Database& db = *m_state.DbMain;
         if (kind == 0) {
             if (auto goods = GoodsLookup::FindGoods(db, code))
@@ -93,7 +84,7 @@ void SlipGrid::SearchGoods() {
             if (m_state.gHandOff == QLatin1String("True")) {
                 FindGoodsSet(2, m_state.gWork[0]);
             } else {
-                const auto price = SlipTotals::ParseNumber(m_state.gWork[2]);
+                const auto price = ParseNumber(m_state.gWork[2]);
                 takeGoods(m_line, m_state.gWork[0], m_state.gWork[1], m_state.gWork[3],
                           price.value_or(0));
             }
@@ -112,10 +103,10 @@ QList<SlipLine> SlipGrid::lines() const {
         SlipLine l;
         l.GoodsCode = cell(line, ColCode);
         l.Goods = cell(line, ColGoods);
-        l.Quantity = SlipTotals::ParseNumber(cell(line, ColQuantity));
+        l.Quantity = ParseNumber(cell(line, ColQuantity));
         l.Unit = cell(line, ColUnit);
-        l.UnitPrice = SlipTotals::ParseNumber(cell(line, ColPrice));
-        l.Price = SlipTotals::ParseNumber(cell(line, ColAmount));
+        l.UnitPrice = ParseNumber(cell(line, ColPrice));
+        l.Price = ParseNumber(cell(line, ColAmount));
         l.Remark = cell(line, ColRemark);
         result << l;
     }

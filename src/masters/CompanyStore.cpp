@@ -56,16 +56,3 @@ void CompanyStore::Write(const CompanyRow& row) {
                   Values(row));
     tx.commit();
 }
-
-QString CompanyStore::JoinZip(const QString& first, const QString& second) {
-    if (second.isEmpty())
-        return first;
-    return first + QLatin1Char('-') + second;
-}
-
-std::pair<QString, QString> CompanyStore::SplitZip(const QString& zipCode) {
-    const qsizetype hyphen = zipCode.indexOf(QLatin1Char('-'));
-    if (hyphen < 0)
-        return {zipCode, QString()};
-    return {zipCode.left(hyphen), zipCode.mid(hyphen + 1)};
-}

@@ -28,12 +28,6 @@ public:
     // Replaces the row, adding it when the table is empty, in one transaction.
     void Write(const CompanyRow& row);
 
-    // The postal code as stored: both parts joined by "-", or the first part alone when
-    // the second is empty.
-    static QString JoinZip(const QString& first, const QString& second);
-    // The stored code split at its first "-"; a code without one is all first part.
-    static std::pair<QString, QString> SplitZip(const QString& zipCode);
-
 private:
     Database& m_db;
 };

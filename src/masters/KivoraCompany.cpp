@@ -4,7 +4,7 @@
 #include "core/BusyCursor.h"
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,25 +29,6 @@ constexpr FieldLook kFields[10] = {
     {u"会社名", 41}, {u"代表者", 21}, {u"郵便番号", 4}, {nullptr, 5},        {u"住所１", 31},
     {u"住所２", 31}, {u"ＴＥＬ", 13}, {u"ＦＡＸ", 13},  {u"振込銀行１", 41}, {u"振込銀行２", 41},
 };
-
-template <typename T, size_t N>
-int indexOf(const std::array<T*, N>& controls, const QObject* watched) {
-    for (size_t i = 0; i < N; ++i) {
-        if (controls[i] == watched)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
-bool isEnter(const QKeyEvent* key) {
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-}
-
-// A position in a list, or no choice at all when the stored value is not one of the list.
-void setComboIndex(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-}
 
 QLabel* caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -190,7 +171,7 @@ void KivoraCompany::showRow() {
         if (texts[i])
             TextComp[i]->setText(*texts[i]);
     }
-    const auto [first, second] = CompanyStore::SplitZip(r.ZipCode);
+    const auto [first, second] = SplitZip(r.ZipCode);
     TextComp[2]->setText(first);
     TextComp[3]->setText(second);
 
@@ -205,12 +186,12 @@ void KivoraCompany::showRow() {
         }
         ComboComp[0]->setCurrentIndex(index);
     } else {
-        setComboIndex(ComboComp[0], 0);
+        SetComboIndex(ComboComp[0], 0);
     }
-    setComboIndex(ComboComp[1], r.ExciseFraction);
-    setComboIndex(ComboComp[2], r.PriceFraction);
-    setComboIndex(ComboComp[3], r.ClosingDay - 1);
-    setComboIndex(ComboComp[4], r.Payment - 1);
+    SetComboIndex(ComboComp[1], r.ExciseFraction);
+    SetComboIndex(ComboComp[2], r.PriceFraction);
+    SetComboIndex(ComboComp[3], r.ClosingDay - 1);
+    SetComboIndex(ComboComp[4], r.Payment - 1);
     OptionComp[r.ClosingType == 0 ? 0 : 1]->setChecked(true);
 }
 
@@ -222,7 +203,7 @@ void KivoraCompany::onOK() {
         if (texts[i])
             *texts[i] = TextComp[i]->text();
     }
-    r.ZipCode = CompanyStore::JoinZip(TextComp[2]->text(), TextComp[3]->text());
+    r.ZipCode = JoinZip(TextComp[2]->text(), TextComp[3]->text());
     // Every offered rate ends in "%"; the number before it is what is stored.
     if (ComboComp[0]->currentIndex() >= 0) {
         const QString rate = ComboComp[0]->currentText();
@@ -265,7 +246,7 @@ void KivoraCompany::reject() {
 bool KivoraCompany::enterPressed(QObject* watched) {
     // Enter walks the fields top to bottom, then the lists, then back to the top, so the
     // whole form can be filled in from the keyboard.
-    const int field = indexOf(TextComp, watched);
+    const int field = IndexOf(TextComp, watched);
     if (field >= 0) {
         if (field == 9)
             ComboComp[0]->setFocus();
@@ -273,7 +254,7 @@ bool KivoraCompany::enterPressed(QObject* watched) {
             TextComp[field + 1]->setFocus();
         return true;
     }
-    const int combo = indexOf(ComboComp, watched);
+    const int combo = IndexOf(ComboComp, watched);
     if (combo >= 0) {
         if (combo == 4)
             TextComp[0]->setFocus();
@@ -288,16 +269,16 @@ bool KivoraCompany::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (isEnter(key) && enterPressed(watched))
+        if (IsEnterKey(event) && enterPressed(watched))
             return true;
         // Every list must keep a choice; Delete never empties one.
-        if (key->key() == Qt::Key_Delete && indexOf(ComboComp, watched) >= 0)
+        if (key->key() == Qt::Key_Delete && IndexOf(ComboComp, watched) >= 0)
             return true;
         break;
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        if (auto* field = qobject_cast<QLineEdit*>(watched); field && indexOf(TextComp, field) >= 0)
+        if (auto* field = qobject_cast<QLineEdit*>(watched); field && IndexOf(TextComp, field) >= 0)
             ShowFocusColours(field, event->type() == QEvent::FocusIn);
         break;
     default:

@@ -5,11 +5,11 @@
 #include "core/Database.h"
 #include "core/MessageService.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "masters/KivoraSet.h"
 #include "masters/KivoraSort.h"
 #include "masters/KivoraWork.h"
 #include "masters/MasterStore.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -5,9 +5,9 @@
 #include "core/Database.h"
 #include "core/MessageService.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "masters/KivoraFindGoods.h"
 #include "masters/SetStore.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,13 +34,6 @@ constexpr quint8 FindForSet = 1;
 constexpr std::array<int, 3> FieldLengths{9, 41, 11};
 
 const QString CheckSubject = QStringLiteral("登録商品の");
-
-bool IsEnterKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 QPushButton* MakeButton(QWidget* parent, const QString& caption, const QString& name) {
     auto* button = new QPushButton(caption, parent);

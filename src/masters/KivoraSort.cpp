@@ -3,7 +3,7 @@
 #include "core/AppState.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -3,8 +3,8 @@
 #include "core/AppState.h"
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "masters/MasterStore.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -192,18 +192,15 @@ void KivoraWork::reject() {
 }
 
 bool KivoraWork::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (watched == ComboWork) {
-                firstField()->setFocus();
+    if (IsEnterKey(event)) {
+        if (watched == ComboWork) {
+            firstField()->setFocus();
+            return true;
+        }
+        for (int i = 0; i < fieldCount(); ++i) {
+            if (watched == TextWork[i]) {
+                nextField(i)->setFocus();
                 return true;
-            }
-            for (int i = 0; i < fieldCount(); ++i) {
-                if (watched == TextWork[i]) {
-                    nextField(i)->setFocus();
-                    return true;
-                }
             }
         }
     }

@@ -1,8 +1,8 @@
 #include "masters/MasterStore.h"
 
 #include "core/Database.h"
+#include "core/NumberText.h"
 #include "core/SharedRoutines.h"
-#include "documents/SlipTotals.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ std::optional<double> MasterStore::PriceValue(const QString& text) {
         return 0.0;
     // The same reading as the price cells of a slip, so that whatever the list shows
     // ("1,200.00") is accepted again when typed.
-    return SlipTotals::ParseNumber(text);
+    return ParseNumber(text);
 }
 
 QString MasterStore::UnitCode(int number) {

@@ -1,7 +1,7 @@
 #include "masters/SetStore.h"
 
 #include "core/Database.h"
-#include "documents/SlipTotals.h"
+#include "core/NumberText.h"
 
 SetStore::Target SetStore::SaveTarget(const QString& code) const {
     if (exists(code))
@@ -80,11 +80,11 @@ bool SetStore::Save(const SetHeader& set, const QList<SetComponent>& components)
 std::optional<double> SetStore::PriceValue(const QString& text) {
     if (text.trimmed().isEmpty())
         return 0.0;
-    return SlipTotals::ParseNumber(text);
+    return ParseNumber(text);
 }
 
 QString SetStore::PlainPrice(const QString& text) {
-    return SlipTotals::EditText(text);
+    return EditText(text);
 }
 
 bool SetStore::exists(const QString& code) const {

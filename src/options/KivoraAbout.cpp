@@ -1,8 +1,8 @@
 #include "options/KivoraAbout.h"
 
 #include "core/AppState.h"
-#include "core/WidgetRoutines.h"
 #include "resources/Pictures.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -3,8 +3,8 @@
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "options/PassFile.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,12 +28,13 @@ public:
     }
 };
 
-QString passwordFile(const AppState& state) { return state.DataFolder + QStringLiteral("Kivora.CPR"); }
+QString passwordFile(const AppState& state) {
+    return state.DataFolder + QStringLiteral("Kivora.CPR");
+}
 
 } // namespace
 
-KivoraPassword::KivoraPassword(AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+KivoraPassword::KivoraPassword(AppState& state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("KivoraPassword"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* style = new StarMaskStyle;
@@ -101,21 +102,13 @@ KivoraPassword::KivoraPassword(AppState& state, QWidget* parent)
     TextPass[0]->setFocus();
 }
 
-bool KivoraPassword::isDigits(const QString& text) const {
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
-}
-
 void KivoraPassword::onOK() {
     const QString first = TextPass[0]->text();
     const QString second = TextPass[1]->text();
     if (first.isEmpty())
         return;
     const QString caption = m_state.gCaption;
-    if (!isDigits(first) || (m_state.gMode == 1 && !isDigits(second))) {
+    if (!IsDigits(first) || (m_state.gMode == 1 && !second.isEmpty() && !IsDigits(second))) {
         ShowMsg(*m_state.messages, caption, 5, 0, m_state.AppTitle);
         return;
     }
@@ -163,18 +156,16 @@ void KivoraPassword::onCancel() {
     done(QDialog::Rejected);
 }
 
-void KivoraPassword::reject() { onCancel(); }
+void KivoraPassword::reject() {
+    onCancel();
+}
 
 bool KivoraPassword::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            key->modifiers() == Qt::NoModifier) {
-            // Enter moves on like Tab, so the digits can be typed and confirmed from the
-            // keyboard without the dialog's default button firing early.
-            focusNextChild();
-            return true;
-        }
+    if (IsEnterKey(event)) {
+        // Enter moves on like Tab, so the digits can be typed and confirmed from the
+        // keyboard without the dialog's default button firing early.
+        focusNextChild();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

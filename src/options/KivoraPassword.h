@@ -31,7 +31,6 @@ protected:
     void reject() override;
 
 private:
-    bool isDigits(const QString& text) const;
     void storePassword(const QString& digits);
 
     AppState& m_state;

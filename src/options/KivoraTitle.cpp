@@ -1,7 +1,7 @@
 #include "options/KivoraTitle.h"
 
-#include "core/WidgetRoutines.h"
 #include "resources/Pictures.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QPainter>
 

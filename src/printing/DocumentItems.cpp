@@ -117,7 +117,8 @@ QString DocumentItems::CustomerName(const DocumentItemContext& ctx, bool withOnc
 
 QString DocumentItems::Contact(const DocumentItemContext& ctx) {
     const CustomerRow& c = ctx.Customer;
-    // Without a contact the place keeps its two spaces, as the form always printed it.
+    // Without a contact the place keeps its two spaces, so that the line's length, and
+    // with it the alignment of what follows in the same box, does not depend on the choice.
     const QString position = ctx.Charge == 0   ? c.Position1
                              : ctx.Charge == 1 ? c.Position2
                                                : QString();

@@ -4,9 +4,9 @@
 #include "core/MessageService.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "printing/PrinterService.h"
 #include "printing/TitleLabel.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QFileInfo>
 #include <QGridLayout>

@@ -7,12 +7,12 @@
 #include "core/MessageService.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
-#include "core/WidgetRoutines.h"
 #include "printing/LayoutTables.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterService.h"
 #include "printing/TitleLabel.h"
 #include "resources/StringTable.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -50,8 +50,8 @@ struct LayoutFixedText {
 // Everything one document layout draws.
 struct DocumentLayout {
     DocumentLayoutKind kind;
-    QMap<int, QList<int>> items;            // block number → item codes in printing order
-    QMap<int, LayoutPosition> positions;    // item code → position
+    QMap<int, QList<int>> items;         // block number → item codes in printing order
+    QMap<int, LayoutPosition> positions; // item code → position
     QList<LayoutLine> lines;
     QList<LayoutFixedText> fixedTexts;
 };

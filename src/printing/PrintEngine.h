@@ -13,12 +13,14 @@ class Canvas;
 // block of a document or list layout is drawn (DrawBlock).
 class PrintEngine {
 public:
-    PrintEngine(Canvas& canvas, QString numFormat) : m_canvas(canvas), m_numFormat(std::move(numFormat)) {}
+    PrintEngine(Canvas& canvas, QString numFormat)
+        : m_canvas(canvas), m_numFormat(std::move(numFormat)) {}
 
     // The value as a formatting kind prints it (0 text, 1 "#,#0", 2 yen "#,#0",
     // 3 the quantity format, 4 "0/00/00" date; other kinds the plain text). A value that
     // is not a number keeps its text under kinds 1-3; kind 4 of "0" gives nothing.
-    static std::optional<QString> FormatValue(const QString& text, int kind, const QString& numFormat);
+    static std::optional<QString> FormatValue(const QString& text, int kind,
+                                              const QString& numFormat);
 
     // Body and other font names for a font choice (0 明朝, 1 ゴシック).
     static QString BodyFont(int choice);
@@ -35,7 +37,7 @@ public:
         std::function<bool(int code)> isDetail;
         std::function<std::optional<QString>(int code)> header;
         std::function<std::optional<QString>(int code, int line)> detail; // line: index on the page
-        int detailLines = 0;                                               // lines on this page
+        int detailLines = 0;                                              // lines on this page
         // Called just before a header item prints, with its position (the seal goes here).
         std::function<void(int code, double x1, double y)> beforeHeader;
         // Called around the title (code 0): it prints in the other font at 18 points.

@@ -1,6 +1,5 @@
 #include "printing/QtPrinterService.h"
 
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPageLayout>
 #include <QPageSize>
@@ -10,34 +9,6 @@
 
 QtPrinterService::QtPrinterService() = default;
 QtPrinterService::~QtPrinterService() = default;
-
-namespace {
-
-QtPrinterService& sharedService() {
-    static QtPrinterService service;
-    return service;
-}
-
-// The printer talks to the print system through the application; it must go while the
-// application still exists, not with the static objects after it.
-void releaseSharedPrinter() {
-    sharedService().release();
-}
-
-} // namespace
-
-QtPrinterService& QtPrinterService::shared() {
-    static const bool registered = [] {
-        qAddPostRoutine(releaseSharedPrinter);
-        return true;
-    }();
-    Q_UNUSED(registered);
-    return sharedService();
-}
-
-void QtPrinterService::release() {
-    m_printer.reset();
-}
 
 QPrinter& QtPrinterService::printer() {
     if (!m_printer) {

@@ -10,11 +10,6 @@ public:
     QtPrinterService();
     ~QtPrinterService() override;
 
-    // The program's one service; made on first use (it needs the application object).
-    static QtPrinterService& shared();
-    // Drops the printer and its set-up; the next print run starts with a fresh one.
-    void release();
-
     QPrinter& printer() override;
     bool setUp(QWidget* parent, const QString& title) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;

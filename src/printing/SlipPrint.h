@@ -16,15 +16,15 @@ struct SlipPrintHeader {
     int DocType = 0;
     QString UserCode;
     QString UserName;
-    std::array<QString, 3> Date;   // year, month, day as the date lists show them
-    QString Number;                // document number
-    QString ChargeName;            // staff name shown
-    QString ChargePosition;        // staff department shown
-    QString Remark;                // 適用
+    std::array<QString, 3> Date;    // year, month, day as the date lists show them
+    QString Number;                 // document number
+    QString ChargeName;             // staff name shown
+    QString ChargePosition;         // staff department shown
+    QString Remark;                 // 適用
     std::array<QString, 3> FixDate; // 納入期日 parts (estimates)
-    QString Deliver;               // 納入場所
-    std::array<QString, 3> Term;   // 有効期限 parts
-    QString Business;              // 取引方法
+    QString Deliver;                // 納入場所
+    std::array<QString, 3> Term;    // 有効期限 parts
+    QString Business;               // 取引方法
     std::array<QString, 3> Totals; // 税抜金額, 税額, 税込金額 labels as shown ("¥1,000")
 };
 

@@ -26,8 +26,7 @@ QPixmap Title() {
     QFont sub(QStringLiteral("IPAGothic"));
     sub.setPixelSize(18);
     p.setFont(sub);
-    p.drawText(QRect(0, 160, 444, 30), Qt::AlignCenter,
-               QStringLiteral("顧客・伝票・売掛管理"));
+    p.drawText(QRect(0, 160, 444, 30), Qt::AlignCenter, QStringLiteral("顧客・伝票・売掛管理"));
     sub.setPixelSize(12);
     p.setFont(sub);
     p.setPen(QColor(255, 255, 255, 180));

@@ -121,8 +121,9 @@ const Entry* find(int id) {
 QString text(int id) {
     const Entry* e = find(id);
     // The texts are static literals, so wrap them without copying.
-    return e ? QString::fromRawData(reinterpret_cast<const QChar*>(e->text),
-                                    static_cast<qsizetype>(std::char_traits<char16_t>::length(e->text)))
+    return e ? QString::fromRawData(
+                   reinterpret_cast<const QChar*>(e->text),
+                   static_cast<qsizetype>(std::char_traits<char16_t>::length(e->text)))
              : QString();
 }
 

@@ -2,7 +2,7 @@
 #include "support/TestMain.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "customers/Kivora.h"
 #include "options/KivoraPassword.h"
 #include "options/PassFile.h"

@@ -3,7 +3,7 @@
 // totals with their rounding, the arrow keys, the search button and the line commands.
 #include "support/TestMain.h"
 #include "core/Database.h"
-#include "core/WidgetRoutines.h"
+#include "widgets/WidgetRoutines.h"
 #include "documents/SlipGrid.h"
 #include "support/TestEnv.h"
 

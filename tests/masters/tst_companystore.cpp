@@ -3,6 +3,7 @@
 // postal code joined and split the way the window shows it.
 #include "support/TestMain.h"
 #include "core/Database.h"
+#include "core/SharedRoutines.h"
 #include "masters/CompanyStore.h"
 #include "support/TestEnv.h"
 
@@ -88,12 +89,12 @@ private slots:
     void zipCodeJoinsAndSplits() {
         // A second part alone still gets its hyphen, so it is not read back as a first part.
         QCOMPARE(
-            QStringList({CompanyStore::JoinZip("100", "0001"), CompanyStore::JoinZip("910", ""),
-                         CompanyStore::JoinZip("", ""), CompanyStore::JoinZip("", "0001")}),
+            QStringList({JoinZip("100", "0001"), JoinZip("910", ""),
+                         JoinZip("", ""), JoinZip("", "0001")}),
             QStringList({"100-0001", "910", "", "-0001"}));
         QStringList parts;
         for (const char* zip : {"100-0001", "910", "1000001", "", "-0001", "100-", "1-2-3"}) {
-            const auto [first, second] = CompanyStore::SplitZip(zip);
+            const auto [first, second] = SplitZip(zip);
             parts << first + '|' + second;
         }
         QCOMPARE(parts,

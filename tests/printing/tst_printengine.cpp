@@ -1,7 +1,7 @@
 // The print engine on the recording canvas: value formats, placement in the box, lines
 // and blocks. Millimetres; expected positions come from the real fonts' textWidth.
 #include "support/TestMain.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintFont.h"
 #include "printing/RecordingCanvas.h"

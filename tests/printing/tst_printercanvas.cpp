@@ -1,7 +1,7 @@
 // The printer canvas: real pages through QPrinter, read back with poppler's tools, and
 // recorded pages rendered to images to check millimetres, pens, colours and pictures.
 #include "support/TestMain.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintFont.h"
 #include "printing/PrinterCanvas.h"

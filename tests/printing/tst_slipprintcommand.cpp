@@ -30,7 +30,6 @@ struct Fixture : PrintFixture {
         env.state.gDocType = 2;
         env.state.gCaption = Res::text(103);
         window = std::make_unique<KivoraSlip>(env.state);
-        window->Printers = &printers;
         window->show();
     }
     ~Fixture() { window->close(); }

@@ -40,6 +40,7 @@ QString PdfProbe::Text(const QString& path) {
 
 PrintFixture::PrintFixture() {
     QDir().mkpath(env.path(u"out"_s));
+    env.state.printers = &printers;
     {
         Database layouts(env.state.DbNames[1], LayoutDbMarkerTable());
         for (const char* table : {"伝票種類", "伝票項目", "伝票位置", "伝票罫線", "伝票固定項目"})

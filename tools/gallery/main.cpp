@@ -7,11 +7,11 @@
 #include "GallerySamples.h"
 #include "LoggedMessages.h"
 
+#include "app/Startup.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
-#include "core/Startup.h"
 #include "documents/DocumentStore.h"
 #include "printing/LayoutTables.h"
 #include "printing/PrinterCanvas.h"

@@ -22,7 +22,8 @@ int main(int argc, char* argv[]) {
     try {
         Database::createFromScript(target, script);
     } catch (const DatabaseError& e) {
-        std::fprintf(stderr, "kivora_initdb: %s: %s\n", qPrintable(e.file()), qPrintable(e.detail()));
+        std::fprintf(stderr, "kivora_initdb: %s: %s\n", qPrintable(e.file()),
+                     qPrintable(e.detail()));
         return 1;
     }
     std::printf("created %s\n", qPrintable(target));

@@ -1,11 +1,12 @@
 // Starts the program from the build folder exactly as a user would, waits until the
 // main window has painted, saves a picture of it and ends. The setup script uses it to
 // show a new user the program on a machine without a display.
+#include "app/Startup.h"
 #include "core/AppState.h"
-#include "core/QtMessageService.h"
 #include "core/SettingsStore.h"
-#include "core/Startup.h"
 #include "customers/Kivora.h"
+#include "printing/QtPrinterService.h"
+#include "widgets/QtMessageService.h"
 
 #include <QApplication>
 #include <QFont>
@@ -24,9 +25,11 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10));
     SettingsStore settings;
     QtMessageService messages;
+    QtPrinterService printers;
     AppState state;
     state.settings = &settings;
     state.messages = &messages;
+    state.printers = &printers;
     Startup startup(state, args[1]);
     std::unique_ptr<Kivora> window = startup.run();
     if (!window)

@@ -1,14 +1,43 @@
 #pragma once
 #include <QString>
+#include <array>
+#include <functional>
 #include <span>
 
 class QComboBox;
+class QEvent;
+class QObject;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
 class QWidget;
 struct AppState;
 class Database;
+
+// Enter or Return pressed without Ctrl or Alt: the key that moves a user on through a
+// form without the mouse.
+bool IsEnterKey(const QEvent* event);
+
+// Position of `watched` in a window's control array, or -1 when it is none of them.
+template <typename T, size_t N>
+int IndexOf(const std::array<T*, N>& controls, const QObject* watched) {
+    for (size_t i = 0; i < N; ++i) {
+        if (controls[i] == watched)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// Selects `text` in a list, adding it first when a stored value is not one of the offered
+// entries (a tax rate no longer in the list, a year outside it), so that the stored value
+// is shown and saved back unchanged.
+void SetComboText(QComboBox* combo, const QString& text);
+// Selects a position, or no entry at all when the stored value is not one of the list.
+void SetComboIndex(QComboBox* combo, int index);
+
+// Runs `action`; a database error it throws reaches the user as a message in the
+// program's words instead of ending the program. False when it failed.
+bool RunGuarded(const AppState& state, const std::function<void()>& action);
 
 // Trims the field's text from the end until its Shift_JIS byte length is below the
 // field's maxLength, so a field of maxLength N keeps at most N - 1 bytes.

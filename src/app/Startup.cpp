@@ -1,4 +1,4 @@
-#include "core/Startup.h"
+#include "app/Startup.h"
 
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
@@ -62,7 +62,8 @@ std::unique_ptr<Kivora> Startup::run() {
     title->show();
     QApplication::processEvents();
 
-    m_state.settings->save(QStringLiteral("SetupFolder"), QDir::toNativeSeparators(m_installFolder));
+    m_state.settings->save(QStringLiteral("SetupFolder"),
+                           QDir::toNativeSeparators(m_installFolder));
     SetFolders(m_state, m_installFolder);
     if (!checkFile(m_state.DbNames[0]) || !checkFile(m_state.DbNames[1]) ||
         !checkFile(m_state.PostCodePath))
@@ -111,8 +112,12 @@ bool Startup::askPassword(Kivora& window) {
 }
 
 void InstallFontSubstitutions() {
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho"), QStringLiteral("IPAexMincho")});
-    QFont::insertSubstitutions(QStringLiteral("MS Mincho"), {QStringLiteral("IPAMincho"), QStringLiteral("IPAexMincho")});
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")});
-    QFont::insertSubstitutions(QStringLiteral("MS Gothic"), {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"),
+                               {QStringLiteral("IPAMincho"), QStringLiteral("IPAexMincho")});
+    QFont::insertSubstitutions(QStringLiteral("MS Mincho"),
+                               {QStringLiteral("IPAMincho"), QStringLiteral("IPAexMincho")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"),
+                               {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")});
+    QFont::insertSubstitutions(QStringLiteral("MS Gothic"),
+                               {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")});
 }

@@ -1,7 +1,8 @@
-#include "core/WidgetRoutines.h"
+#include "widgets/WidgetRoutines.h"
 
 #include "core/AppState.h"
 #include "core/Cp932.h"
+#include "core/DatabaseError.h"
 #include "core/SharedRoutines.h"
 #include "masters/MasterLookup.h"
 
@@ -11,6 +12,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -87,7 +89,8 @@ void CenterForm(QWidget* window, const QWidget* over) {
     if (over) {
         area = over->frameGeometry();
     } else {
-        const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+        const QScreen* screen =
+            window->screen() ? window->screen() : QGuiApplication::primaryScreen();
         area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     }
     const QSize size = window->frameGeometry().size();
@@ -104,7 +107,8 @@ void SetGridWidth(QTableWidget* grid) {
             width = metrics.horizontalAdvance(header->text() + QStringLiteral("  "));
         for (int r = 0; r < grid->rowCount(); ++r) {
             if (const QTableWidgetItem* item = grid->item(r, c))
-                width = std::max(width, metrics.horizontalAdvance(item->text() + QStringLiteral("  ")));
+                width =
+                    std::max(width, metrics.horizontalAdvance(item->text() + QStringLiteral("  ")));
         }
         grid->setColumnWidth(c, width);
     }
@@ -162,4 +166,35 @@ void FindCharge(AppState& state, const QString& code, QLabel* nameLabel, QLabel*
     }
     nameLabel->setText(staff->name);
     positionLabel->setText(staff->position);
+}
+
+bool IsEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+void SetComboText(QComboBox* combo, const QString& text) {
+    int index = combo->findText(text);
+    if (index < 0) {
+        combo->addItem(text);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
+void SetComboIndex(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+bool RunGuarded(const AppState& state, const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const DatabaseError& e) {
+        ShowText(*state.messages, e.userMessage(), 4, state.AppTitle);
+        return false;
+    }
 }

@@ -1,0 +1,48 @@
+# Fails when a source file reaches across the layers:
+#  - a file in src/core includes anything outside src/core (core is the bottom layer);
+#  - a file of the logic library includes a widget or print-support header, or a file of
+#    the windows library (logic must run without a window);
+#  - a file other than the database layer includes Qt SQL (every query goes through it).
+# Run as: cmake -DSRC=<src folder> -DWIDGETS_DIR=<dir> -DPRINT_DIR=<dir> -P layering.cmake
+file(READ ${SRC}/CMakeLists.txt lists)
+string(REGEX MATCH "add_library\\(kivora_logic STATIC[^)]*\\)" logic_block "${lists}")
+string(REGEX MATCH "add_library\\(kivora_windows STATIC[^)]*\\)" window_block "${lists}")
+string(REGEX MATCHALL "[A-Za-z_/]+\\.(cpp|h)" logic_files "${logic_block}")
+string(REGEX MATCHALL "[A-Za-z_/]+\\.h" window_headers "${window_block}")
+if(NOT logic_files OR NOT window_headers OR NOT EXISTS ${WIDGETS_DIR}/QWidget)
+  message(FATAL_ERROR "could not read the library source lists or find the widget headers")
+endif()
+
+set(faults "")
+file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.cpp ${SRC}/*.h)
+foreach(file ${sources})
+  file(STRINGS ${SRC}/${file} includes REGEX "^#include [<\"]")
+  foreach(line ${includes})
+    string(REGEX REPLACE "^#include [<\"]([^>\"]+)[>\"].*" "\\1" header "${line}")
+    if(file MATCHES "^core/" AND line MATCHES "\"" AND NOT header MATCHES "^core/")
+      list(APPEND faults "${file}: core includes ${header}")
+    endif()
+    if(header MATCHES "^QSql" AND NOT file MATCHES "^core/(Database|RecordSet)")
+      list(APPEND faults "${file}: Qt SQL outside the database layer (${header})")
+    endif()
+    list(FIND logic_files ${file} is_logic)
+    if(is_logic GREATER -1)
+      list(FIND window_headers ${header} is_window)
+      if(is_window GREATER -1 OR header MATCHES "^widgets/")
+        list(APPEND faults "${file}: logic includes window code ${header}")
+      endif()
+      foreach(dir ${WIDGETS_DIR} ${PRINT_DIR})
+        if(header MATCHES "^Q[A-Za-z]+$" AND EXISTS ${dir}/${header})
+          list(APPEND faults "${file}: logic includes widget header ${header}")
+        endif()
+      endforeach()
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n" text)
+  message(FATAL_ERROR "Layering faults:\n${text}")
+endif()
+list(LENGTH sources count)
+message(STATUS "layering: ${count} files checked")
