@@ -17,8 +17,46 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStandardPaths>
+#include <functional>
 #include <optional>
+
+namespace {
+
+// During start-up the title window stays on top of everything and the hourglass shows;
+// a message box opened then would wait unseen underneath. This seam puts both away
+// before any message reaches the user.
+class InFrontMessages : public MessageService {
+public:
+    InFrontMessages(AppState& state, std::function<void()> clearScreen)
+        : m_state(state), m_inner(state.messages), m_clearScreen(std::move(clearScreen)) {
+        m_state.messages = this;
+    }
+    ~InFrontMessages() override { m_state.messages = m_inner; }
+    int show(const MessageRequest& request) override {
+        m_clearScreen();
+        return m_inner->show(request);
+    }
+
+private:
+    AppState& m_state;
+    MessageService* m_inner;
+    std::function<void()> m_clearScreen;
+};
+
+// True when the program may write `path`: a file (or folder) that carries no write
+// permission at all is write-protected even for a user the system would let through.
+bool writable(const QString& path) {
+    const QFileInfo info(path);
+    constexpr QFile::Permissions anyWrite =
+        QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+    return info.isWritable() && (info.permissions() & anyWrite);
+}
+
+} // namespace
 
 QString Startup::DefaultLockFile() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -41,6 +79,23 @@ bool Startup::checkFile(const QString& path) {
     return false;
 }
 
+bool Startup::checkWritable(const QString& path, bool folder) {
+    if (writable(path))
+        return true;
+    // SQLite opens a write-protected file read-only without a word, and a folder it
+    // cannot write keeps it from making its journal: either way nothing could be saved.
+    const QString name = QFileInfo(QDir::cleanPath(path)).fileName();
+    ShowText(*m_state.messages,
+             folder ? QStringLiteral("フォルダ「%1」に書き込めません(読み取り専用か、書き込みの権限が"
+                                     "ありません)｡このままでは何も保存できないため終了します｡")
+                          .arg(name)
+                    : QStringLiteral("ファイル「%1」に書き込めません(読み取り専用か、書き込みの権限が"
+                                     "ありません)｡このままでは何も保存できないため終了します｡")
+                          .arg(name),
+             4, m_state.AppTitle);
+    return false;
+}
+
 bool Startup::probeDatabase(const QString& path, const QString& marker) {
     try {
         Database probe(path, marker);
@@ -59,6 +114,10 @@ std::unique_ptr<Kivora> Startup::run() {
     }
     std::optional<BusyCursor> busy(std::in_place);
     auto title = std::make_unique<KivoraTitle>();
+    InFrontMessages inFront(m_state, [&] {
+        title.reset();
+        busy.reset();
+    });
     title->show();
     QApplication::processEvents();
 
@@ -67,6 +126,8 @@ std::unique_ptr<Kivora> Startup::run() {
     SetFolders(m_state, m_installFolder);
     if (!checkFile(m_state.DbNames[0]) || !checkFile(m_state.DbNames[1]) ||
         !checkFile(m_state.PostCodePath))
+        return nullptr;
+    if (!checkWritable(m_state.DataFolder, true) || !checkWritable(m_state.DbNames[0], false))
         return nullptr;
     // The layout database is opened only while printing; a damaged one is reported now
     // rather than in the middle of the first print run.
@@ -120,4 +181,15 @@ void InstallFontSubstitutions() {
                                {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")});
     QFont::insertSubstitutions(QStringLiteral("MS Gothic"),
                                {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic")});
+}
+
+void InstallTranslations(QApplication& app) {
+    // Qt's own dialogs (file pickers, printer set-up, preview) speak Japanese like the
+    // rest of the program, whatever the desktop's language.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
 }

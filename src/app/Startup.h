@@ -4,6 +4,7 @@
 #include <memory>
 
 class Kivora;
+class QApplication;
 struct AppState;
 
 // The program's start: refuses a second copy, shows the title, checks the data files,
@@ -24,6 +25,7 @@ public:
 
 private:
     bool checkFile(const QString& path);
+    bool checkWritable(const QString& path, bool folder);
     bool probeDatabase(const QString& path, const QString& marker);
     bool askPassword(Kivora& window);
 
@@ -31,6 +33,10 @@ private:
     QString m_installFolder;
     QLockFile m_lock;
 };
+
+// Loads Qt's Japanese translations for its own dialogs; without them installed, they stay
+// in English.
+void InstallTranslations(QApplication& app);
 
 // Maps the font names the layouts and dialogs use to the installed Japanese fonts.
 void InstallFontSubstitutions();

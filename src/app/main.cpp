@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kivora"));
     QApplication::setOrganizationName(QStringLiteral("Norv"));
     InstallFontSubstitutions();
+    InstallTranslations(app);
     QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10));
 
     SettingsStore settings;

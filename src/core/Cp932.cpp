@@ -42,10 +42,28 @@ QByteArray convert(const char* to, const char* from, const QByteArray& in, qsize
     return out;
 }
 
+// Index of the first surrogate that is not half of a pair, or -1. UTF-8 has no form for
+// one, and the conversion would quietly write "?" in its place.
+qsizetype firstLoneSurrogate(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 Encoded encode(const QString& text) {
     Encoded result;
+    if (const qsizetype lone = firstLoneSurrogate(text); lone >= 0) {
+        result.bytes = encode(text.left(lone)).bytes;
+        result.badIndex = lone;
+        return result;
+    }
     const QByteArray utf8 = text.toUtf8();
     qsizetype failedAt = -1;
     result.bytes = convert("CP932", "UTF-8", utf8, &failedAt);

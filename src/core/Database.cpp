@@ -157,8 +157,16 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
     if (it == m_statements->queries.end()) {
         QSqlQuery q(QSqlDatabase::database(m_connection, false));
         q.setForwardOnly(true);
-        if (!q.prepare(sql))
-            throw statementError(sql, q.lastError().text());
+        if (!q.prepare(sql)) {
+            const QString detail = q.lastError().text();
+            // The program's statements are fixed: one that names a table or column the
+            // file lacks means the file is damaged or not ours, not that a write failed.
+            if (detail.contains(QLatin1String("no such table")) ||
+                detail.contains(QLatin1String("no such column")))
+                throw DatabaseError(DatabaseError::Kind::NotDatabase, m_path,
+                                    detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
+            throw statementError(sql, detail);
+        }
         it = m_statements->queries.insert(sql, q);
     }
     QSqlQuery& q = it.value();

@@ -80,12 +80,22 @@ const QStringList& ForbiddenChars() {
     return chars;
 }
 
+bool ContainsControlChar(const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return true;
+    }
+    return false;
+}
+
 QString ForbiddenCharList(const QString& text, bool forbidFullWidth) {
     QString list;
     for (const QString& c : ForbiddenChars()) {
         if (text.contains(c))
             list += QLatin1Char(' ') + c;
     }
+    if (ContainsControlChar(text))
+        list += QStringLiteral(" 制御文字");
     if (forbidFullWidth) {
         for (char32_t cp : text.toUcs4()) {
             if (Cp932::byteLengthOf(cp) == 2) {
@@ -165,7 +175,7 @@ double RoundFraction(double amount, int mode) {
     return amount < 0 ? -whole : whole;
 }
 
-bool IsLeapYear(int year) {
+bool IsLeapYear(qint64 year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
@@ -179,7 +189,9 @@ QString GetDatePart(qint64 ymd, int part) {
     return value < 0 ? QLatin1Char('-') + digits : digits;
 }
 
-qint64 MakeYMD(int year, int month, int day) {
+qint64 MakeYMD(int yearIn, int monthIn, int dayIn) {
+    // Steps in 64 bits, so that a value at the end of int's range cannot wrap.
+    qint64 year = yearIn, month = monthIn, day = dayIn;
     if (day <= 0) {
         day = 31;
         --month;
@@ -198,7 +210,7 @@ qint64 MakeYMD(int year, int month, int day) {
         day = IsLeapYear(year) ? 29 : 28;
     else if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31)
         day = 30;
-    return static_cast<qint64>(year) * 10000 + month * 100 + day;
+    return year * 10000 + month * 100 + day;
 }
 
 QString OrderPrefix(int kind) {

@@ -24,6 +24,10 @@ quint8 ShowText(MessageService& messages, const QString& text, int kind, const Q
 // The 16 characters no stored or searched text may contain, in reporting order.
 const QStringList& ForbiddenChars();
 
+// True when the text holds a control character (NUL, tab, line breaks …), which no
+// code, name or search text may hold: SQLite's LIKE ends a text at a NUL.
+bool ContainsControlChar(const QString& text);
+
 // The characters of `text` that CheckChar refuses, each preceded by a blank, in table
 // order, plus " 漢字(全角)" when full-width characters are forbidden and one occurs.
 // Empty when the text is acceptable.
@@ -48,7 +52,7 @@ std::pair<QString, QString> SplitZip(const QString& zipCode);
 // leave the value as it is.
 double RoundFraction(double amount, int mode);
 
-bool IsLeapYear(int year);
+bool IsLeapYear(qint64 year);
 
 // Month (which = 1), day (which = 2) or year (any other value) of a YYYYMMDD date as "00" text.
 QString GetDatePart(qint64 ymd, int part);

@@ -1,6 +1,7 @@
 #include "customers/RecordSearch.h"
 
 #include "core/Database.h"
+#include "core/SharedRoutines.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -113,6 +114,10 @@ QList<QStringList> RecordSearch::run(const Database& db, const QString& column,
     if (isFull())
         throw std::logic_error("the search already has its five conditions");
 
+    // No stored text holds a control character (every field refuses them), and SQLite's
+    // LIKE would stop comparing at a NUL and match rows the user never asked for.
+    if (ContainsControlChar(pattern))
+        return {};
     m_conditions.append({column, pattern});
     QList<QStringList> rows;
     try {

@@ -30,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QScopeGuard>
 #include <QToolButton>
 #include <QUrl>
@@ -203,10 +204,15 @@ void KivoraSlip::PrintSlip() {
             layoutDb = std::make_unique<Database>(m_state.DbNames[1], LayoutDbMarkerTable());
         }))
         return;
-    PrinterCanvas canvas(m_state.printers->printer());
+    const SlipPrintHeader header = printHeader();
+    // The job carries the document's name, so that the queue and a PDF printer show
+    // which document it is ("納品書 000001").
+    QPrinter& printer = m_state.printers->printer();
+    printer.setDocName(StripParen(m_state.gCaption) + QLatin1Char(' ') + header.Number);
+    PrinterCanvas canvas(printer);
     if (!SlipPrint::PrintSlip(canvas, *m_state.DbMain, *layoutDb, *m_state.settings,
                               *m_state.messages, m_state.gCaption, m_state.NumFormat, code,
-                              printHeader()))
+                              header))
         KivoraPrintS::ReportOutputFailure(*m_state.messages, canvas, false, m_state.gCaption);
 }
 

@@ -1,11 +1,13 @@
 #include "printing/QtPrinterService.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 QtPrinterService::QtPrinterService() = default;
 QtPrinterService::~QtPrinterService() = default;
@@ -31,6 +33,11 @@ bool QtPrinterService::setUp(QWidget* parent, const QString& title) {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    // The platform dialog names its accept button "印刷"; here it only confirms the choice.
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

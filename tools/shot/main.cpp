@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     InstallFontSubstitutions();
+    InstallTranslations(app);
     QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10));
     SettingsStore settings;
     QtMessageService messages;
