@@ -19,8 +19,8 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QStandardPaths>
+#include <QTranslator>
 #include <functional>
 #include <optional>
 
@@ -86,12 +86,13 @@ bool Startup::checkWritable(const QString& path, bool folder) {
     // cannot write keeps it from making its journal: either way nothing could be saved.
     const QString name = QFileInfo(QDir::cleanPath(path)).fileName();
     ShowText(*m_state.messages,
-             folder ? QStringLiteral("フォルダ「%1」に書き込めません(読み取り専用か、書き込みの権限が"
-                                     "ありません)｡このままでは何も保存できないため終了します｡")
-                          .arg(name)
-                    : QStringLiteral("ファイル「%1」に書き込めません(読み取り専用か、書き込みの権限が"
-                                     "ありません)｡このままでは何も保存できないため終了します｡")
-                          .arg(name),
+             folder
+                 ? QStringLiteral("フォルダ「%1」に書き込めません(読み取り専用か、書き込みの権限が"
+                                  "ありません)｡このままでは何も保存できないため終了します｡")
+                       .arg(name)
+                 : QStringLiteral("ファイル「%1」に書き込めません(読み取り専用か、書き込みの権限が"
+                                  "ありません)｡このままでは何も保存できないため終了します｡")
+                       .arg(name),
              4, m_state.AppTitle);
     return false;
 }

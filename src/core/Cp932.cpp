@@ -95,4 +95,21 @@ int byteLength(const QString& text) {
     return total;
 }
 
+std::pair<QString, QString> splitAtBytes(const QString& text, int maxBytes) {
+    int used = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const char32_t cp = pair ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                                 : char32_t(text.at(i).unicode());
+        const int length = byteLengthOf(cp);
+        if (used + length > maxBytes)
+            break;
+        used += length;
+        i += pair ? 2 : 1;
+    }
+    return {text.left(i), text.mid(i)};
+}
+
 } // namespace Cp932

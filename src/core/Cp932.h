@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <utility>
 
 // Shift_JIS (code page 932) through glibc iconv. Qt's own encoder silently writes a
 // substitute for characters that have no CP932 form; export files and input limits
@@ -24,5 +25,8 @@ QString decode(const QByteArray& bytes, bool* ok = nullptr);
 int byteLengthOf(char32_t codePoint);
 // Sum of byteLengthOf over the text's code points (a surrogate pair is one character).
 int byteLength(const QString& text);
+// The text cut after the last whole character that keeps it within `maxBytes`, and the
+// rest; a surrogate pair is never split.
+std::pair<QString, QString> splitAtBytes(const QString& text, int maxBytes);
 
 } // namespace Cp932

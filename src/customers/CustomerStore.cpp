@@ -143,3 +143,13 @@ std::optional<QString> CustomerStore::ClassName(const QString& code) const {
         return std::nullopt;
     return rs.text(QStringLiteral("Name"));
 }
+
+CustomerStore::Records CustomerStore::RecordsOf(const QString& code) const {
+    Records r;
+    r.documents =
+        m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM 伝票管理 WHERE UserCode = ?"), {code})
+            .toInt();
+    r.ledgerRows =
+        m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM 売掛 WHERE UserCode = ?"), {code}).toInt();
+    return r;
+}

@@ -48,6 +48,13 @@ public:
     // transaction. Documents and ledger rows stay.
     void Delete(const QString& code);
 
+    // What stays of a customer when it is deleted: its documents and ledger rows.
+    struct Records {
+        int documents = 0;
+        int ledgerRows = 0;
+    };
+    Records RecordsOf(const QString& code) const;
+
     // Name of the customer class `code`, if the class exists.
     std::optional<QString> ClassName(const QString& code) const;
 

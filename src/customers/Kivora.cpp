@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
+#include "core/Cp932.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "core/MessageService.h"
@@ -270,10 +271,17 @@ void Kivora::DataDelete() {
     RunGuarded(m_state, [&] {
         m_state.gResult = MsgOK;
         if (m_customers->Exists(code)) {
-            m_state.gResult =
-                ShowMsg(*m_state.messages,
-                        LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']'), 4, 7,
-                        m_state.AppTitle);
+            // The question says what stays behind, so that nobody is surprised to find
+            // the documents again under a new customer given the same code.
+            const CustomerStore::Records kept = m_customers->RecordsOf(code);
+            QString text = LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']') +
+                           MsgPhrase(4) + QStringLiteral("｡");
+            if (kept.documents > 0 || kept.ledgerRows > 0)
+                text += QStringLiteral("\r伝票 %1 件と売掛 %2 件は削除されずに残ります"
+                                       "(同じコードで登録した顧客に引き継がれます)｡")
+                            .arg(kept.documents)
+                            .arg(kept.ledgerRows);
+            m_state.gResult = ShowText(*m_state.messages, text, 7, m_state.AppTitle);
         }
         if (m_state.gResult != MsgOK)
             return;
@@ -407,10 +415,32 @@ void Kivora::TakeZipEntry(const QString& entry) {
         TextSlip[4]->setText(taken.part1);
         TextSlip[5]->setText(taken.part2);
     }
-    if (taken.setsAddress)
-        TextSlip[6]->setText(taken.address1);
+    if (taken.setsAddress && !PlaceAddress(taken.address1))
+        return;
     if (taken.hideOnly || taken.setsCode || taken.setsAddress)
         List_Zip->hide();
+}
+
+bool Kivora::PlaceAddress(const QString& address) {
+    // A field of maxLength N keeps N - 1 bytes (LimitLength); what does not fit goes on in
+    // 住所２ rather than being cut off.
+    QLineEdit* first = TextSlip[6];
+    QLineEdit* second = TextSlip[7];
+    const auto [head, rest] = Cp932::splitAtBytes(address, first->maxLength() - 1);
+    if (rest.isEmpty()) {
+        first->setText(address);
+        return true;
+    }
+    if (!second->text().isEmpty() || Cp932::byteLength(rest) > second->maxLength() - 1) {
+        ShowText(*m_state.messages,
+                 QStringLiteral("住所が長く住所１に入りきりません｡住所２を空にしてから"
+                                "もう一度選んで下さい｡"),
+                 0, m_state.AppTitle);
+        return false;
+    }
+    first->setText(head);
+    second->setText(rest);
+    return true;
 }
 
 void Kivora::openPassword() {

@@ -56,6 +56,9 @@ public:
     // Postal-code lookup and taking an entry of its list.
     void PostLookup();
     void TakeZipEntry(const QString& entry);
+    // Puts a looked-up address into 住所１, going on in an empty 住所２ when it is too
+    // long; false (the user told) when it fits neither way.
+    bool PlaceAddress(const QString& address);
 
     // Controls, named and numbered as the rest of the program refers to them.
     QToolBar* ToolbarMain = nullptr;

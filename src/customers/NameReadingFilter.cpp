@@ -8,6 +8,17 @@
 NameReadingFilter::NameReadingFilter(QLineEdit* nameField, QLineEdit* readingField)
     : QObject(nameField), m_nameField(nameField), m_readingField(readingField) {
     nameField->installEventFilter(this);
+    // A name emptied (Backspace, a selection typed over) starts a new name: the kana kept
+    // for the old one must not end up in front of the new reading. When the first pre-edit
+    // of the new name is what replaced the selection, it has been seen already and is
+    // taken again.
+    connect(nameField, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty())
+            return;
+        m_reading.start();
+        if (!m_preedit.isEmpty())
+            m_reading.preedit(m_preedit);
+    });
 }
 
 bool NameReadingFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -23,6 +34,7 @@ bool NameReadingFilter::eventFilter(QObject* watched, QEvent* event) {
         QLineEdit* field = m_nameField;
         QTimer::singleShot(0, field, [field] { field->selectAll(); });
         m_reading.start();
+        m_preedit.clear();
         m_capturing = true;
         break;
     }
@@ -35,6 +47,7 @@ bool NameReadingFilter::eventFilter(QObject* watched, QEvent* event) {
         if (!im->commitString().isEmpty())
             m_reading.commit(im->commitString());
         m_reading.preedit(im->preeditString());
+        m_preedit = im->preeditString();
         break;
     }
     case QEvent::FocusOut: {

@@ -24,5 +24,6 @@ private:
     QLineEdit* m_nameField;
     QPointer<QLineEdit> m_readingField;
     NameReading m_reading;
+    QString m_preedit; // the pre-edit of the last input-method event
     bool m_capturing = false;
 };
