@@ -339,7 +339,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 1
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 10, 26, 251.74, '摘要', 2);
 
 -- 2: 見積書 A4 2枚(御見積書)
-INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (2, 0, '見積書 A4 2枚(御見積書)', 1, 2, 2, 2, 2, 9, 5.5, 9, '0/-1');
+INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (2, 0, '見積書 A4 2枚(御見積書)', 1, 2, 2, 2, 2, 9, 5.5, 9, '0/0');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (2, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/32/33/34/38/39/27/28/29/30/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (2, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/32/33/34/38/39/27/28/29/30/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 0, 55, 155, 6, 2, 0);
@@ -540,7 +540,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 10, 26, 242.74, '摘要', 2);
 
 -- 12: 注文書 A4 2枚(注文書)
-INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (12, 1, '注文書 A4 2枚(注文書)', 1, 12, 12, 12, 2, 12, 5.5, 9, '0/-1');
+INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (12, 1, '注文書 A4 2枚(注文書)', 1, 12, 12, 12, 2, 12, 5.5, 9, '0/0');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (12, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (12, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 0, 55, 155, 6, 2, 0);
@@ -725,7 +725,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 183, 200, 242.24, '受領印', 2);
 
 -- 22: 納品書 A4 2枚(納品書)
-INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (22, 2, '納品書 A4 2枚(納品書)', 1, 22, 22, 22, 2, 12, 5.5, 9, '0/-1');
+INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (22, 2, '納品書 A4 2枚(納品書)', 1, 22, 22, 22, 2, 12, 5.5, 9, '0/0');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (22, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (22, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 0, 55, 155, 6, 2, 0);
@@ -913,7 +913,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 10, 26, 251.74, 'お振込先', 2);
 
 -- 32: 請求書 A4 2枚(請求書)
-INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (32, 3, '請求書 A4 2枚(請求書)', 1, 32, 32, 32, 2, 12, 5.5, 9, '0/-1');
+INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (32, 3, '請求書 A4 2枚(請求書)', 1, 32, 32, 32, 2, 12, 5.5, 9, '0/0');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (32, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (32, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/20/21/22/23/24/25/26');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 0, 55, 155, 6, 2, 0);

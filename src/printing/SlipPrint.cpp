@@ -158,9 +158,10 @@ bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database
         source.detailLines =
             static_cast<int>(std::clamp<qsizetype>(data.lines.size() - firstLine, 0, rows));
         for (int block = 1; block <= blocks; ++block) {
-            // A sheet of two forms may carry its own 控え: a negative mark in the layout's
-            // block list titles that block as the copy, as receipts and bills do.
-            ctx.Copy = copyPage || DocumentItems::BlockMark(kind.Layout, block) < 0;
+            // Only the copy set is titled 控え: a sheet of two forms prints the document
+            // twice, and with 出力しない the user asked for no copy at all. The blocks'
+            // own copy marks are for receipts and bills, whose stub is part of the form.
+            ctx.Copy = copyPage;
             engine.DrawBlock(layout, block, options.Left, options.Top,
                              PrintEngine::BlockOffset(blocks, block), options.Font, source);
         }
