@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
+#include <algorithm>
 
 void LimitLength(QLineEdit* field) {
     const int maxLength = field->maxLength();
@@ -85,17 +86,25 @@ void ShowFocusColours(QLineEdit* field, bool focused) {
 }
 
 void CenterForm(QWidget* window, const QWidget* over) {
-    QRect area;
-    if (over) {
-        area = over->frameGeometry();
-    } else {
-        const QScreen* screen =
-            window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-        area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    }
-    const QSize size = window->frameGeometry().size();
-    window->move(area.left() + (area.width() - size.width()) / 2,
-                 area.top() + (area.height() - size.height()) / 2);
+    // A window not yet shown has no size of its own: lay it out first, or its centre is
+    // guessed from a default size and its lower buttons can end up off the screen.
+    // (Qt does the same when it shows a window nobody has resized.)
+    if (!window->isVisible() && !window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    const QScreen* screen = over && over->screen() ? over->screen()
+                            : window->screen()     ? window->screen()
+                                                   : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect area = over ? over->frameGeometry() : available;
+    // The frame is known only once the window manager has decorated the window; before
+    // that the plain size is the best measure there is.
+    const QSize size = window->isVisible() ? window->frameGeometry().size() : window->size();
+    int x = area.left() + (area.width() - size.width()) / 2;
+    int y = area.top() + (area.height() - size.height()) / 2;
+    // Kept on the screen, the top-left corner first (where the title bar is).
+    x = std::max(available.left(), std::min(x, available.right() + 1 - size.width()));
+    y = std::max(available.top(), std::min(y, available.bottom() + 1 - size.height()));
+    window->move(x, y);
 }
 
 void SetGridWidth(QTableWidget* grid) {

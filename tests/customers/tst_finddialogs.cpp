@@ -242,7 +242,7 @@ private slots:
         f.env.state.gUserCode = QStringLiteral("120");
         // Opened over its caller, it stands centred on it.
         QWidget caller;
-        caller.setGeometry(300, 200, 900, 700);
+        caller.setGeometry(100, 80, 600, 450);
         caller.show();
         KivoraFindUser d(f.env.state, &caller);
         QVERIFY(Near(d.frameGeometry().center(), caller.frameGeometry().center()));
@@ -306,7 +306,7 @@ private slots:
         f.env.state.gHandOff = QStringLiteral("keep");
         // Opened over the caller that left itself in gCaller, not over the parent.
         QWidget caller, parent;
-        caller.setGeometry(500, 300, 700, 500);
+        caller.setGeometry(150, 100, 600, 450);
         parent.setGeometry(0, 0, 300, 200);
         caller.show();
         f.env.state.gCaller = &caller;

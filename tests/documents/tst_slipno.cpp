@@ -155,7 +155,7 @@ private slots:
         env.state.gCaption = QStringLiteral("修正");
         // Opened over the document window, it stands centred on it.
         QWidget slip;
-        slip.setGeometry(300, 200, 800, 600);
+        slip.setGeometry(100, 80, 600, 450);
         slip.show();
         QVERIFY(QTest::qWaitForWindowExposed(&slip));
         KivoraSlipNo d(env.state, &slip);

@@ -212,7 +212,7 @@ private slots:
             value = QStringLiteral("old");
         // Opened over its parent when no caller left itself in gCaller.
         QWidget caller;
-        caller.setGeometry(300, 200, 900, 700);
+        caller.setGeometry(100, 80, 600, 450);
         caller.show();
         {
             KivoraFindGoods d(f.env.state, &caller);
@@ -276,7 +276,7 @@ private slots:
         f.env.state.gMode = 1;
         // Opened over the caller that left itself in gCaller, not over the parent.
         QWidget caller, parent;
-        caller.setGeometry(500, 300, 700, 500);
+        caller.setGeometry(150, 100, 600, 450);
         parent.setGeometry(0, 0, 300, 200);
         caller.show();
         f.env.state.gCaller = &caller;
