@@ -164,7 +164,9 @@ void Kivora::prepareFields() {
         AttachLimitLength(TextSlip[i], kFields[i].maxLength);
         TextSlip[i]->installEventFilter(this);
     }
-    TextSlip[17]->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Code, postal parts, telephone, fax, mobile and class code take digits only.
+    for (int i : {0, 4, 5, 8, 9, 10, 17})
+        AsciiOnly(TextSlip[i]);
     for (int i = 0; i < 8; ++i) {
         ComboSlip[i] = new QComboBox(this);
         ComboSlip[i]->setObjectName(QStringLiteral("ComboSlip%1").arg(i));

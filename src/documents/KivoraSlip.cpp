@@ -101,11 +101,13 @@ void KivoraSlip::buildFields() {
         AttachLimitLength(TextSlip[i], kFieldLength[i]);
         AttachSelectOnFocus(TextSlip[i], m_state);
         TextSlip[i]->installEventFilter(this);
-        if (kFieldWidth[i] > 0)
+        // The narrow fields (staff code, number, date parts) take letters and digits
+        // only; an input method has nothing to do there.
+        if (kFieldWidth[i] > 0) {
             TextSlip[i]->setFixedWidth(kFieldWidth[i]);
+            AsciiOnly(TextSlip[i]);
+        }
     }
-    // The number is letters and digits only; an input method has nothing to do there.
-    TextSlip[0]->setAttribute(Qt::WA_InputMethodEnabled, false);
     const QString dateParts[3] = {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")};
     for (int i = 0; i < 9; ++i) {
         Label1[i] = new QLabel(dateParts[i % 3], this);

@@ -71,6 +71,8 @@ void KivoraCompany::buildControls() {
         TextComp[i] = new QLineEdit(this);
         TextComp[i]->setObjectName(QStringLiteral("TextComp%1").arg(i));
         AttachLimitLength(TextComp[i], kFields[i].maxLength);
+        if (i == 2 || i == 3 || i == 6 || i == 7) // postal parts, telephone, fax
+            AsciiOnly(TextComp[i]);
         AttachSelectOnFocus(TextComp[i], m_state);
         TextComp[i]->installEventFilter(this);
     }

@@ -35,6 +35,11 @@ void LimitLength(QLineEdit* field) {
     field->setCursorPosition(static_cast<int>(text.size()));
 }
 
+void AsciiOnly(QLineEdit* field) {
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    field->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+}
+
 void AttachLimitLength(QLineEdit* field, int maxLength) {
     field->setMaxLength(maxLength);
     QObject::connect(field, &QLineEdit::textChanged, field, [field] { LimitLength(field); });

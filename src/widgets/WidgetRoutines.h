@@ -39,6 +39,10 @@ void SetComboIndex(QComboBox* combo, int index);
 // program's words instead of ending the program. False when it failed.
 bool RunGuarded(const AppState& state, const std::function<void()>& action);
 
+// A field that takes only ASCII (codes, postal parts, phone numbers, amounts): the input
+// method stays out of it, so typing 1001 after a Japanese name gives "1001", not "１００１".
+void AsciiOnly(QLineEdit* field);
+
 // Trims the field's text from the end until its Shift_JIS byte length is below the
 // field's maxLength, so a field of maxLength N keeps at most N - 1 bytes.
 void LimitLength(QLineEdit* field);
