@@ -62,6 +62,9 @@ Kivora::Kivora(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(
     setTabOrder(ComboSlip[1], ComboSlip[2]);
     setTabOrder(ComboSlip[2], TextSlip[1]);
     setTabOrder(TextSlip[1], TextSlip[2]);
+    // The lookup button sits between the postal code and the address, in Tab order too.
+    setTabOrder(TextSlip[5], cmd_Post);
+    setTabOrder(cmd_Post, TextSlip[6]);
     SetDocumentOpener([this](int docType) { openDocumentWindow(docType); });
     resize(780, 600);
 }
@@ -407,6 +410,7 @@ void Kivora::PostLookup() {
     List_Zip->addItems(entries);
     List_Zip->show();
     List_Zip->setCurrentRow(0);
+    List_Zip->setFocus();
 }
 
 void Kivora::TakeZipEntry(const QString& entry) {
@@ -417,8 +421,15 @@ void Kivora::TakeZipEntry(const QString& entry) {
     }
     if (taken.setsAddress && !PlaceAddress(taken.address1))
         return;
-    if (taken.hideOnly || taken.setsCode || taken.setsAddress)
+    if (taken.hideOnly || taken.setsCode || taken.setsAddress) {
         List_Zip->hide();
+        // On to the address, where the street number is typed next; a cancelled list
+        // returns to its button.
+        if (taken.hideOnly)
+            cmd_Post->setFocus();
+        else
+            TextSlip[6]->setFocus();
+    }
 }
 
 bool Kivora::PlaceAddress(const QString& address) {

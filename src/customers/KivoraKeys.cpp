@@ -10,6 +10,8 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -58,6 +60,21 @@ bool Kivora::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // The lookup's result list is worked from the keyboard: arrows choose, Enter
+        // takes the entry, Escape closes the list.
+        if (watched == List_Zip) {
+            if (IsEnterKey(event)) {
+                const QListWidgetItem* item = List_Zip->currentItem();
+                TakeZipEntry(item ? item->text() : QString());
+                return true;
+            }
+            if (key->key() == Qt::Key_Escape) {
+                List_Zip->hide();
+                cmd_Post->setFocus();
+                return true;
+            }
+            break;
+        }
         if (IsEnterKey(event))
             return enterPressed(watched);
         // Delete would empty a list's choice that every customer must have.
