@@ -59,7 +59,7 @@ KivoraAbout::KivoraAbout(AppState& state, QWidget* parent) : QDialog(parent), m_
 
     ImageAbout = new QLabel(FrameAbout);
     ImageAbout->setObjectName(QStringLiteral("ImageAbout"));
-    ImageAbout->setPixmap(Pictures::Title().scaledToWidth(148, Qt::SmoothTransformation));
+    ImageAbout->setPixmap(Pictures::Emblem().scaledToWidth(148, Qt::SmoothTransformation));
 
     const std::array<QString, 4> texts = {FileDescription, ProductName, VersionText(), LegalNotice};
     auto* labels = new QVBoxLayout;

@@ -6,7 +6,7 @@
 
 namespace Pictures {
 
-QPixmap Title() {
+QPixmap Emblem() {
     QPixmap pixmap(444, 297);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -27,6 +27,13 @@ QPixmap Title() {
     sub.setPixelSize(18);
     p.setFont(sub);
     p.drawText(QRect(0, 160, 444, 30), Qt::AlignCenter, QStringLiteral("顧客・伝票・売掛管理"));
+    return pixmap;
+}
+
+QPixmap Title() {
+    QPixmap pixmap = Emblem();
+    QPainter p(&pixmap);
+    QFont sub(QStringLiteral("IPAGothic"));
     sub.setPixelSize(12);
     p.setFont(sub);
     p.setPen(QColor(255, 255, 255, 180));
