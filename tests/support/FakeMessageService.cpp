@@ -2,6 +2,8 @@
 
 int FakeMessageService::show(const MessageRequest& request) {
     m_shown << request;
+    if (onShow)
+        onShow(request);
     return m_answers.isEmpty() ? MsgOK : m_answers.dequeue();
 }
 

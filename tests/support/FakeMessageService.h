@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <functional>
 
 // Records every message the program shows and answers from a script: each prompt takes
 // the next queued answer, or OK when the queue is empty.
@@ -17,6 +18,8 @@ public:
     int count() const { return static_cast<int>(m_shown.size()); }
     int unansweredScript() const { return static_cast<int>(m_answers.size()); }
     void clear();
+    // Called as each message is shown, before it is answered (to look at the screen then).
+    std::function<void(const MessageRequest&)> onShow;
 
 private:
     QList<MessageRequest> m_shown;
