@@ -5,21 +5,21 @@
 #include <QString>
 #include <memory>
 
-// Staff 01 山田太郎, 02 田中花子. Customer 100's delivery notes (type 2) are stored out of
-// number order, with numbers and dates out of step, so that number, date and storage order
-// are three different lists (staff 99 does not exist); 100 also has an estimate (type 0).
-// Customer 200 (森田電気) has two delivery notes, customer 300 none.
+// Customer 100's delivery notes are stored with numbers, dates and storage order out of
+// step, so that each order is a different list; one names staff 99, who does not exist.
+// 100 also has an estimate, customer 200 two delivery notes.
 struct HistoryFixture {
     TestEnv env{TestEnv::MainDb};
     std::unique_ptr<Database> db = env.openMain();
 
     HistoryFixture() {
+        // The history of customer 100's delivery notes, as the slip window opens it.
         env.state.DbMain = db.get();
-        env.state.AppTitle = QStringLiteral("Kivora");
+        env.state.gDocType = env.state.gMode = 2;
+        env.state.gUserCode = QStringLiteral("100");
+        env.state.gHandOff = QStringLiteral("kept");
         db->exec(QStringLiteral(
             "INSERT INTO 担当者 (Code, Name) VALUES ('01', '山田太郎'), ('02', '田中花子')"));
-        db->exec(QStringLiteral("INSERT INTO 顧客 (Code, Name) VALUES ('100', '山田商店'), "
-                                "('200', '森田電気'), ('300', '佐藤商事')"));
         db->exec(QStringLiteral(
             "INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD, ChargeCode) VALUES "
             "('100', 2, 'A00001', 20010310, '01'), ('100', 2, 'A00004', 20010305, ''), "
