@@ -2,48 +2,37 @@
 #include "core/Database.h"
 #include "support/TestEnv.h"
 
-#include <QString>
 #include <memory>
 
-// A fresh main database with a few goods, units and one stored set for the set goods
-// tests: set S001 "工具セット" of A001, B002 and C003, in that order, and goods D004
-// without a price, as an older file may hold it.
+// A fresh main database for the set goods tests: set S001 "工具セット" of A001, B002 and
+// C003, in that order, and goods D004 whose price is NULL.
 struct SetFixture {
     TestEnv env{TestEnv::MainDb};
     std::unique_ptr<Database> db = env.openMain();
 
     SetFixture() {
         env.state.DbMain = db.get();
-        env.state.AppTitle = "Kivora";
         db->exec("INSERT INTO 単位 (Code, Unit) VALUES ('01', '個'), ('02', '本'), ('03', '式')");
         db->exec("INSERT INTO 商品 (Code, Name, Kana, UnitPrice, Unit) VALUES ('A001', "
                  "'ドライバー', '', 1200, '本'), ('B002', 'ペンチ', '', 980.5, '個'), ('C003', "
                  "'工具箱', '', 3500, '個'), ('D004', 'おまけシール', '', NULL, '')");
         db->exec("INSERT INTO セット商品 (Code, Name, Kana, UnitPrice, Unit) VALUES ('S001', "
                  "'工具セット', '', 5000, '式')");
-        addComponent("S001", 1, "A001", "ドライバー", 1200, "本");
-        addComponent("S001", 2, "B002", "ペンチ", 980.5, "個");
-        addComponent("S001", 3, "C003", "工具箱", 3500, "個");
+        db->exec(
+            "INSERT INTO 商品構成 (Code, Count, GoodsCode, Name, Kana, UnitPrice, Unit) VALUES "
+            "('S001', 1, 'A001', 'ドライバー', '', 1200, '本'), ('S001', 2, 'B002', 'ペンチ', "
+            "'', 980.5, '個'), ('S001', 3, 'C003', '工具箱', '', 3500, '個')");
     }
 
-    void addComponent(const QString& set, int count, const QString& goods, const QString& name,
-                      double price, const QString& unit) {
-        db->exec("INSERT INTO 商品構成 (Code, Count, GoodsCode, Name, Kana, UnitPrice, Unit) "
-                 "VALUES (?, ?, ?, ?, '', ?, ?)",
-                 {set, count, goods, name, price, unit});
-    }
-
-    // Fills the set list up to `count` sets with codes X0001, X0002 …
     void fillSets(int count) {
         Transaction t(*db);
         for (int i = setCount(); i < count; ++i)
             db->exec("INSERT INTO セット商品 (Code, Name) VALUES (?, '詰め')",
-                     {QStringLiteral("X%1").arg(i, 4, 10, QLatin1Char('0'))});
+                     {QString("X%1").arg(i)});
         t.commit();
     }
 
-    // The stored composition of a set in Count order, one "Count GoodsCode Name Price Unit"
-    // text per row.
+    // The stored composition of a set in Count order, "Count GoodsCode Name Price Unit" a row.
     QStringList composition(const QString& set) const {
         QStringList rows;
         RecordSet rs = db->select("SELECT Count, GoodsCode, Name, UnitPrice, Unit FROM 商品構成 "
@@ -56,7 +45,6 @@ struct SetFixture {
         return rows;
     }
 
-    // "Name|Kana|UnitPrice|Unit" of a stored set (empty when a column is null), or "".
     QString setRow(const QString& code) const {
         return db
             ->scalar("SELECT Name || '|' || Kana || '|' || UnitPrice || '|' || Unit FROM "

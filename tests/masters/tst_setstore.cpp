@@ -1,54 +1,42 @@
-// The set goods store on a real database, for what the window tests do not reach:
-// reading in Count order whatever the order of storing, the check of components against
-// the goods table, and that a failed save leaves everything as it was.
-#include "support/TestMain.h"
+// The set goods store: composition order, vanished goods, the set limit and a failed save.
 #include "SetFixture.h"
 #include "masters/SetStore.h"
+#include "support/TestMain.h"
 
 #include <QtTest>
-
-namespace {
-
-// "GoodsCode Name UnitPrice Unit" of each component.
-QStringList Texts(const QList<SetComponent>& components) {
-    QStringList out;
-    for (const SetComponent& c : components)
-        out << QStringList({c.GoodsCode, c.Name, c.UnitPrice, c.Unit}).join(' ');
-    return out;
-}
-
-} // namespace
 
 class TestSetStore : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsTheCompositionInItsOrder() {
+    void compositionAndVanishedGoods() {
         SetFixture f;
-        // Stored out of order on purpose: the Count decides, not the insertion.
-        f.addComponent("S002", 2, "C003", "工具箱", 3500, "個");
-        f.addComponent("S002", 1, "A001", "ドライバー", 1200, "本");
-        f.db->exec("INSERT INTO 商品構成 (Code, Count, GoodsCode, Name, UnitPrice) VALUES "
-                   "('S002', 3, 'D004', 'x', NULL)");
         SetStore store(*f.db);
-        QCOMPARE(Texts(store.Components("S001")),
-                 QStringList(
-                     {"A001 ドライバー 1200 本", "B002 ペンチ 980.5 個", "C003 工具箱 3500 個"}));
-        QCOMPARE(Texts(store.Components("S002")),
-                 QStringList({"A001 ドライバー 1200 本", "C003 工具箱 3500 個", "D004 x  "}));
-        QVERIFY(store.Components("S999").isEmpty());
+        // Stored out of order on purpose: the Count decides, not the insertion.
+        f.db->exec("INSERT INTO 商品構成 (Code, Count, GoodsCode, Name, UnitPrice) VALUES "
+                   "('S002', 2, 'C003', 'y', 3500), ('S002', 1, 'D004', 'x', NULL)");
+        QStringList read;
+        for (const SetComponent& c : store.Components("S002"))
+            read << QStringList({c.GoodsCode, c.Name, c.UnitPrice, c.Unit}).join(' ');
+        QCOMPARE(read, QStringList({"D004 x  ", "C003 y 3500 "}));
+        // Empty rows are skipped; a code is compared whole, not as a pattern; a set is no goods.
+        f.db->exec("DELETE FROM 商品 WHERE Code = 'B002'");
+        QCOMPARE(store.VanishedRows({"A001", "B002", "", "A00_", "S001", "C003"}),
+                 QList<int>({1, 3, 4}));
     }
 
-    void findsComponentsWhoseGoodsVanished() {
+    void theListHoldsAtMost999Sets() {
         SetFixture f;
         SetStore store(*f.db);
-        QVERIFY(store.VanishedRows({"A001", "B002", "C003"}).isEmpty());
-        f.db->exec("DELETE FROM 商品 WHERE Code = 'B002'");
-        QCOMPARE(store.VanishedRows({"A001", "B002", "C003"}), QList<int>({1}));
-        // Empty rows are skipped; a code is compared whole, not as a pattern.
-        QCOMPARE(store.VanishedRows({"", "A00_", "C003", "ZZZ", ""}), QList<int>({1, 3}));
-        // Goods codes and set codes are separate: a set code is no goods.
-        QCOMPARE(store.VanishedRows({"S001"}), QList<int>({0}));
+        f.fillSets(998);
+        QVERIFY(store.Save({"S999", "最後", "1", ""}, {}));
+        QCOMPARE(store.SaveTarget("S1000"), SetStore::Target::Full);
+        QVERIFY(!store.Save({"S1000", "超過", "1", ""}, {{"A001", "ドライバー", "1200", "本"}}));
+        QCOMPARE(f.setCount(), 999);
+        QCOMPARE(f.composition("S1000"), QStringList());
+        // A full list still takes changes of a stored set.
+        QVERIFY(store.Save({"S001", "変更", "", "式"}, {}));
+        QCOMPARE(f.setRow("S001"), "変更||0.0|式");
     }
 
     void aFailedSaveWritesNothing() {
@@ -60,26 +48,12 @@ private slots:
         SetStore store(*f.db);
         const QStringList before = f.composition("S001");
         const QList<SetComponent> components{{"C003", "工具箱", "3500", "個"},
-                                             {"A001", "ドライバー", "1200", "本"},
-                                             {"BAD", "不良", "1", ""}};
+                                             {"BAD", "", "1", ""}};
         QVERIFY_THROWS_EXCEPTION(DatabaseError, store.Save({"S001", "変更", "1", ""}, components));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, store.Save({"S002", "新規", "1", ""}, components));
         QCOMPARE(f.setRow("S001"), "工具セット||5000.0|式");
         QCOMPARE(f.composition("S001"), before);
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, store.Save({"S002", "新規", "1", ""}, components));
         QCOMPARE(f.setCount(), 1);
-        QCOMPARE(f.db->transactionDepth(), 0);
-    }
-
-    void pricesAsTextsAndNumbers() {
-        const std::pair<const char*, double> prices[] = {
-            {"", 0}, {"  ", 0}, {"1,200.5", 1200.5}, {"１２０", 120}};
-        for (const auto& [text, value] : prices)
-            QCOMPARE(SetStore::PriceValue(text), std::optional<double>(value));
-        for (const char* text : {"12a", "千円", "1e3"})
-            QVERIFY2(!SetStore::PriceValue(text), text);
-        QCOMPARE(QStringList({SetStore::PlainPrice("1,200.00"), SetStore::PlainPrice("980.50"),
-                              SetStore::PlainPrice("")}),
-                 QStringList({"1200", "980.5", ""}));
     }
 };
 
