@@ -51,8 +51,10 @@ private:
 // permission at all is write-protected even for a user the system would let through.
 bool writable(const QString& path) {
     const QFileInfo info(path);
+    // (The mode bits, not WriteUser: that one says what this user may do, and the
+    // system lets an administrator write anything.)
     constexpr QFile::Permissions anyWrite =
-        QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return info.isWritable() && (info.permissions() & anyWrite);
 }
 

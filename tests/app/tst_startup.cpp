@@ -1,7 +1,7 @@
 // The program's start and end: refusals, damaged files, the password, the quit question.
+#include "app/Startup.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
-#include "app/Startup.h"
 #include "customers/Kivora.h"
 #include "options/KivoraPassword.h"
 #include "options/PassFile.h"
@@ -10,6 +10,7 @@
 #include "support/TestMain.h"
 
 #include <QLockFile>
+#include <QScopeGuard>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -91,6 +92,9 @@ private slots:
         row("main is text", "0", "Kivora0.MDB");
         row("postal is empty", "2", "PostCode.mdb");
         row("main in use elsewhere", "held", "Kivora0.MDB");
+        row("main lacks a table", "notable", "「Kivora0.MDB」はデータベースとして読めません");
+        row("main write-protected", "rofile", "「Kivora0.MDB」に書き込めません");
+        row("data folder write-protected", "rofolder", "「DataFile」に書き込めません");
     }
     void refusedStarts() {
         QFETCH(QString, what);
@@ -98,6 +102,21 @@ private slots:
         const QStringList paths{env.state.DbNames[0], env.state.DbNames[1], env.state.PostCodePath};
         if (what.size() == 1 || what == "nopost")
             writeFile(paths[what == "nopost" ? 0 : what.toInt()], what == "2" ? "" : "顧客一覧\n");
+        if (what == "notable")
+            env.openMain()->exec("DROP TABLE 自社情報");
+        const QString protectedPath = what == "rofile" ? paths[0] : env.dataFolder();
+        const auto permissions = QFile::permissions(protectedPath);
+        if (what.startsWith("ro"))
+            QFile::setPermissions(protectedPath, QFile::ReadOwner | QFile::ReadUser |
+                                                     QFile::ExeOwner | QFile::ExeUser);
+        const auto restore =
+            qScopeGuard([&] { QFile::setPermissions(protectedPath, permissions); });
+        // Every start-up message is in front: the title window, which stays on top, is gone.
+        bool titleShown = false;
+        env.messages.onShow = [&](const MessageRequest&) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                titleShown |= w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint);
+        };
         QList<QByteArray> before;
         for (const QString& path : paths)
             before << digest(path);
@@ -108,6 +127,7 @@ private slots:
             QVERIFY(!start(env));
         }
         QCOMPARE(env.messages.count(), 1);
+        QVERIFY(!titleShown);
         QFETCH(QString, told);
         QVERIFY2(env.messages.lastText().contains(told), qPrintable(env.messages.lastText()));
         for (int i = 0; i < 3; ++i)

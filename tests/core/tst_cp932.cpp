@@ -45,6 +45,18 @@ private slots:
         // Outside CP932: the first such character is named; a surrogate pair counts once.
         QCOMPARE(Cp932::encode(u"ﾔﾏﾀﾞ x\U0001F600y\u00e9"_s).badIndex, qsizetype(6));
         QCOMPARE(Cp932::byteLength(u"a\U0001F600\uFF60"_s), 5);
+        // A surrogate without its other half has no form at all (it used to become "?").
+        for (const QString& lone : {u"ab"_s + QChar(0xD83D) + u"c"_s, u"ab"_s + QChar(0xDE00)}) {
+            const Cp932::Encoded e = Cp932::encode(lone);
+            QCOMPARE(e.badIndex, qsizetype(2));
+            QCOMPARE(e.bytes, "ab"_ba);
+        }
+        // Cut at a byte budget between whole characters, never inside a pair.
+        using Cut = std::pair<QString, QString>;
+        QCOMPARE(Cp932::splitAtBytes(u"札幌市ab"_s, 5), Cut(u"札幌"_s, u"市ab"_s));
+        QCOMPARE(Cp932::splitAtBytes(u"aｱ市"_s, 3), Cut(u"aｱ"_s, u"市"_s));
+        QCOMPARE(Cp932::splitAtBytes(u"a\U0001F600b"_s, 2), Cut(u"a"_s, u"\U0001F600b"_s));
+        QCOMPARE(Cp932::splitAtBytes(u"abc"_s, 9), Cut(u"abc"_s, QString()));
         // A lone lead byte at the end, a bad trail byte, unassigned 0x80 and 0xFF.
         for (const QByteArray& bytes : {"abc\x82"_ba, "\x82\x20xyz"_ba, "\x80"_ba, "a\xff"_ba}) {
             bool ok = true;

@@ -26,7 +26,11 @@ private slots:
             {"｡､*'山田", false, " ' * ､ ｡"},
             {"A-1 (x) ｱ/.,:;<>?_+=`{}\uFF62\uFF9F", true, ""},
             {"山田!#", true, " ! # 漢字(全角)"},
-            {"a\u3000b\U0001F600", true, " 漢字(全角)"}};
+            {"a\u3000b\U0001F600", true, " 漢字(全角)"},
+            {"a\tb!", false, " ! 制御文字"}};
+        // A NUL would end a text for SQLite's LIKE: refused like any control character.
+        QCOMPARE(ForbiddenCharList(QStringLiteral("12") + QChar(0) + QStringLiteral("3"), false),
+                 " 制御文字");
         for (const auto& [text, forbidFullWidth, refused] : cases) {
             QCOMPARE(ForbiddenCharList(text, forbidFullWidth), refused);
             // Only when asked, the user is told which characters are refused.
@@ -98,6 +102,10 @@ private slots:
                     QCOMPARE(MakeYMD(year, month, 32), ymd(first.addMonths(1)));
             }
         }
+        // Stepping past the ends of int's range does not wrap.
+        constexpr int top = std::numeric_limits<int>::max();
+        QCOMPARE(MakeYMD(top, 12, 32), (top + 1LL) * 10000 + 101);
+        QCOMPARE(MakeYMD(top, top, 40), (top + 1LL) * 10000 + 101);
     }
 
     void orderClause_data() {

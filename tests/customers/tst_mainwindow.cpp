@@ -143,6 +143,44 @@ private slots:
     }
 
     // Documents need a stored customer; the menu opens the document window for it.
+    // The postal lookup from the keyboard alone; an address longer than 住所１ goes on in
+    // an empty 住所２, and is refused (told, nothing changed) when 住所２ is taken.
+    void postalLookupFromTheKeyboard() {
+        Fixture f;
+        Kivora& w = *f.window;
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        f.fill({{4, "100"}, {5, "0005"}});
+        w.TextSlip[5]->setFocus();
+        QTest::keyClick(w.TextSlip[5], Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.cmd_Post);
+        QTest::keyClick(w.cmd_Post, Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), w.List_Zip);
+        QTest::keyClick(w.List_Zip, Qt::Key_Escape);
+        QVERIFY(w.List_Zip->isHidden());
+        QCOMPARE(QApplication::focusWidget(), w.cmd_Post);
+        const auto take = [&](int downs) {
+            QTest::keyClick(w.cmd_Post, Qt::Key_Space);
+            for (int i = 0; i < downs; ++i)
+                QTest::keyClick(w.List_Zip, Qt::Key_Down);
+            QTest::keyClick(w.List_Zip, Qt::Key_Return);
+        };
+        take(2); // the second address, 38 bytes
+        QVERIFY(w.List_Zip->isHidden());
+        QCOMPARE(QApplication::focusWidget(), w.TextSlip[6]);
+        QCOMPARE(w.TextSlip[6]->text() + '|' + w.TextSlip[7]->text(),
+                 "東京都千代田区丸の内（次のビル|を除く）");
+        f.fill({{6, ""}, {7, "2階"}});
+        take(2);
+        QCOMPARE(f.env.messages.count(), 1);
+        QCOMPARE(w.TextSlip[6]->text() + '|' + w.TextSlip[7]->text(), "|2階");
+        take(1); // a short one fits 住所１ alone
+        QCOMPARE(w.TextSlip[6]->text() + '|' + w.TextSlip[7]->text(), "東京都千代田区丸の内|2階");
+        // Codes, postal parts and numbers keep the input method out; the name takes it.
+        for (int field : {0, 4, 5, 8, 9, 10, 17})
+            QVERIFY(!w.TextSlip[field]->testAttribute(Qt::WA_InputMethodEnabled));
+        QVERIFY(w.TextSlip[1]->testAttribute(Qt::WA_InputMethodEnabled));
+    }
+
     void documentsNeedAStoredCustomer() {
         Fixture f;
         QList<int> opened;

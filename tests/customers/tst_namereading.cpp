@@ -85,6 +85,25 @@ private slots:
             reading->setFocus();
         }
         QCOMPARE(reading->text(), "ｶ)ﾔﾏﾀﾞﾎﾝﾃﾝ");
+        // A name emptied while it is typed (Backspace, or a new word typed over the whole
+        // selected name) starts a new reading: the old kana do not stay in front.
+        const auto type = [&](const char* kana, const char* kanji) {
+            for (const ImEvent& e : word({kana}, kanji)) {
+                QInputMethodEvent event(e.preedit, {});
+                event.setCommitString(e.commit);
+                QApplication::sendEvent(name, &event);
+            }
+        };
+        reading->clear();
+        name->setFocus();
+        type("やまだ", "山田");
+        QTest::keyClick(name, Qt::Key_Backspace);
+        QTest::keyClick(name, Qt::Key_Backspace);
+        type("すずき", "鈴木");
+        name->selectAll();
+        type("かわ", "川");
+        reading->setFocus();
+        QCOMPARE(name->text() + reading->text(), "川ｶﾜ");
     }
 };
 

@@ -38,6 +38,11 @@ private slots:
             search.reset();
             QCOMPARE(codes(column, text, exact), found);
         }
+        // A NUL ends a text for LIKE ("1" + NUL would match every code from 1): it finds
+        // nothing, and the failed condition is not kept.
+        search.reset();
+        QCOMPARE(codes("Code", QStringLiteral("1") + QChar(0) + QStringLiteral("*"), true), "");
+        QCOMPARE(search.count(), 0);
         // A condition that finds nothing is dropped: the next one narrows the earlier only.
         search.reset();
         QCOMPARE(codes("Name", "在庫"), "2 120");
