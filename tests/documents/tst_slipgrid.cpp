@@ -2,10 +2,10 @@
 // the slip window on its own: what typing does to a line, refused numbers, the rounding of
 // amounts and of the tax, the arrow keys, the goods search and the line commands.
 #include "core/Database.h"
-#include "widgets/WidgetRoutines.h"
 #include "documents/SlipGrid.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
+#include "widgets/WidgetRoutines.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -24,9 +24,11 @@ QString TestEnv::sourceFile(const QString& relative) {
 
 void TestEnv::createFiles(int files) {
     if (files & MainDb)
-        Database::createFromScript(DbFileName(dataFolder(), 0), sourceFile(QStringLiteral("data/main.sql")));
+        Database::createFromScript(DbFileName(dataFolder(), 0),
+                                   sourceFile(QStringLiteral("data/main.sql")));
     if (files & LayoutDb)
-        Database::createFromScript(DbFileName(dataFolder(), 1), sourceFile(QStringLiteral("data/layout.sql")));
+        Database::createFromScript(DbFileName(dataFolder(), 1),
+                                   sourceFile(QStringLiteral("data/layout.sql")));
     if (files & PostDb)
         Database::createFromScript(dataFolder() + QStringLiteral("PostCode.mdb"),
                                    sourceFile(QStringLiteral("tests/support/postcode.sql")));

@@ -17,7 +17,9 @@ public:
 
     QString installFolder() const { return m_dir.path() + QStringLiteral("/inst"); }
     QString dataFolder() const { return installFolder() + QStringLiteral("/DataFile/"); }
-    QString path(const QString& relative) const { return m_dir.path() + QLatin1Char('/') + relative; }
+    QString path(const QString& relative) const {
+        return m_dir.path() + QLatin1Char('/') + relative;
+    }
     QString lockFile() const { return path(QStringLiteral("Kivora.lock")); }
 
     // Creates the named data files (from the delivered scripts and the test directory).

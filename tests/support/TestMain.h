@@ -11,10 +11,10 @@ using Runner = std::function<int(int argc, char** argv)>;
 bool add(const char* className, Runner runner);
 } // namespace TestRegistry
 
-#define KIVORA_TEST(Class)                                                                   \
-    namespace {                                                                              \
-    const bool kivoraRegistered##Class = TestRegistry::add(#Class, [](int argc, char** argv) { \
-        Class test;                                                                          \
-        return QTest::qExec(&test, argc, argv);                                              \
-    });                                                                                      \
+#define KIVORA_TEST(Class)                                                                         \
+    namespace {                                                                                    \
+    const bool kivoraRegistered##Class = TestRegistry::add(#Class, [](int argc, char** argv) {     \
+        Class test;                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    });                                                                                            \
     }
