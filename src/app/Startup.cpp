@@ -37,7 +37,8 @@ Startup::Startup(AppState& state, QString installFolder, QString lockFile)
 bool Startup::checkFile(const QString& path) {
     if (QFileInfo(path).isFile())
         return true;
-    ShowMsg(*m_state.messages, QStringLiteral("ファイルが"), 9, 4, m_state.AppTitle);
+    ShowMsg(*m_state.messages, QStringLiteral("ファイルが"), Msg::NotFound, Box::Stop,
+            m_state.AppTitle);
     return false;
 }
 
@@ -46,7 +47,7 @@ bool Startup::probeDatabase(const QString& path, const QString& marker) {
         Database probe(path, marker);
         return true;
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return false;
     }
 }
@@ -54,7 +55,8 @@ bool Startup::probeDatabase(const QString& path, const QString& marker) {
 std::unique_ptr<Kivora> Startup::run() {
     m_state.AppTitle = Res::text(1);
     if (!m_lock.tryLock(0)) {
-        ShowMsg(*m_state.messages, QStringLiteral("既に起動しています"), 0, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QStringLiteral("既に起動しています"), Msg::SubjectOnly,
+                Box::Exclamation, m_state.AppTitle);
         return nullptr;
     }
     std::optional<BusyCursor> busy(std::in_place);
@@ -77,7 +79,7 @@ std::unique_ptr<Kivora> Startup::run() {
     try {
         window->Load();
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return nullptr;
     }
     window->show();

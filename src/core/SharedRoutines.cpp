@@ -9,29 +9,29 @@
 
 QString MsgPhrase(int code) {
     switch (code) {
-    case 1:
+    case Msg::Enter:
         return QStringLiteral("を入力して下さい");
-    case 2:
+    case Msg::Save:
         return QStringLiteral("を保存します");
-    case 3:
+    case Msg::Overwrite:
         return QStringLiteral("は既に存在します､上書きで保存します");
-    case 4:
+    case Msg::Delete:
         return QStringLiteral("を削除します");
-    case 5:
+    case Msg::Digits:
         return QStringLiteral("は数字を入力して下さい");
-    case 6:
+    case Msg::Limit:
         return QStringLiteral("登録限度を超えました");
-    case 7:
+    case Msg::Run:
         return QStringLiteral("を行います");
-    case 8:
+    case Msg::Choose:
         return QStringLiteral("を選択してください");
-    case 9:
+    case Msg::NotFound:
         return QStringLiteral("見つかりませんでした");
-    case 10:
+    case Msg::SaveFirst:
         return QStringLiteral("を保存してください");
-    case 11:
+    case Msg::Stop:
         return QStringLiteral("を中止します");
-    case 12:
+    case Msg::Finished:
         return QStringLiteral("が終了しました");
     default:
         return {};
@@ -43,27 +43,27 @@ quint8 ShowText(MessageService& messages, const QString& text, int kind, const Q
     request.text = text;
     request.title = title;
     switch (kind) {
-    case 0:
-    case 1:
+    case Box::Exclamation:
+    case Box::ExclamationCancel:
         request.icon = MsgIcon::Exclamation;
         break;
-    case 2:
-    case 3:
+    case Box::Information:
+    case Box::InformationCancel:
         request.icon = MsgIcon::Information;
         break;
-    case 4:
-    case 5:
+    case Box::Stop:
+    case Box::StopCancel:
         request.icon = MsgIcon::Stop;
         break;
-    case 6:
-    case 7:
+    case Box::Question:
+    case Box::QuestionCancel:
         request.icon = MsgIcon::Question;
         break;
     default:
         request.icon = MsgIcon::None;
         break;
     }
-    request.withCancel = (kind % 2) != 0;
+    request.withCancel = (kind % 2) != 0; // the second kind of every pair
     const int answer = messages.show(request);
     return answer == MsgCancel ? MsgCancel : MsgOK;
 }

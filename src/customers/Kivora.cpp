@@ -198,13 +198,15 @@ void Kivora::DataSave() {
             return;
         const QString text = TextSlip[i]->text();
         if ((i == 0 || i == 4 || i == 5) && !text.isEmpty() && !IsDigits(text)) {
-            ShowMsg(*m_state.messages, LabelSlip[i]->text(), 5, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, LabelSlip[i]->text(), Msg::Digits, Box::Exclamation,
+                    m_state.AppTitle);
             return;
         }
     }
     for (int i : {0, 1}) {
         if (TextSlip[i]->text().isEmpty()) {
-            ShowMsg(*m_state.messages, LabelSlip[i]->text(), 1, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, LabelSlip[i]->text(), Msg::Enter, Box::Exclamation,
+                    m_state.AppTitle);
             return;
         }
     }
@@ -213,12 +215,14 @@ void Kivora::DataSave() {
     RunGuarded(m_state, [&] {
         const bool exists = m_customers->Exists(code);
         if (exists) {
-            if (ShowMsg(*m_state.messages, subject, 3, 1, m_state.AppTitle) != MsgOK)
+            if (ShowMsg(*m_state.messages, subject, Msg::Overwrite, Box::ExclamationCancel,
+                        m_state.AppTitle) != MsgOK)
                 return;
         } else if (UserNum >= CustomerStore::MaxCustomers) {
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
             return;
-        } else if (ShowMsg(*m_state.messages, subject, 2, 7, m_state.AppTitle) != MsgOK) {
+        } else if (ShowMsg(*m_state.messages, subject, Msg::Save, Box::QuestionCancel,
+                           m_state.AppTitle) != MsgOK) {
             return;
         }
         CustomerRow r;
@@ -264,7 +268,8 @@ void Kivora::DataDelete() {
     if (CheckChar(*m_state.messages, code, LabelSlip[0]->text(), true, true))
         return;
     if (!IsDigits(code)) {
-        ShowMsg(*m_state.messages, LabelSlip[0]->text(), 5, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, LabelSlip[0]->text(), Msg::Digits, Box::Exclamation,
+                m_state.AppTitle);
         return;
     }
     RunGuarded(m_state, [&] {
@@ -272,8 +277,8 @@ void Kivora::DataDelete() {
         if (m_customers->Exists(code)) {
             m_state.gResult =
                 ShowMsg(*m_state.messages,
-                        LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']'), 4, 7,
-                        m_state.AppTitle);
+                        LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']'),
+                        Msg::Delete, Box::QuestionCancel, m_state.AppTitle);
         }
         if (m_state.gResult != MsgOK)
             return;
@@ -352,7 +357,8 @@ bool Kivora::OpenDocument(int docType, const QString& caption) {
     m_state.gCaption = StripParen(caption);
     m_state.gUserName = TextSlip[1]->text();
     if (m_state.gUserCode.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("顧客"), 8, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QStringLiteral("顧客"), Msg::Choose, Box::Exclamation,
+                m_state.AppTitle);
         return false;
     }
     if (CheckChar(*m_state.messages, m_state.gUserCode, QString(), false, true))
@@ -363,7 +369,8 @@ bool Kivora::OpenDocument(int docType, const QString& caption) {
         found = !m_state.RsWork.isEmpty();
     });
     if (!found) {
-        ShowMsg(*m_state.messages, QStringLiteral("顧客"), 8, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QStringLiteral("顧客"), Msg::Choose, Box::Exclamation,
+                m_state.AppTitle);
         return false;
     }
     m_state.gDocType = static_cast<quint8>(docType);
@@ -391,7 +398,7 @@ void Kivora::PostLookup() {
         return;
     if (entries.isEmpty()) {
         List_Zip->hide();
-        ShowText(*m_state.messages, QStringLiteral("見つかりませんでした。"), 2,
+        ShowText(*m_state.messages, QStringLiteral("見つかりませんでした。"), Box::Information,
                  QStringLiteral("〒<=>住所検索"));
         return;
     }
@@ -464,7 +471,7 @@ void Kivora::openClassSearch() {
 
 void Kivora::closeEvent(QCloseEvent* event) {
     const int answer = ShowText(*m_state.messages, windowTitle() + QStringLiteral("を終了します。"),
-                                7, windowTitle());
+                                Box::QuestionCancel, windowTitle());
     if (answer != MsgOK) {
         event->ignore();
         return;

@@ -121,7 +121,7 @@ void KivoraHistory::GridDraw() {
     // Told once the hourglass is gone; the list then shows as empty, so nothing can be
     // chosen from a list that could not be read.
     if (!error.isEmpty())
-        ShowText(*m_state.messages, error, 4, m_state.AppTitle);
+        ShowText(*m_state.messages, error, Box::Stop, m_state.AppTitle);
 
     FxGridHistory->clearContents();
     // An empty history keeps one empty line under the header, as the other lists do.

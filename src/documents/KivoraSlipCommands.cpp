@@ -72,8 +72,8 @@ void KivoraSlip::runImageCommand(int index) {
 void KivoraSlip::LastSlip() {
     const QString title = m_state.gCaption;
     if (ShowMsg(*m_state.messages,
-                StripParen(MenuSlip[6]->text()) + QStringLiteral("を読み込みます"), 0, 7,
-                title) != MsgOK)
+                StripParen(MenuSlip[6]->text()) + QStringLiteral("を読み込みます"),
+                Msg::SubjectOnly, Box::QuestionCancel, title) != MsgOK)
         return;
     m_state.gHandOff.clear();
     if (!RunGuarded(m_state, [this] {
@@ -156,7 +156,7 @@ void KivoraSlip::PrintCommand() {
     const QString title = m_state.gCaption;
     const QString number = TextSlip[0]->text();
     if (number.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), 8, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::Choose, Box::Exclamation, title);
         return;
     }
     if (CheckChar(*m_state.messages, number, title, true, true))
@@ -167,7 +167,7 @@ void KivoraSlip::PrintCommand() {
                     [&] { saved = m_store->Exists(m_state.gUserCode, m_docType, number); }))
         return;
     if (!saved) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), 10, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::SaveFirst, Box::Exclamation, title);
         return;
     }
     m_state.gMode = static_cast<quint8>(m_docType);

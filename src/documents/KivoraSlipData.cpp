@@ -60,8 +60,8 @@ void KivoraSlip::DataRead(int mode) {
                 header = m_store->ReadHeader(m_state.gUserCode, type, m_state.gHandOff);
             }
             if (!header) {
-                ShowMsg(*m_state.messages, m_state.gCaption + QStringLiteral("は"), 9, 0,
-                        m_state.gCaption);
+                ShowMsg(*m_state.messages, m_state.gCaption + QStringLiteral("は"), Msg::NotFound,
+                        Box::Exclamation, m_state.gCaption);
                 return;
             }
             DataNew();
@@ -94,7 +94,7 @@ void KivoraSlip::DataSave() {
     if (CheckChar(*m_state.messages, number, LabelTitle[0]->text(), true, true))
         return;
     if (number.isEmpty()) {
-        ShowMsg(*m_state.messages, LabelTitle[0]->text(), 1, 0, title);
+        ShowMsg(*m_state.messages, LabelTitle[0]->text(), Msg::Enter, Box::Exclamation, title);
         return;
     }
     const QString dateText =
@@ -102,11 +102,12 @@ void KivoraSlip::DataSave() {
     const QDate date(ComboSlip[0]->currentText().toInt(), ComboSlip[1]->currentText().toInt(),
                      ComboSlip[2]->currentText().toInt());
     if (!date.isValid()) {
-        ShowMsg(*m_state.messages, QStringLiteral("正確に") + LabelTitle[2]->text(), 1, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("正確に") + LabelTitle[2]->text(), Msg::Enter,
+                Box::Exclamation, title);
         return;
     }
     if (FxGridSlip->namedLines() == 0) {
-        ShowMsg(*m_state.messages, QStringLiteral("明細"), 1, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("明細"), Msg::Enter, Box::Exclamation, title);
         return;
     }
     RunGuarded(m_state, [&] {
@@ -116,8 +117,9 @@ void KivoraSlip::DataSave() {
             BusyCursor busy;
             exists = m_store->Exists(m_state.gUserCode, m_docType, number);
         }
-        const int answer = exists ? ShowMsg(*m_state.messages, word, 3, 1, title)
-                                  : ShowMsg(*m_state.messages, word, 2, 7, title);
+        const int answer =
+            exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel, title)
+                   : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
         if (answer != MsgOK)
             return;
         SlipHeader header;
@@ -164,7 +166,7 @@ void KivoraSlip::DataDelete() {
         if (!exists)
             return;
         const QString word = numberWord(number);
-        if (ShowMsg(*m_state.messages, word, 4, 7, title) != MsgOK)
+        if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, title) != MsgOK)
             return;
         std::optional<bool> posted;
         {
@@ -173,8 +175,8 @@ void KivoraSlip::DataDelete() {
         }
         DataNew();
         // The posted sale outlives the document unless the user lets it go as well.
-        if (posted.value_or(false) &&
-            ShowMsg(*m_state.messages, word + QStringLiteral("の売上"), 4, 7, title) == MsgOK) {
+        if (posted.value_or(false) && ShowMsg(*m_state.messages, word + QStringLiteral("の売上"),
+                                              Msg::Delete, Box::QuestionCancel, title) == MsgOK) {
             BusyCursor busy;
             m_store->DeleteSale(m_state.gUserCode, m_docType, number);
         }

@@ -286,7 +286,8 @@ bool SlipGrid::commitNumber() {
     QString text = TextGrid->text();
     bool accepted = true;
     if (!IsNumberOrEmpty(text)) {
-        ShowMsg(*m_state.messages, horizontalHeaderItem(m_column)->text(), 5, 0, m_state.gCaption);
+        ShowMsg(*m_state.messages, horizontalHeaderItem(m_column)->text(), Msg::Digits,
+                Box::Exclamation, m_state.gCaption);
         TextGrid->clear();
         text.clear();
         accepted = false;

@@ -60,7 +60,7 @@ KivoraCompany::KivoraCompany(AppState& state, QWidget* parent) : QDialog(parent)
     }
     // A row that cannot be read opens as a new one; OK tries again and reports again.
     if (failure)
-        ShowText(*m_state.messages, failure->userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, failure->userMessage(), Box::Stop, m_state.AppTitle);
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
     TextComp[0]->setFocus();
@@ -224,7 +224,7 @@ void KivoraCompany::onOK() {
         CompanyStore(*m_state.DbMain).Write(r);
     } catch (const DatabaseError& e) {
         // Nothing was stored; the dialog stays open with the user's entries.
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return;
     }
     // Every line computed from now on rounds the new way.

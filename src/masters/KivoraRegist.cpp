@@ -241,13 +241,13 @@ QString KivoraRegist::codeCaption() const {
 }
 
 void KivoraRegist::reportError(const QString& message) {
-    ShowText(*m_state.messages, message, 4, m_state.AppTitle);
+    ShowText(*m_state.messages, message, Box::Stop, m_state.AppTitle);
 }
 
 bool KivoraRegist::refuseWhenFull() {
     if (m_count < m_limit)
         return false;
-    ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+    ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
     return true;
 }
 
@@ -303,7 +303,7 @@ void KivoraRegist::editRecord(bool adding) {
         // A new unit always goes after the last one; its code is the next number.
         const std::optional<QString> code = store.AddUnit(row.Unit);
         if (!code)
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
         m_written = code.value_or(QString());
         return;
     }
@@ -312,11 +312,12 @@ void KivoraRegist::editRecord(bool adding) {
     // The record the change started from stays as it was.
     if (adding && store.Find(kind, row.Code)) {
         const QString word = codeCaption() + QLatin1Char('[') + row.Code + QLatin1Char(']');
-        if (ShowMsg(*m_state.messages, word, 3, 1, m_state.AppTitle) != MsgOK)
+        if (ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
+                    m_state.AppTitle) != MsgOK)
             return;
     }
     if (store.Save(kind, row) == MasterStore::SaveResult::LimitReached) {
-        ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
         return;
     }
     m_written = row.Code;
@@ -349,7 +350,8 @@ void KivoraRegist::onDelete() {
     if (code.isEmpty())
         return;
     const QString word = codeCaption() + QLatin1Char('[') + code + QLatin1Char(']');
-    if (ShowMsg(*m_state.messages, word, 4, 7, m_state.AppTitle) != MsgOK)
+    if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, m_state.AppTitle) !=
+        MsgOK)
         return;
     try {
         MasterStore(*m_state.DbMain).Remove(MasterKind(m_kind), code);

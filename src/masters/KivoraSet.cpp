@@ -188,7 +188,7 @@ void KivoraSet::readSet() {
     FxGridSet->setCurrentCell(0, CodeColumn);
     // Told once the hourglass is gone.
     if (!error.isEmpty())
-        ShowText(*m_state.messages, error, 4, m_state.AppTitle);
+        ShowText(*m_state.messages, error, Box::Stop, m_state.AppTitle);
 }
 
 QString KivoraSet::cellText(int row, int column) const {
@@ -261,14 +261,15 @@ void KivoraSet::onDelete() {
         return;
     const QString word = FxGridSet->horizontalHeaderItem(CodeColumn)->text() + QStringLiteral("[") +
                          code + QStringLiteral("]");
-    if (ShowMsg(*m_state.messages, word, 4, 7, m_state.AppTitle) != MsgOK)
+    if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, m_state.AppTitle) !=
+        MsgOK)
         return;
     removeComponent(row);
 }
 
 void KivoraSet::onCheck() {
-    if (ShowMsg(*m_state.messages, CheckSubject + StripParen(BtnCheck->text()), 7, 7,
-                m_state.AppTitle) != MsgOK)
+    if (ShowMsg(*m_state.messages, CheckSubject + StripParen(BtnCheck->text()), Msg::Run,
+                Box::QuestionCancel, m_state.AppTitle) != MsgOK)
         return;
     QStringList codes;
     for (int r = 0; r < FxGridSet->rowCount(); ++r)
@@ -278,7 +279,7 @@ void KivoraSet::onCheck() {
         BusyCursor busy;
         vanished = m_store->VanishedRows(codes);
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return;
     }
     // Rows below a removed one move up: each later index is shifted by the removals.
@@ -287,7 +288,8 @@ void KivoraSet::onCheck() {
         const int row = index - removed;
         const QString word = CheckSubject + QStringLiteral("中に[") + cellText(row, CodeColumn) +
                              QStringLiteral("]は見つかりませんでした｡\rこの商品");
-        if (ShowMsg(*m_state.messages, word, 4, 7, m_state.AppTitle) != MsgOK)
+        if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, m_state.AppTitle) !=
+            MsgOK)
             continue;
         const int before = FxGridSet->rowCount();
         removeComponent(row);
@@ -305,12 +307,14 @@ bool KivoraSet::validFields(std::array<QString, 3>& texts) {
         }
     }
     if (texts[0].isEmpty()) {
-        ShowMsg(*m_state.messages, LabelSet[0]->text(), 1, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, LabelSet[0]->text(), Msg::Enter, Box::Exclamation,
+                m_state.AppTitle);
         TextSet[0]->setFocus();
         return false;
     }
     if (!SetStore::PriceValue(texts[PriceColumn])) {
-        ShowMsg(*m_state.messages, LabelSet[PriceColumn]->text(), 5, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, LabelSet[PriceColumn]->text(), Msg::Digits, Box::Exclamation,
+                m_state.AppTitle);
         TextSet[PriceColumn]->setFocus();
         return false;
     }
@@ -323,12 +327,12 @@ bool KivoraSet::save(const std::array<QString, 3>& texts) {
         switch (m_store->SaveTarget(code)) {
         case SetStore::Target::Existing:
             if (ShowMsg(*m_state.messages,
-                        LabelSet[0]->text() + QStringLiteral("[") + code + QStringLiteral("]"), 3,
-                        1, m_state.AppTitle) != MsgOK)
+                        LabelSet[0]->text() + QStringLiteral("[") + code + QStringLiteral("]"),
+                        Msg::Overwrite, Box::ExclamationCancel, m_state.AppTitle) != MsgOK)
                 return false;
             break;
         case SetStore::Target::Full:
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
             return false;
         case SetStore::Target::New:
             break;
@@ -345,11 +349,11 @@ bool KivoraSet::save(const std::array<QString, 3>& texts) {
         }
         // Only when another set was added since the question above.
         if (!saved) {
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
             return false;
         }
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return false;
     }
     return true;

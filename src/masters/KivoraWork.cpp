@@ -163,12 +163,14 @@ void KivoraWork::onOK() {
     if (m_kind == UnitKind)
         texts[0] = m_state.gWork[0];
     if (texts[0].isEmpty()) {
-        ShowMsg(*m_state.messages, LabelWork[0]->text(), 1, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, LabelWork[0]->text(), Msg::Enter, Box::Exclamation,
+                m_state.AppTitle);
         firstField()->setFocus();
         return;
     }
     if (isGoods() && !MasterStore::PriceValue(texts[PriceField])) {
-        ShowMsg(*m_state.messages, LabelWork[PriceField]->text(), 5, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, LabelWork[PriceField]->text(), Msg::Digits, Box::Exclamation,
+                m_state.AppTitle);
         TextWork[PriceField]->setFocus();
         return;
     }

@@ -109,7 +109,7 @@ void KivoraPassword::onOK() {
         return;
     const QString caption = m_state.gCaption;
     if (!IsDigits(first) || (m_state.gMode == 1 && !second.isEmpty() && !IsDigits(second))) {
-        ShowMsg(*m_state.messages, caption, 5, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, caption, Msg::Digits, Box::Exclamation, m_state.AppTitle);
         return;
     }
     if (m_state.gMode == 1 || m_state.gMode == 2) {
@@ -121,8 +121,8 @@ void KivoraPassword::onOK() {
         if (!matches) {
             ++m_wrong;
             if (m_wrong < 3) {
-                ShowMsg(*m_state.messages, caption + QStringLiteral("が違います"), 0, 4,
-                        m_state.AppTitle);
+                ShowMsg(*m_state.messages, caption + QStringLiteral("が違います"), Msg::SubjectOnly,
+                        Box::Stop, m_state.AppTitle);
                 TextPass[0]->setFocus();
                 SelectOnFocus(TextPass[0], m_state.SelText);
                 return;
@@ -146,8 +146,8 @@ void KivoraPassword::storePassword(const QString& digits) {
     const bool hashed = digits.isEmpty() || !record.hash.isEmpty();
     if (!hashed || !PassFile(passwordFile(m_state), false, text1, text2)) {
         m_state.gResult = -1;
-        ShowMsg(*m_state.messages, QStringLiteral("パスワードを保存できませんでした"), 0, 4,
-                m_state.AppTitle);
+        ShowMsg(*m_state.messages, QStringLiteral("パスワードを保存できませんでした"),
+                Msg::SubjectOnly, Box::Stop, m_state.AppTitle);
     }
 }
 

@@ -146,8 +146,8 @@ void KivoraInkan::ChooseFile() {
 }
 
 void KivoraInkan::ClearSeal() {
-    if (ShowText(*m_state.messages, QStringLiteral("設定をクリアしてもよろしいですか？"), 7,
-                 QStringLiteral("確認")) != MsgOK)
+    if (ShowText(*m_state.messages, QStringLiteral("設定をクリアしてもよろしいですか？"),
+                 Box::QuestionCancel, QStringLiteral("確認")) != MsgOK)
         return;
     LabelPath->clear();
     m_state.settings->save(QStringLiteral("Inkan"), QString());
@@ -159,7 +159,7 @@ bool KivoraInkan::storeSize(QLineEdit* field, const QString& key, const QString&
     if (!value)
         return true; // no number: the stored size stays, the window closes
     if (*value < 0.0 || *value > 20.0) {
-        ShowText(*m_state.messages, error, 4, QStringLiteral("設定エラー"));
+        ShowText(*m_state.messages, error, Box::Stop, QStringLiteral("設定エラー"));
         field->setFocus();
         return false;
     }

@@ -90,7 +90,7 @@ KivoraPrintS::KivoraPrintS(AppState& state, PrinterService& service, QWidget* pa
     // The list stays empty; 開始 then asks for a layout the user cannot choose, and
     // キャンセル is the way out.
     if (!failure.isEmpty())
-        ShowText(*m_state.messages, failure, 4, windowTitle());
+        ShowText(*m_state.messages, failure, Box::Stop, windowTitle());
 }
 
 KivoraPrintS::~KivoraPrintS() = default;
@@ -316,7 +316,8 @@ std::optional<int> KivoraPrintS::takeLayout() {
     saveSettings();
     const QList<QListWidgetItem*> selected = ListPrintS->selectedItems();
     if (selected.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("用紙"), 8, 0, windowTitle());
+        ShowMsg(*m_state.messages, QStringLiteral("用紙"), Msg::Choose, Box::Exclamation,
+                windowTitle());
         return std::nullopt;
     }
     return std::abs(selected.first()->data(kCodeRole).toInt());
@@ -409,13 +410,13 @@ void KivoraPrintS::ReportOutputFailure(MessageService& messages, const PrinterCa
     // by the printing; what is left is the output refusing the finished pages.
     switch (canvas.failure()) {
     case PrinterCanvas::Failure::NoPrinter:
-        ShowMsg(messages, QStringLiteral("プリンタが"), 9, 4, title);
+        ShowMsg(messages, QStringLiteral("プリンタが"), Msg::NotFound, Box::Stop, title);
         break;
     case PrinterCanvas::Failure::CannotStart:
         ShowText(messages,
                  toFile ? QStringLiteral("PDFファイルを保存できませんでした｡")
                         : QStringLiteral("印刷を開始できませんでした｡"),
-                 4, title);
+                 Box::Stop, title);
         break;
     default:
         break;

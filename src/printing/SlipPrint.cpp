@@ -90,14 +90,14 @@ bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database
         if (!missing.isEmpty()) {
             canvas.discardJob();
             busy.reset();
-            ShowMsg(messages, missing + QStringLiteral("が"), 9, 4, title);
+            ShowMsg(messages, missing + QStringLiteral("が"), Msg::NotFound, Box::Stop, title);
             return false;
         }
         data.lines = PrintData::SlipLines(mainDb, header.UserCode, header.DocType, header.Number);
     } catch (const DatabaseError& e) {
         canvas.discardJob();
         busy.reset();
-        ShowText(messages, e.userMessage(), 4, title);
+        ShowText(messages, e.userMessage(), Box::Stop, title);
         return false;
     }
 

@@ -194,7 +194,7 @@ bool RunGuarded(const AppState& state, const std::function<void()>& action) {
         action();
         return true;
     } catch (const DatabaseError& e) {
-        ShowText(*state.messages, e.userMessage(), 4, state.AppTitle);
+        ShowText(*state.messages, e.userMessage(), Box::Stop, state.AppTitle);
         return false;
     }
 }
