@@ -68,7 +68,7 @@ QLabel* sunkenLabel(QWidget* parent, Qt::Alignment alignment) {
 } // namespace
 
 KivoraSlip::KivoraSlip(AppState& state, QWidget* parent)
-    : QDialog(parent), m_state(state), m_docType(std::min<int>(state.gDocType, 3)) {
+    : QDialog(parent), m_state(state), m_docType(std::min<int>(state.gDocType, DocType::Invoice)) {
     setObjectName(QStringLiteral("KivoraSlip"));
     m_store = std::make_unique<DocumentStore>(*m_state.DbMain);
     QString caption = m_state.gCaption;
@@ -347,14 +347,14 @@ void KivoraSlip::layOut() {
 void KivoraSlip::showForType() {
     // The delivery and validity dates, place and terms belong to estimates; only sales
     // documents (delivery notes, invoices) can post to the ledger.
-    const bool estimate = m_docType == 0;
+    const bool estimate = m_docType == DocType::Estimate;
     for (int k = 3; k <= 10; ++k)
         TextSlip[k]->setHidden(!estimate);
     for (int k = 7; k <= 10; ++k)
         LabelTitle[k]->setHidden(!estimate);
     for (int k = 3; k <= 8; ++k)
         Label1[k]->setHidden(!estimate);
-    CheckSlip->setHidden(m_docType < 2);
+    CheckSlip->setHidden(m_docType < DocType::DeliveryNote);
 }
 
 void KivoraSlip::showTotals(const SlipTotals::Totals& totals) {

@@ -238,7 +238,8 @@ void KivoraSlip::OpenHelp() {
     if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
         return;
     QUrl url = QUrl::fromLocalFile(m_state.HelpFile);
-    url.setFragment(QString::number(1000 + std::min(m_docType, 2)));
+    // Delivery notes and invoices share the help topic of the sales documents.
+    url.setFragment(QString::number(1000 + std::min<int>(m_docType, DocType::DeliveryNote)));
     m_state.OpenUrl(url);
 }
 

@@ -69,7 +69,7 @@ void KivoraSlip::DataRead(int mode) {
             SetComboText(ComboSlip[0], GetDatePart(header->IssueYMD, 0));
             SetComboText(ComboSlip[1], GetDatePart(header->IssueYMD, 1));
             SetComboText(ComboSlip[2], GetDatePart(header->IssueYMD, 2));
-            if (type == 0) {
+            if (type == DocType::Estimate) {
                 splitDate(header->FixDate, TextSlip[3], TextSlip[4], TextSlip[5]);
                 TextSlip[6]->setText(header->Deliver);
                 splitDate(header->Term, TextSlip[7], TextSlip[8], TextSlip[9]);
@@ -133,7 +133,7 @@ void KivoraSlip::DataSave() {
         header.ChargeName = LabelCharge[0]->text();
         header.ChargePosition = LabelCharge[1]->text();
         header.Remark = TextSlip[2]->text();
-        if (m_docType == 0) {
+        if (m_docType == DocType::Estimate) {
             header.FixDate = joinDate(TextSlip[3], TextSlip[4], TextSlip[5]);
             header.Term = joinDate(TextSlip[7], TextSlip[8], TextSlip[9]);
             header.Deliver = TextSlip[6]->text();

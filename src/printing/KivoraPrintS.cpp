@@ -7,6 +7,7 @@
 #include "core/MessageService.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
+#include "documents/Slip.h"
 #include "printing/LayoutTables.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterService.h"
@@ -39,11 +40,11 @@ constexpr int kAdjustLimit = 20; // millimetres either way
 // and 108 the two bills (106 names the receivables, not a document).
 int docNameResource(int type) {
     switch (type) {
-    case 4:
+    case DocType::DetailedBill:
         return 107;
-    case 5:
+    case DocType::TotalBill:
         return 108;
-    case 6:
+    case DocType::Receipt:
         return 105;
     default:
         return 101 + type;
@@ -195,11 +196,11 @@ void KivoraPrintS::buildControls() {
 
     // Estimates and receipts print no bank; estimates print no contact either. The
     // choices stay selected and are stored as they are.
-    if (m_docType == 0 || m_docType == 6) {
+    if (m_docType == DocType::Estimate || m_docType == DocType::Receipt) {
         FramePrintS[4]->setEnabled(false);
         enableAll(OptionBank, false);
     }
-    if (m_docType == 0) {
+    if (m_docType == DocType::Estimate) {
         FramePrintS[2]->setEnabled(false);
         enableAll(OptionCharge, false);
     }
