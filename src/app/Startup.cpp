@@ -106,11 +106,11 @@ bool Startup::askPassword(Kivora& window) {
     m_state.gWork[0] = first;
     if (m_state.gWork[0].isEmpty())
         return true;
-    m_state.gMode = 2;
+    m_state.gMode = PasswordMode::Check;
     m_state.gCaption = QStringLiteral("パスワード");
     KivoraPassword dialog(m_state, &window);
     dialog.exec();
-    return m_state.gResult == 0;
+    return m_state.gResult == DialogResult::Ok;
 }
 
 void InstallFontSubstitutions() {

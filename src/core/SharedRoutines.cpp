@@ -203,23 +203,23 @@ qint64 MakeYMD(int year, int month, int day) {
 
 QString OrderPrefix(int kind) {
     switch (kind) {
-    case 0:
+    case ListKind::Staff:
         return QStringLiteral("Charge");
-    case 1:
+    case ListKind::Units:
         return QStringLiteral("Unit");
-    case 2:
+    case ListKind::Goods:
         return QStringLiteral("Goods");
-    case 3:
+    case ListKind::Sets:
         return QStringLiteral("Set");
-    case 4:
+    case ListKind::Classes:
         return QStringLiteral("Class");
-    case 9:
+    case ListKind::History:
         return QStringLiteral("History");
-    case 10:
+    case ListKind::Customers:
         return QStringLiteral("User");
-    case 11:
+    case ListKind::Sales:
         return QStringLiteral("Sale");
-    case 12:
+    case ListKind::Receipts:
         return QStringLiteral("Receipt");
     default:
         return {};
@@ -232,7 +232,7 @@ QString OrderClause(const SettingsStore& settings, int kind) {
     const quint8 order =
         prefix.isEmpty() ? 0 : settings.getByte(QStringLiteral("Order") + prefix, 0);
     QString column;
-    if (kind == 9)
+    if (kind == ListKind::History)
         column = sort ? QStringLiteral("IssueYMD") : QStringLiteral("DocNumber");
     else
         column = sort ? QStringLiteral("Name") : QStringLiteral("Code");

@@ -93,6 +93,22 @@ QString GetDatePart(qint64 ymd, int part);
 // ends, and with day 31 and February days clamped to the month's length.
 qint64 MakeYMD(int year, int month, int day);
 
+// The lists whose order the sort dialog stores, as gMode opens it for them. The simple
+// masters keep the numbers of MasterKind.
+namespace ListKind {
+enum : int {
+    Staff = 0,
+    Units = 1,
+    Goods = 2,
+    Sets = 3,
+    Classes = 4,
+    History = 9, // the document history: by number or by date
+    Customers = 10,
+    Sales = 11,
+    Receipts = 12
+};
+}
+
 // " ORDER BY <column>[ DESC]" for a list kind, from the stored Sort/Order choice.
 QString OrderClause(const SettingsStore& settings, int kind);
 // The settings prefix of a list kind ("Charge", "Goods" ...), empty for unknown kinds.

@@ -165,10 +165,10 @@ bool Kivora::DataRead(int mode, const CustomerRow* row) {
             return true;
     } else if (mode == 2) {
         m_state.gCaption = StripParen(MenuBusiness[4]->text());
-        m_state.gMode = 0;
+        m_state.gMode = FindUserMode::FromMain;
         KivoraFindUser dialog(m_state, this);
         dialog.exec();
-        if (m_state.gResult != 0)
+        if (m_state.gResult != DialogResult::Ok)
             return true;
         code = m_state.gUserCode;
     }
@@ -308,18 +308,18 @@ void Kivora::FindClass() {
     const QString code = TextSlip[17]->text();
     if (code.isEmpty()) {
         LabelClass->clear();
-        m_state.gResult = -1;
+        m_state.gResult = LookupResult::Accepted;
         return;
     }
     if (CheckChar(*m_state.messages, code, QString(), false, true)) {
         LabelClass->clear();
-        m_state.gResult = 0;
+        m_state.gResult = LookupResult::Refused;
         return;
     }
     RunGuarded(m_state, [&] {
         const std::optional<QString> name = m_customers->ClassName(code);
         LabelClass->setText(name.value_or(QString()));
-        m_state.gResult = name ? -1 : 0;
+        m_state.gResult = name ? LookupResult::Accepted : LookupResult::Refused;
     });
 }
 
@@ -421,7 +421,7 @@ void Kivora::TakeZipEntry(const QString& entry) {
 }
 
 void Kivora::openPassword() {
-    m_state.gMode = 1;
+    m_state.gMode = PasswordMode::Change;
     m_state.gCaption = StripParen(MenuTool[4]->text());
     KivoraPassword dialog(m_state, this);
     dialog.exec();
@@ -458,11 +458,11 @@ void Kivora::openRegistration(int index) {
 }
 
 void Kivora::openClassSearch() {
-    m_state.gMode = 1;
+    m_state.gMode = FindItemMode::Classes;
     m_state.gCaller = this;
     KivoraFindItem dialog(m_state, this);
     dialog.exec();
-    if (m_state.gResult != 0)
+    if (m_state.gResult != DialogResult::Ok)
         return;
     TextSlip[17]->setText(m_state.gHandOff);
     FindClass();

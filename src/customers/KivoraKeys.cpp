@@ -32,7 +32,7 @@ bool Kivora::enterPressed(QObject* watched) {
             break;
         case 17:
             FindClass();
-            if (m_state.gResult != 0)
+            if (m_state.gResult != LookupResult::Refused)
                 ComboSlip[3]->setFocus();
             break;
         default:

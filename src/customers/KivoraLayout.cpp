@@ -393,7 +393,7 @@ void Kivora::buildMenus() {
     connect(MenuTool[4], &QAction::triggered, this, &Kivora::openPassword);
     MenuTool[6]->setEnabled(true);
     connect(MenuTool[6], &QAction::triggered, this, [this] {
-        m_state.gMode = 1;
+        m_state.gMode = InkanMode::FromMenu;
         m_state.gCaption = StripParen(MenuTool[6]->text());
         KivoraInkan dialog(m_state, *m_state.printers, this);
         dialog.exec();

@@ -109,7 +109,7 @@ void StackedSearchDialog::layOut() {
 void StackedSearchDialog::finishSetUp(int option, const QWidget* over) {
     if (!m_options.isEmpty())
         m_options[option >= 0 && option < int(m_options.size()) ? option : 0]->setChecked(true);
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     adjustSize();
     CenterForm(this, over ? over->window() : nullptr);
 }
@@ -218,12 +218,12 @@ void StackedSearchDialog::onOK() {
         return;
     }
     handBack(row);
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void StackedSearchDialog::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr int HistoryKind = 9;     // list kind of the history's stored order
-constexpr int FindFromHistory = 2; // tells the customer search who opened it
-
 QLabel* MakeValueLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -99,7 +96,7 @@ KivoraHistory::KivoraHistory(AppState& state, QWidget* parent)
     BtnFind->setVisible(m_state.gMode != m_state.gDocType);
 
     // Closing the window without a choice is a cancel.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     GridDraw();
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
@@ -150,42 +147,42 @@ void KivoraHistory::onOK() {
     if (!number || number->text().isEmpty())
         return;
     m_state.gHandOff = number->text();
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraHistory::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 
 void KivoraHistory::onSort() {
-    m_state.gMode = HistoryKind;
+    m_state.gMode = ListKind::History;
     m_state.gCaption = QStringLiteral("伝票履歴の") + StripParen(BtnSort->text());
     {
         KivoraSort dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult != 0)
+    if (m_state.gResult == SortResult::Stored)
         GridDraw();
     // The sort dialog's answer is no choice of a document.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraHistory::onFind() {
-    m_state.gMode = FindFromHistory;
+    m_state.gMode = FindUserMode::FromHistory;
     {
         KivoraFindUser dialog(m_state, this);
         dialog.exec();
     }
     // The search leaves the chosen customer in gUserCode and gUserName; the calling
     // window puts its own customer back once this dialog has closed.
-    if (m_state.gResult == 0) {
+    if (m_state.gResult == DialogResult::Ok) {
         LabelHistory[0]->setText(m_state.gUserCode);
         LabelHistory[1]->setText(m_state.gUserName);
         GridDraw();
     }
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 // Escape and the window's close button end the dialog as Cancel does.

@@ -15,6 +15,7 @@
 #include "documents/SlipGrid.h"
 #include "masters/KivoraFindGoods.h"
 #include "masters/KivoraRegist.h"
+#include "masters/MasterStore.h"
 #include "printing/KivoraPrintS.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterService.h"
@@ -90,7 +91,7 @@ void KivoraSlip::History() {
     m_state.gCaller = this;
     KivoraHistory dialog(m_state, this);
     dialog.exec();
-    if (m_state.gResult == 0)
+    if (m_state.gResult == DialogResult::Ok)
         DataRead(0);
 }
 
@@ -128,7 +129,7 @@ void KivoraSlip::CopyFrom(int type) {
         KivoraHistory dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult != -1)
+    if (m_state.gResult != DialogResult::Cancelled)
         DataRead(2);
 }
 
@@ -189,7 +190,7 @@ void KivoraSlip::PrintCommand() {
             pdfName);
         dialog.exec();
     } // the dialog releases the layout database before the print run opens it
-    if (m_state.gResult == 0)
+    if (m_state.gResult == DialogResult::Ok)
         PrintSlip();
 }
 
@@ -211,13 +212,13 @@ void KivoraSlip::PrintSlip() {
 }
 
 void KivoraSlip::FindStaff() {
-    m_state.gMode = 0;
+    m_state.gMode = FindItemMode::Staff;
     m_state.gCaller = this;
     {
         KivoraFindItem dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult == -1)
+    if (m_state.gResult == DialogResult::Cancelled)
         return;
     TextSlip[1]->setText(m_state.gHandOff);
     RunGuarded(m_state, [this] {
@@ -230,7 +231,7 @@ bool KivoraSlip::openGoodsSearch() {
     m_state.gCaller = this;
     KivoraFindGoods dialog(m_state, this);
     dialog.exec();
-    return m_state.gResult != -1;
+    return m_state.gResult != DialogResult::Cancelled;
 }
 
 void KivoraSlip::OpenHelp() {
@@ -247,11 +248,11 @@ bool KivoraSlip::headerEnter(int index) {
     if (index == 1) {
         // The staff code is looked up first; a code that is refused or unknown keeps the
         // focus so that the user can correct it.
-        m_state.gResult = -1;
+        m_state.gResult = LookupResult::Accepted;
         RunGuarded(m_state, [this] {
             FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]);
         });
-        if (m_state.gResult == 0)
+        if (m_state.gResult == LookupResult::Refused)
             return true;
     }
     for (int k = index + 1; k < static_cast<int>(TextSlip.size()); ++k) {
@@ -311,6 +312,6 @@ void KivoraSlip::OpenRegistration(int kind) {
     m_state.gMode = static_cast<quint8>(kind);
     KivoraRegist::OpenUntilDone(m_state, this);
     // New or removed units must be offered in the lines at once.
-    if (kind == 1)
+    if (kind == int(MasterKind::Unit))
         LoadUnit(FxGridSlip->ComboGrid, *m_state.DbMain);
 }

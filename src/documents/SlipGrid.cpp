@@ -254,7 +254,7 @@ bool SlipGrid::EditCommit() {
     if (!textOpen && !comboOpen)
         return true;
     QScopedValueRollback guard(m_inCommit, true);
-    m_state.gResult = 0;
+    m_state.gResult = GridResult::Taken;
     // The keyboard stays with the grid while the editor goes away.
     if (TextGrid->hasFocus() || ComboGrid->hasFocus())
         setFocus(Qt::OtherFocusReason);
@@ -278,7 +278,7 @@ bool SlipGrid::EditCommit() {
         }
     }
     CalcTotal();
-    m_state.gResult = accepted ? 0 : -1;
+    m_state.gResult = accepted ? GridResult::Taken : GridResult::Refused;
     return accepted;
 }
 

@@ -6,6 +6,11 @@
 #include <array>
 #include <functional>
 
+// What the grid's commit and goods lookup leave in gResult.
+namespace GridResult {
+enum : int { Refused = -1, Taken = 0 };
+}
+
 class QComboBox;
 class QLineEdit;
 class QToolButton;

@@ -7,6 +7,7 @@
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
 #include "masters/GoodsLookup.h"
+#include "masters/KivoraFindGoods.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
@@ -42,7 +43,7 @@ void SlipGrid::takeGoods(int line, const QString& code, const QString& name, con
 }
 
 bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
-    m_state.gResult = 0;
+    m_state.gResult = GridResult::Taken;
     BusyCursor busy;
     QList<GoodsRow> rows;
     RunGuarded(m_state, [&] {
@@ -60,7 +61,7 @@ bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
     if (rows.isEmpty()) {
         for (int column : {ColCode, ColGoods, ColUnit, ColPrice})
             setCell(m_line, column, QString());
-        m_state.gResult = -1;
+        m_state.gResult = GridResult::Refused;
         return false;
     }
     // One line per row from the current line down; a set longer than the lines left
@@ -79,7 +80,7 @@ void SlipGrid::SearchGoods() {
     BtnGrid->hide();
     EditCommit();
     if (goodsSearch) {
-        m_state.gMode = 0;
+        m_state.gMode = FindGoodsMode::ForSlip;
         if (goodsSearch()) {
             if (m_state.gHandOff == QLatin1String("True")) {
                 FindGoodsSet(2, m_state.gWork[0]);

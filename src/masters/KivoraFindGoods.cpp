@@ -19,10 +19,6 @@ namespace {
 const QString ColumnKey = QStringLiteral("FindGoodsItem");
 const QString FindSetKey = QStringLiteral("FindSet");
 
-// List kinds of the sort preferences (OrderPrefix): "Goods" and "Set".
-constexpr int GoodsKind = 2;
-constexpr int SetKind = 3;
-
 constexpr int PriceColumn = 2;
 
 StackedSearchDialog::Look GoodsLook() {
@@ -55,7 +51,7 @@ KivoraFindGoods::KivoraFindGoods(AppState& state, QWidget* parent)
     OptFindGoods1[set < OptFindGoods1.size() ? set : 0]->setChecked(true);
 
     // The set window composes sets out of goods only: a set cannot hold another set.
-    if (m_state.gMode != 0) {
+    if (m_state.gMode != FindGoodsMode::ForSlip) {
         TabFindGoods->removeTab(1);
         FrameFindSet->setEnabled(false);
     }
@@ -114,7 +110,7 @@ QList<QStringList> KivoraFindGoods::runSearch(const QString& column, const QStri
     // The list follows the order chosen for the goods or set list in the sort dialog,
     // whose stored Order 0 means ascending.
     const QString prefix =
-        OrderPrefix(source() == RecordSearch::Source::SetGoods ? SetKind : GoodsKind);
+        OrderPrefix(source() == RecordSearch::Source::SetGoods ? ListKind::Sets : ListKind::Goods);
     const bool byName = m_state.settings->getByte(QStringLiteral("Sort") + prefix) != 0;
     const bool descending = m_state.settings->getByte(QStringLiteral("Order") + prefix) != 0;
     return recordSearch().search(*m_state.DbMain, column, pattern,
@@ -157,6 +153,6 @@ void KivoraFindGoods::handBack(int row) {
 void KivoraFindGoods::handBackNothing() {
     rememberChoices();
     m_state.gHandOff.clear();
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }

@@ -5,6 +5,14 @@
 
 class QTabBar;
 
+// Who the goods search hands its choice to (gMode).
+namespace FindGoodsMode {
+enum : int {
+    ForSlip = 0, // a slip line: goods and set goods
+    ForSet = 1   // the composition of a set: goods only
+};
+}
+
 // Finds a goods (tab 1) or a set goods (tab 2) by narrowing the list one condition at a
 // time, up to five, and hands the chosen row to the caller: the line editor of a slip
 // (gMode 0) or the composition of a set (gMode 1, where only goods can be chosen).

@@ -183,7 +183,7 @@ KivoraRegist::KivoraRegist(AppState& state, QWidget* parent) : QDialog(parent), 
     layout->addLayout(buttons);
 
     // Closing the window in any way but BtnSet ends the caller's reopen loop.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     GridDraw();
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
@@ -265,7 +265,7 @@ void KivoraRegist::onRegist(int index) {
     }
     GridDraw();
     // The edit dialog's answer is not this window's: closing still ends the loop.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraRegist::editRecord(bool adding) {
@@ -295,7 +295,7 @@ void KivoraRegist::editRecord(bool adding) {
         KivoraWork dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult != 0)
+    if (m_state.gResult != DialogResult::Ok)
         return;
     const MasterRow row = FromWork(m_state, kind);
 
@@ -369,23 +369,23 @@ void KivoraRegist::onSort() {
         m_state.gCaption = m_table + QStringLiteral("の") + StripParen(BtnSort->text());
         KivoraSort dialog(m_state, this);
         dialog.exec();
-        confirmed = m_state.gResult != 0;
+        confirmed = m_state.gResult == SortResult::Stored;
     }
     if (confirmed)
         GridDraw();
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraRegist::onSet() {
-    // The caller reopens the window on gResult 0, now with the set goods.
+    // The caller reopens the window on DialogResult::Ok, now with the set goods.
     m_state.gMode = quint8(MasterKind::Set);
     m_state.gCaption = QStringLiteral("セット商品");
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraRegist::onEnd() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 
@@ -398,5 +398,5 @@ void KivoraRegist::OpenUntilDone(AppState& state, QWidget* parent) {
     do {
         KivoraRegist window(state, parent);
         window.exec();
-    } while (state.gResult == 0);
+    } while (state.gResult == DialogResult::Ok);
 }

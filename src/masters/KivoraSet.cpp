@@ -27,8 +27,6 @@ namespace {
 constexpr int CodeColumn = 0;
 constexpr int PriceColumn = 2;
 constexpr int ColumnCount = 4;
-// gMode of the goods search when a set is composed: goods only, no set goods.
-constexpr quint8 FindForSet = 1;
 
 // Length properties of the fields; each keeps one byte less (AttachLimitLength).
 constexpr std::array<int, 3> FieldLengths{9, 41, 11};
@@ -55,7 +53,7 @@ KivoraSet::KivoraSet(AppState& state, QWidget* parent)
     buildControls();
     layOut();
     // Until OK has saved, leaving the window in any way means nothing was written.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     readSet();
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
@@ -235,7 +233,7 @@ void KivoraSet::removeComponent(int row) {
 void KivoraSet::onAdd() {
     const quint8 mode = m_state.gMode;
     const QPointer<QObject> caller = m_state.gCaller;
-    m_state.gMode = FindForSet;
+    m_state.gMode = FindGoodsMode::ForSet;
     // The search opens over this window rather than over the registration list.
     m_state.gCaller = this;
     {
@@ -244,12 +242,12 @@ void KivoraSet::onAdd() {
     }
     m_state.gMode = mode;
     m_state.gCaller = caller;
-    if (m_state.gResult == 0 && !m_state.gWork[0].isEmpty()) {
+    if (m_state.gResult == DialogResult::Ok && !m_state.gWork[0].isEmpty()) {
         appendComponent(m_state.gWork[0], m_state.gWork[1], m_state.gWork[2], m_state.gWork[3]);
         FxGridSet->setCurrentCell(FxGridSet->rowCount() - 1, CodeColumn);
     }
     // The search's answer is not this window's: nothing is saved yet.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraSet::onDelete() {
@@ -363,12 +361,12 @@ void KivoraSet::onOK() {
     std::array<QString, 3> texts;
     if (!validFields(texts) || !save(texts))
         return;
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraSet::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

@@ -11,10 +11,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int HistoryKind = 9;
-}
-
 KivoraSort::KivoraSort(AppState& state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("KivoraSort"));
     setWindowTitle(m_state.gCaption);
@@ -28,9 +24,10 @@ KivoraSort::KivoraSort(AppState& state, QWidget* parent) : QDialog(parent), m_st
     FrameOrder->setObjectName(QStringLiteral("FrameOrder"));
     OptionItem[0] = new QRadioButton(QStringLiteral("～番号(&C)"), FrameItem);
     // The history sorts by document number or by the date it was made, not by name.
-    OptionItem[1] = new QRadioButton(m_state.gMode == HistoryKind ? QStringLiteral("作成日(&M)")
-                                                                  : QStringLiteral("名称(&N)"),
-                                     FrameItem);
+    OptionItem[1] =
+        new QRadioButton(m_state.gMode == ListKind::History ? QStringLiteral("作成日(&M)")
+                                                            : QStringLiteral("名称(&N)"),
+                         FrameItem);
     OptionOrder[0] = new QRadioButton(QStringLiteral("昇順(&U)"), FrameOrder);
     OptionOrder[1] = new QRadioButton(QStringLiteral("降順(&D)"), FrameOrder);
     auto* itemLayout = new QVBoxLayout(FrameItem);
@@ -72,7 +69,7 @@ KivoraSort::KivoraSort(AppState& state, QWidget* parent) : QDialog(parent), m_st
     OptionOrder[descending ? 1 : 0]->setChecked(true);
 
     // Until OK stores a choice, leaving the dialog in any way counts as cancelled.
-    m_state.gResult = 0;
+    m_state.gResult = SortResult::Unchanged;
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
 }
@@ -86,12 +83,12 @@ void KivoraSort::onOK() {
     }
     m_state.settings->save(QStringLiteral("Sort") + m_prefix, OptionItem[1]->isChecked() ? 1 : 0);
     m_state.settings->save(QStringLiteral("Order") + m_prefix, OptionOrder[1]->isChecked() ? 1 : 0);
-    m_state.gResult = -1;
+    m_state.gResult = SortResult::Stored;
     done(QDialog::Accepted);
 }
 
 void KivoraSort::onCancel() {
-    m_state.gResult = 0;
+    m_state.gResult = SortResult::Unchanged;
     done(QDialog::Rejected);
 }
 

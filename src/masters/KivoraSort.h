@@ -8,6 +8,11 @@ class QPushButton;
 class QRadioButton;
 struct AppState;
 
+// What the sort dialog leaves in gResult; the reverse of most dialogs' answers.
+namespace SortResult {
+enum : int { Stored = -1, Unchanged = 0 };
+}
+
 // Chooses the order of a list: by its first item (code, or the number for the document
 // history) or its second (name, or the date for the history), ascending or descending.
 // Opened with gMode = the list kind and gCaption = the title. OK stores the choice as

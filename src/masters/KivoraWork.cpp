@@ -24,19 +24,18 @@ struct FieldDef {
 
 // Captions and lengths by kind, code first. Units show their code without editing it.
 QList<FieldDef> FieldsOf(quint8 kind) {
-    switch (kind) {
-    case 0:
+    switch (MasterKind(kind)) {
+    case MasterKind::Staff:
         return {{"番号", 5}, {"部署名", 30}, {"氏名", 20}};
-    case 1:
+    case MasterKind::Unit:
         return {{"番号", 0}, {"単位", 7}};
-    case 4:
+    case MasterKind::Class:
         return {{"番号", 3}, {"分類名", 30}};
     default:
         return {{"商品番号", 8}, {"商品名", 40}, {"単価", 9}};
     }
 }
 
-constexpr int UnitKind = 1;
 constexpr int PriceField = 2;
 
 } // namespace
@@ -69,7 +68,7 @@ KivoraWork::KivoraWork(AppState& state, QWidget* parent)
         AttachSelectOnFocus(TextWork[i], m_state);
         TextWork[i]->installEventFilter(this);
     }
-    if (m_kind == UnitKind) {
+    if (MasterKind(m_kind) == MasterKind::Unit) {
         // The list window numbers the units; the code is shown for orientation only.
         // No focus, so that no input method can commit text into it either.
         TextWork[0]->setReadOnly(true);
@@ -122,14 +121,14 @@ KivoraWork::KivoraWork(AppState& state, QWidget* parent)
     TextWork[1]->setMinimumWidth(260);
 
     // Until OK accepts the texts, leaving the dialog in any way is a cancel.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
     firstField()->setFocus();
 }
 
 bool KivoraWork::isGoods() const {
-    return m_kind == 2 || m_kind == 3;
+    return MasterKind(m_kind) == MasterKind::Goods || MasterKind(m_kind) == MasterKind::Set;
 }
 
 int KivoraWork::fieldCount() const {
@@ -137,7 +136,7 @@ int KivoraWork::fieldCount() const {
 }
 
 QWidget* KivoraWork::firstField() const {
-    return m_kind == UnitKind ? TextWork[1] : TextWork[0];
+    return MasterKind(m_kind) == MasterKind::Unit ? TextWork[1] : TextWork[0];
 }
 
 QWidget* KivoraWork::nextField(int index) const {
@@ -160,7 +159,7 @@ void KivoraWork::onOK() {
         texts << text;
     }
     // The units' code comes from the list window, never from what the field shows.
-    if (m_kind == UnitKind)
+    if (MasterKind(m_kind) == MasterKind::Unit)
         texts[0] = m_state.gWork[0];
     if (texts[0].isEmpty()) {
         ShowMsg(*m_state.messages, LabelWork[0]->text(), Msg::Enter, Box::Exclamation,
@@ -179,12 +178,12 @@ void KivoraWork::onOK() {
         m_state.gWork[i] = texts[i];
     if (isGoods())
         m_state.gWork[3] = ComboWork->currentText();
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraWork::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

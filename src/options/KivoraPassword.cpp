@@ -75,23 +75,23 @@ KivoraPassword::KivoraPassword(AppState& state, QWidget* parent) : QDialog(paren
         m_storedFirst.clear();
         m_storedSecond.clear();
     }
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     const QString caption = m_state.gCaption;
-    if (m_state.gMode == 2) {
+    if (m_state.gMode == PasswordMode::Check) {
         setWindowTitle(caption + QStringLiteral("確認"));
         LabelPass[0]->setText(caption);
     } else {
         setWindowTitle(caption + QStringLiteral("設定"));
-        if (m_state.gMode == 1 && !m_storedFirst.isEmpty()) {
+        if (m_state.gMode == PasswordMode::Change && !m_storedFirst.isEmpty()) {
             LabelPass[0]->setText(QStringLiteral("旧") + caption);
             LabelPass[1]->setText(QStringLiteral("新") + caption);
         } else {
-            m_state.gMode = 0;
-            m_state.gResult = 0;
+            m_state.gMode = PasswordMode::Set;
+            m_state.gResult = DialogResult::Ok;
             LabelPass[0]->setText(caption);
         }
     }
-    const bool two = m_state.gMode == 1;
+    const bool two = m_state.gMode == PasswordMode::Change;
     LabelPass[1]->setVisible(two);
     TextPass[1]->setVisible(two);
     adjustSize();
@@ -108,11 +108,12 @@ void KivoraPassword::onOK() {
     if (first.isEmpty())
         return;
     const QString caption = m_state.gCaption;
-    if (!IsDigits(first) || (m_state.gMode == 1 && !second.isEmpty() && !IsDigits(second))) {
+    if (!IsDigits(first) ||
+        (m_state.gMode == PasswordMode::Change && !second.isEmpty() && !IsDigits(second))) {
         ShowMsg(*m_state.messages, caption, Msg::Digits, Box::Exclamation, m_state.AppTitle);
         return;
     }
-    if (m_state.gMode == 1 || m_state.gMode == 2) {
+    if (m_state.gMode == PasswordMode::Change || m_state.gMode == PasswordMode::Check) {
         bool matches = false;
         {
             BusyCursor busy;
@@ -127,15 +128,16 @@ void KivoraPassword::onOK() {
                 SelectOnFocus(TextPass[0], m_state.SelText);
                 return;
             }
-            m_state.gResult = -1;
+            m_state.gResult = DialogResult::Cancelled;
             done(QDialog::Rejected);
             return;
         }
-        m_state.gResult = 0;
+        m_state.gResult = DialogResult::Ok;
     }
-    if ((m_state.gMode == 0 || m_state.gMode == 1) && m_state.gResult == 0)
-        storePassword(m_state.gMode == 0 ? first : second);
-    done(m_state.gResult == 0 ? QDialog::Accepted : QDialog::Rejected);
+    if ((m_state.gMode == PasswordMode::Set || m_state.gMode == PasswordMode::Change) &&
+        m_state.gResult == DialogResult::Ok)
+        storePassword(m_state.gMode == PasswordMode::Set ? first : second);
+    done(m_state.gResult == DialogResult::Ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void KivoraPassword::storePassword(const QString& digits) {
@@ -145,14 +147,14 @@ void KivoraPassword::storePassword(const QString& digits) {
     QString text2 = record.salt;
     const bool hashed = digits.isEmpty() || !record.hash.isEmpty();
     if (!hashed || !PassFile(passwordFile(m_state), false, text1, text2)) {
-        m_state.gResult = -1;
+        m_state.gResult = DialogResult::Cancelled;
         ShowMsg(*m_state.messages, QStringLiteral("パスワードを保存できませんでした"),
                 Msg::SubjectOnly, Box::Stop, m_state.AppTitle);
     }
 }
 
 void KivoraPassword::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

@@ -7,6 +7,15 @@ class QLineEdit;
 class QPushButton;
 struct AppState;
 
+// What the password dialog is opened for (gMode).
+namespace PasswordMode {
+enum : int {
+    Set = 0,    // no password is stored yet: one field for the new one
+    Change = 1, // the old password, and the new one (empty removes the password)
+    Check = 2   // the start-up question
+};
+}
+
 // Asks for the start-up password (gMode 2), or sets, changes and removes it (gMode 1,
 // which becomes 0 when no password is stored). Leaves gResult 0 when the password was
 // accepted or stored, -1 when cancelled or refused three times.

@@ -8,6 +8,12 @@ class QPushButton;
 class PrinterService;
 struct AppState;
 
+// The main window's menu opens the seal window with gMode FromMenu; the window itself
+// reads no mode.
+namespace InkanMode {
+enum : int { FromMenu = 1 };
+}
+
 // 印鑑設定: the picture of the company seal that documents print beside the company
 // name, and its printed size (units of 10 mm). Everything is kept in the settings store
 // ("Inkan", "InkanT", "InkanY"); the window hands back no result.

@@ -76,7 +76,7 @@ KivoraPrintS::KivoraPrintS(AppState& state, PrinterService& service, QWidget* pa
     : QDialog(parent), m_state(state), m_service(service), m_docType(state.gDocType) {
     setObjectName(QStringLiteral("KivoraPrintS"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     setWindowTitle(m_state.gCaption + QLatin1Char('(') + Res::text(docNameResource(m_state.gMode)) +
                    QLatin1Char(')'));
     QString failure;
@@ -329,7 +329,7 @@ void KivoraPrintS::Start() {
     if (!code)
         return;
     m_state.gHandOff = QString::number(*code);
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     accept();
 }
 
@@ -338,7 +338,7 @@ void KivoraPrintS::Cancel() {
 }
 
 void KivoraPrintS::reject() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     QDialog::reject();
 }
 

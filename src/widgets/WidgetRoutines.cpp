@@ -150,18 +150,18 @@ void SetDateCombo(std::span<QComboBox* const> combos, int first, bool setToday) 
 }
 
 void FindCharge(AppState& state, const QString& code, QLabel* nameLabel, QLabel* positionLabel) {
-    state.gResult = -1;
+    state.gResult = LookupResult::Accepted;
     nameLabel->clear();
     positionLabel->clear();
     if (CheckChar(*state.messages, code, state.AppTitle, true, false)) {
-        state.gResult = 0;
+        state.gResult = LookupResult::Refused;
         return;
     }
     if (code.isEmpty())
         return;
     const auto staff = MasterLookup::FindStaff(*state.DbMain, code);
     if (!staff) {
-        state.gResult = 0;
+        state.gResult = LookupResult::Refused;
         return;
     }
     nameLabel->setText(staff->name);
