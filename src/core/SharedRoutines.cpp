@@ -173,7 +173,7 @@ QString GetDatePart(qint64 ymd, int part) {
     const qint64 year = ymd / 10000;
     const qint64 month = ymd / 100 - year * 100;
     const qint64 day = ymd - year * 10000 - month * 100;
-    const qint64 value = part == 1 ? month : part == 2 ? day : year;
+    const qint64 value = part == DatePart::Month ? month : part == DatePart::Day ? day : year;
     const QString digits =
         QStringLiteral("%1").arg(value < 0 ? -value : value, 2, 10, QLatin1Char('0'));
     return value < 0 ? QLatin1Char('-') + digits : digits;
@@ -272,8 +272,8 @@ QString Format(double value, const QString& pattern) {
         return QString();
     if (pattern == QLatin1String("0/00/00")) {
         const qint64 ymd = static_cast<qint64>(std::llround(value));
-        return QString::number(ymd / 10000) + QLatin1Char('/') + GetDatePart(ymd, 1) +
-               QLatin1Char('/') + GetDatePart(ymd, 2);
+        return QString::number(ymd / 10000) + QLatin1Char('/') + GetDatePart(ymd, DatePart::Month) +
+               QLatin1Char('/') + GetDatePart(ymd, DatePart::Day);
     }
     const bool yen = pattern.startsWith(QLatin1Char('\\'));
     const QString body = yen ? pattern.mid(1) : pattern;

@@ -86,7 +86,13 @@ double RoundFraction(double amount, int mode);
 
 bool IsLeapYear(int year);
 
-// Month (which = 1), day (which = 2) or year (any other value) of a YYYYMMDD date as "00" text.
+// The parts of a date, in the order the date lists and the date texts of a document
+// hold them.
+namespace DatePart {
+enum : int { Year = 0, Month = 1, Day = 2, Count = 3 };
+}
+
+// Month, day or year (any other value) of a YYYYMMDD date as "00" text.
 QString GetDatePart(qint64 ymd, int part);
 
 // Builds YYYYMMDD from year, month and day with one step of carry over month and year

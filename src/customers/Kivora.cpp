@@ -143,9 +143,9 @@ void Kivora::showRow(const CustomerRow& r) {
     TextSlip[CustomerField::Zip1]->setText(zip1);
     TextSlip[CustomerField::Zip2]->setText(zip2);
     LabelClass->setText(r.ClassName);
-    SetComboText(ComboSlip[CustomerCombo::Year], GetDatePart(r.BusinessYMD, 0));
-    SetComboText(ComboSlip[CustomerCombo::Month], GetDatePart(r.BusinessYMD, 1));
-    SetComboText(ComboSlip[CustomerCombo::Day], GetDatePart(r.BusinessYMD, 2));
+    SetComboText(ComboSlip[CustomerCombo::Year], GetDatePart(r.BusinessYMD, DatePart::Year));
+    SetComboText(ComboSlip[CustomerCombo::Month], GetDatePart(r.BusinessYMD, DatePart::Month));
+    SetComboText(ComboSlip[CustomerCombo::Day], GetDatePart(r.BusinessYMD, DatePart::Day));
     m_state.gFraction = static_cast<quint8>(r.Fraction);
     m_state.gExcise = r.Excise;
     m_state.gClosingDay = static_cast<quint8>(r.ClosingDay);

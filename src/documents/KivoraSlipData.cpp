@@ -66,9 +66,9 @@ void KivoraSlip::DataRead(int mode) {
             }
             DataNew();
             TextSlip[0]->setText(m_state.gHandOff);
-            SetComboText(ComboSlip[0], GetDatePart(header->IssueYMD, 0));
-            SetComboText(ComboSlip[1], GetDatePart(header->IssueYMD, 1));
-            SetComboText(ComboSlip[2], GetDatePart(header->IssueYMD, 2));
+            SetComboText(ComboSlip[0], GetDatePart(header->IssueYMD, DatePart::Year));
+            SetComboText(ComboSlip[1], GetDatePart(header->IssueYMD, DatePart::Month));
+            SetComboText(ComboSlip[2], GetDatePart(header->IssueYMD, DatePart::Day));
             if (type == DocType::Estimate) {
                 splitDate(header->FixDate, TextSlip[3], TextSlip[4], TextSlip[5]);
                 TextSlip[6]->setText(header->Deliver);

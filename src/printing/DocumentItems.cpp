@@ -178,7 +178,7 @@ std::optional<QString> DocumentItems::SlipHeaderItem(int code, const SlipPrintHe
     case 0:
         return Title(ctx.LayoutName, ctx.Copy);
     case 1:
-        return h.Date[0] + h.Date[1] + h.Date[2];
+        return h.Date[DatePart::Year] + h.Date[DatePart::Month] + h.Date[DatePart::Day];
     case 2:
     case 3:
     case 4:
@@ -265,11 +265,11 @@ std::optional<QString> DocumentItems::ReceiptHeaderItem(int code, const ReceiptP
         // Each part that is there is followed by "/", the day never is: "2024/05/" when
         // the day is missing, "05/31" without a year.
         QString due;
-        if (!h.DueDate[0].isEmpty())
-            due += h.DueDate[0] + QLatin1Char('/');
-        if (!h.DueDate[1].isEmpty())
-            due += h.DueDate[1] + QLatin1Char('/');
-        return due + h.DueDate[2];
+        if (!h.DueDate[DatePart::Year].isEmpty())
+            due += h.DueDate[DatePart::Year] + QLatin1Char('/');
+        if (!h.DueDate[DatePart::Month].isEmpty())
+            due += h.DueDate[DatePart::Month] + QLatin1Char('/');
+        return due + h.DueDate[DatePart::Day];
     }
     default:
         return std::nullopt;
@@ -293,11 +293,11 @@ std::optional<QString> DocumentItems::BillHeaderItem(int code, const BillPrintHe
     case 1:
         return QString::number(h.ClosingYMD);
     case 2:
-        return GetDatePart(h.ClosingYMD, 0);
+        return GetDatePart(h.ClosingYMD, DatePart::Year);
     case 3:
-        return GetDatePart(h.ClosingYMD, 1);
+        return GetDatePart(h.ClosingYMD, DatePart::Month);
     case 4:
-        return GetDatePart(h.ClosingYMD, 2);
+        return GetDatePart(h.ClosingYMD, DatePart::Day);
     case 5:
         return h.Number;
     case 6:
