@@ -51,18 +51,18 @@ void KivoraSlip::runImageCommand(int index) {
     // and the cell emptied.
     FxGridSlip->EditCommit();
     switch (index) {
-    case 0:
+    case SlipImage::Save:
         DataSave();
         break;
-    case 1: {
+    case SlipImage::Print: {
         // The same command as the menu's, titled as the menu item is.
         const QString caption = m_state.gCaption;
         const auto restore = qScopeGuard([this, caption] { m_state.gCaption = caption; });
-        m_state.gCaption = StripParen(MenuSlip[4]->text());
+        m_state.gCaption = StripParen(MenuSlip[SlipMenu::Print]->text());
         PrintCommand();
         break;
     }
-    case 2:
+    case SlipImage::Close:
         close();
         break;
     default:
@@ -73,7 +73,7 @@ void KivoraSlip::runImageCommand(int index) {
 void KivoraSlip::LastSlip() {
     const QString title = m_state.gCaption;
     if (ShowMsg(*m_state.messages,
-                StripParen(MenuSlip[6]->text()) + QStringLiteral("を読み込みます"),
+                StripParen(MenuSlip[SlipMenu::LastSlip]->text()) + QStringLiteral("を読み込みます"),
                 Msg::SubjectOnly, Box::QuestionCancel, title) != MsgOK)
         return;
     m_state.gHandOff.clear();
@@ -82,7 +82,7 @@ void KivoraSlip::LastSlip() {
         }))
         return;
     // With no number stored the read reports that nothing was found.
-    DataRead(0);
+    DataRead(SlipRead::Whole);
 }
 
 void KivoraSlip::History() {
@@ -92,7 +92,7 @@ void KivoraSlip::History() {
     KivoraHistory dialog(m_state, this);
     dialog.exec();
     if (m_state.gResult == DialogResult::Ok)
-        DataRead(0);
+        DataRead(SlipRead::Whole);
 }
 
 void KivoraSlip::SlipNumber() {
@@ -104,8 +104,8 @@ void KivoraSlip::SlipNumber() {
         dialog.exec();
     }
     if (!m_state.gHandOff.isEmpty())
-        TextSlip[0]->setText(m_state.gHandOff);
-    TextSlip[0]->setFocus();
+        TextSlip[SlipField::Number]->setText(m_state.gHandOff);
+    TextSlip[SlipField::Number]->setFocus();
 }
 
 void KivoraSlip::CopyFrom(int type) {
@@ -130,7 +130,7 @@ void KivoraSlip::CopyFrom(int type) {
         dialog.exec();
     }
     if (m_state.gResult != DialogResult::Cancelled)
-        DataRead(2);
+        DataRead(SlipRead::Copy);
 }
 
 SlipPrintHeader KivoraSlip::printHeader() const {
@@ -138,24 +138,25 @@ SlipPrintHeader KivoraSlip::printHeader() const {
     header.DocType = m_docType;
     header.UserCode = m_state.gUserCode;
     header.UserName = m_state.gUserName;
-    for (int i = 0; i < 3; ++i) {
-        header.Date[i] = ComboSlip[i]->currentText();
-        header.FixDate[i] = TextSlip[3 + i]->text();
-        header.Term[i] = TextSlip[7 + i]->text();
-        header.Totals[i] = LabelTotal[i]->text();
+    for (int i = 0; i < DatePart::Count; ++i) {
+        header.Date[i] = ComboSlip[SlipCombo::Year + i]->currentText();
+        header.FixDate[i] = TextSlip[SlipField::FixYear + i]->text();
+        header.Term[i] = TextSlip[SlipField::TermYear + i]->text();
     }
-    header.Number = TextSlip[0]->text();
-    header.ChargeName = LabelCharge[0]->text();
-    header.ChargePosition = LabelCharge[1]->text();
-    header.Remark = TextSlip[2]->text();
-    header.Deliver = TextSlip[6]->text();
-    header.Business = TextSlip[10]->text();
+    for (int i = 0; i < SlipTotal::Count; ++i)
+        header.Totals[i] = LabelTotal[i]->text();
+    header.Number = TextSlip[SlipField::Number]->text();
+    header.ChargeName = LabelCharge[SlipStaff::Name]->text();
+    header.ChargePosition = LabelCharge[SlipStaff::Position]->text();
+    header.Remark = TextSlip[SlipField::Remark]->text();
+    header.Deliver = TextSlip[SlipField::Deliver]->text();
+    header.Business = TextSlip[SlipField::Business]->text();
     return header;
 }
 
 void KivoraSlip::PrintCommand() {
     const QString title = m_state.gCaption;
-    const QString number = TextSlip[0]->text();
+    const QString number = TextSlip[SlipField::Number]->text();
     if (number.isEmpty()) {
         ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::Choose, Box::Exclamation, title);
         return;
@@ -220,11 +221,12 @@ void KivoraSlip::FindStaff() {
     }
     if (m_state.gResult == DialogResult::Cancelled)
         return;
-    TextSlip[1]->setText(m_state.gHandOff);
+    TextSlip[SlipField::Staff]->setText(m_state.gHandOff);
     RunGuarded(m_state, [this] {
-        FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]);
+        FindCharge(m_state, TextSlip[SlipField::Staff]->text(), LabelCharge[SlipStaff::Name],
+                   LabelCharge[SlipStaff::Position]);
     });
-    TextSlip[1]->setFocus();
+    TextSlip[SlipField::Staff]->setFocus();
 }
 
 bool KivoraSlip::openGoodsSearch() {
@@ -245,12 +247,13 @@ void KivoraSlip::OpenHelp() {
 }
 
 bool KivoraSlip::headerEnter(int index) {
-    if (index == 1) {
+    if (index == SlipField::Staff) {
         // The staff code is looked up first; a code that is refused or unknown keeps the
         // focus so that the user can correct it.
         m_state.gResult = LookupResult::Accepted;
         RunGuarded(m_state, [this] {
-            FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]);
+            FindCharge(m_state, TextSlip[SlipField::Staff]->text(), LabelCharge[SlipStaff::Name],
+                       LabelCharge[SlipStaff::Position]);
         });
         if (m_state.gResult == LookupResult::Refused)
             return true;
@@ -261,7 +264,7 @@ bool KivoraSlip::headerEnter(int index) {
             return true;
         }
     }
-    TextSlip[0]->setFocus(Qt::TabFocusReason);
+    TextSlip[SlipField::Number]->setFocus(Qt::TabFocusReason);
     return true;
 }
 
