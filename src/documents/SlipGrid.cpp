@@ -144,7 +144,7 @@ void SlipGrid::setCell(int line, int column, const QString& text) {
 }
 
 void SlipGrid::setCurrentLine(int line, int column) {
-    setCurrentCell(std::clamp(line, 1, Lines) - 1, std::clamp(column, 1, Columns - 1));
+    setCurrentCell(std::clamp(line, 1, Lines) - 1, std::clamp<int>(column, ColCode, ColRemark));
 }
 
 bool SlipGrid::editorOpen() const {
@@ -307,7 +307,7 @@ void SlipGrid::commitCode() {
         TextGrid->clear();
         return;
     }
-    if (!FindGoodsSet(0, code) && !FindGoodsSet(1, code))
+    if (!FindGoodsSet(FromGoods, code) && !FindGoodsSet(FromSets, code))
         TextGrid->clear();
 }
 

@@ -48,10 +48,10 @@ bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
     QList<GoodsRow> rows;
     RunGuarded(m_state, [&] {
         const Database& db = *m_state.DbMain;
-        if (kind == 0) {
+        if (kind == FromGoods) {
             if (auto goods = GoodsLookup::FindGoods(db, code))
                 rows << *goods;
-        } else if (kind == 1) {
+        } else if (kind == FromSets) {
             if (auto set = GoodsLookup::FindSet(db, code))
                 rows << *set;
         } else {
@@ -83,7 +83,7 @@ void SlipGrid::SearchGoods() {
         m_state.gMode = FindGoodsMode::ForSlip;
         if (goodsSearch()) {
             if (m_state.gHandOff == QLatin1String("True")) {
-                FindGoodsSet(2, m_state.gWork[0]);
+                FindGoodsSet(FromSetComponents, m_state.gWork[0]);
             } else {
                 const auto price = ParseNumber(m_state.gWork[2]);
                 takeGoods(m_line, m_state.gWork[0], m_state.gWork[1], m_state.gWork[3],
@@ -159,7 +159,7 @@ void SlipGrid::setEditorText(const QString& text) {
 
 void SlipGrid::CopyLine() {
     for (int c = ColCode; c < Columns; ++c)
-        m_buffer[c - 1] = cell(m_line, c);
+        m_buffer[c - ColCode] = cell(m_line, c);
 }
 
 void SlipGrid::PasteLine(bool insert) {
@@ -174,7 +174,7 @@ void SlipGrid::PasteLine(bool insert) {
         }
     }
     for (int c = ColCode; c < Columns; ++c)
-        setCell(m_line, c, m_buffer[c - 1]);
+        setCell(m_line, c, m_buffer[c - ColCode]);
     CalcTotal();
     setEditorText(cell(m_line, m_column));
 }
