@@ -36,6 +36,7 @@ QStringList HeadersOf(MasterKind kind) {
 }
 
 // The list's cells of a record after its code, in column order.
+constexpr int GoodsPriceCell = 1; // where the price is among the cells of goods and sets
 QStringList CellsOf(MasterKind kind, const MasterRow& row, const QString& numFormat) {
     switch (kind) {
     case MasterKind::Staff:
@@ -146,26 +147,33 @@ KivoraRegist::KivoraRegist(AppState& state, QWidget* parent) : QDialog(parent), 
     FxGridRegist->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FxGridRegist->verticalHeader()->hide();
     FxGridRegist->setMinimumSize(420, 300);
-    connect(FxGridRegist, &QTableWidget::cellDoubleClicked, this, [this] { onRegist(1); });
+    connect(FxGridRegist, &QTableWidget::cellDoubleClicked, this,
+            [this] { onRegist(RegistButton::Change); });
 
-    BtnRegist[0] = new QPushButton(QStringLiteral("追加(&A)"), this);
-    BtnRegist[1] = new QPushButton(QStringLiteral("変更(&C)"), this);
+    BtnRegist[RegistButton::Add] = new QPushButton(QStringLiteral("追加(&A)"), this);
+    BtnRegist[RegistButton::Change] = new QPushButton(QStringLiteral("変更(&C)"), this);
     BtnDelete = new QPushButton(QStringLiteral("削除(&D)"), this);
     BtnSort = new QPushButton(QStringLiteral("並べ替え(&S)"), this);
     BtnSet = new QPushButton(QStringLiteral("セット商品(&P)"), this);
     BtnEnd = new QPushButton(QStringLiteral("終了(&E)"), this);
-    BtnRegist[0]->setObjectName(QStringLiteral("BtnRegist0"));
-    BtnRegist[1]->setObjectName(QStringLiteral("BtnRegist1"));
+    BtnRegist[RegistButton::Add]->setObjectName(QStringLiteral("BtnRegist0"));
+    BtnRegist[RegistButton::Change]->setObjectName(QStringLiteral("BtnRegist1"));
     BtnDelete->setObjectName(QStringLiteral("BtnDelete"));
     BtnSort->setObjectName(QStringLiteral("BtnSort"));
     BtnSet->setObjectName(QStringLiteral("BtnSet"));
     BtnEnd->setObjectName(QStringLiteral("BtnEnd"));
-    const std::array<QPushButton*, 6> all = {BtnRegist[0], BtnRegist[1], BtnDelete,
-                                             BtnSort,      BtnSet,       BtnEnd};
+    const std::array<QPushButton*, 6> all = {BtnRegist[RegistButton::Add],
+                                             BtnRegist[RegistButton::Change],
+                                             BtnDelete,
+                                             BtnSort,
+                                             BtnSet,
+                                             BtnEnd};
     for (QPushButton* button : all)
         button->setAutoDefault(false);
-    connect(BtnRegist[0], &QPushButton::clicked, this, [this] { onRegist(0); });
-    connect(BtnRegist[1], &QPushButton::clicked, this, [this] { onRegist(1); });
+    connect(BtnRegist[RegistButton::Add], &QPushButton::clicked, this,
+            [this] { onRegist(RegistButton::Add); });
+    connect(BtnRegist[RegistButton::Change], &QPushButton::clicked, this,
+            [this] { onRegist(RegistButton::Change); });
     connect(BtnDelete, &QPushButton::clicked, this, &KivoraRegist::onDelete);
     connect(BtnSort, &QPushButton::clicked, this, &KivoraRegist::onSort);
     connect(BtnSet, &QPushButton::clicked, this, &KivoraRegist::onSet);
@@ -219,7 +227,7 @@ void KivoraRegist::GridDraw() {
         const QStringList cells = CellsOf(kind, row, m_state.NumFormat);
         for (int c = 0; c < int(cells.size()); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            if ((kind == MasterKind::Goods || kind == MasterKind::Set) && c == 1)
+            if ((kind == MasterKind::Goods || kind == MasterKind::Set) && c == GoodsPriceCell)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             FxGridRegist->setItem(r, c + 1, item);
         }
@@ -252,7 +260,7 @@ bool KivoraRegist::refuseWhenFull() {
 }
 
 void KivoraRegist::onRegist(int index) {
-    const bool adding = index == 0;
+    const bool adding = index == RegistButton::Add;
     if (adding && refuseWhenFull())
         return;
     try {
@@ -291,7 +299,8 @@ void KivoraRegist::editRecord(bool adding) {
         KeepModeAndCaption keep(m_state);
         m_state.gMode = m_kind;
         m_state.gCaption =
-            m_table + QStringLiteral("の") + StripParen(BtnRegist[adding ? 0 : 1]->text());
+            m_table + QStringLiteral("の") +
+            StripParen(BtnRegist[adding ? RegistButton::Add : RegistButton::Change]->text());
         KivoraWork dialog(m_state, this);
         dialog.exec();
     }
@@ -340,7 +349,8 @@ void KivoraRegist::editSet(bool adding) {
     // the set and its composition itself.
     KeepModeAndCaption keep(m_state);
     m_state.gCaption =
-        m_table + QStringLiteral("の") + StripParen(BtnRegist[adding ? 0 : 1]->text());
+        m_table + QStringLiteral("の") +
+        StripParen(BtnRegist[adding ? RegistButton::Add : RegistButton::Change]->text());
     KivoraSet dialog(m_state, this);
     dialog.exec();
 }

@@ -24,12 +24,15 @@
 
 namespace {
 
+// The columns of the composition grid.
 constexpr int CodeColumn = 0;
+constexpr int NameColumn = 1;
 constexpr int PriceColumn = 2;
+constexpr int UnitColumn = 3;
 constexpr int ColumnCount = 4;
 
 // Length properties of the fields; each keeps one byte less (AttachLimitLength).
-constexpr std::array<int, 3> FieldLengths{9, 41, 11};
+constexpr std::array<int, SetField::Count> FieldLengths{9, 41, 11};
 
 const QString CheckSubject = QStringLiteral("登録商品の");
 
@@ -57,7 +60,7 @@ KivoraSet::KivoraSet(AppState& state, QWidget* parent)
     readSet();
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
-    TextSet[0]->setFocus();
+    TextSet[SetField::Code]->setFocus();
 }
 
 KivoraSet::~KivoraSet() = default;
@@ -75,8 +78,8 @@ void KivoraSet::buildControls() {
         AttachSelectOnFocus(TextSet[i], m_state);
         TextSet[i]->installEventFilter(this);
     }
-    TextSet[1]->setMinimumWidth(280);
-    TextSet[PriceColumn]->setAlignment(Qt::AlignRight);
+    TextSet[SetField::Name]->setMinimumWidth(280);
+    TextSet[SetField::Price]->setAlignment(Qt::AlignRight);
 
     LabelUnit = new QLabel(QStringLiteral("単位"), this);
     LabelUnit->setObjectName(QStringLiteral("LabelUnit"));
@@ -144,9 +147,9 @@ void KivoraSet::layOut() {
     layout->addLayout(composition, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(TextSet[0], TextSet[1]);
-    setTabOrder(TextSet[1], TextSet[2]);
-    setTabOrder(TextSet[2], ComboSet);
+    setTabOrder(TextSet[SetField::Code], TextSet[SetField::Name]);
+    setTabOrder(TextSet[SetField::Name], TextSet[SetField::Price]);
+    setTabOrder(TextSet[SetField::Price], ComboSet);
     setTabOrder(ComboSet, CheckSale);
     setTabOrder(CheckSale, FxGridSet);
     setTabOrder(FxGridSet, BtnAdd);
@@ -165,9 +168,9 @@ void KivoraSet::readSet() {
         try {
             LoadUnit(ComboSet, *m_state.DbMain);
             if (!code.isEmpty()) {
-                TextSet[0]->setText(code);
-                TextSet[1]->setText(m_state.gWork[1]);
-                TextSet[2]->setText(SetStore::PlainPrice(m_state.gWork[2]));
+                TextSet[SetField::Code]->setText(code);
+                TextSet[SetField::Name]->setText(m_state.gWork[1]);
+                TextSet[SetField::Price]->setText(SetStore::PlainPrice(m_state.gWork[2]));
                 for (const SetComponent& c : m_store->Components(code))
                     appendComponent(c.GoodsCode, c.Name, c.UnitPrice, c.Unit);
             }
@@ -207,8 +210,8 @@ void KivoraSet::appendComponent(const QString& code, const QString& name, const 
         row = FxGridSet->rowCount();
         FxGridSet->insertRow(row);
     }
-    FxGridSet->setItem(row, 0, new QTableWidgetItem(code));
-    FxGridSet->setItem(row, 1, new QTableWidgetItem(name));
+    FxGridSet->setItem(row, CodeColumn, new QTableWidgetItem(code));
+    FxGridSet->setItem(row, NameColumn, new QTableWidgetItem(name));
     // Shown as the lists show prices; the plain number is what gets stored again.
     const std::optional<double> value = SetStore::PriceValue(price);
     auto* priceCell = new QTableWidgetItem(
@@ -216,7 +219,7 @@ void KivoraSet::appendComponent(const QString& code, const QString& name, const 
     priceCell->setData(Qt::UserRole, price);
     priceCell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FxGridSet->setItem(row, PriceColumn, priceCell);
-    FxGridSet->setItem(row, 3, new QTableWidgetItem(unit));
+    FxGridSet->setItem(row, UnitColumn, new QTableWidgetItem(unit));
     SetGridWidth(FxGridSet);
 }
 
@@ -296,7 +299,7 @@ void KivoraSet::onCheck() {
     }
 }
 
-bool KivoraSet::validFields(std::array<QString, 3>& texts) {
+bool KivoraSet::validFields(std::array<QString, SetField::Count>& texts) {
     for (int i = 0; i < int(TextSet.size()); ++i) {
         texts[i] = TextSet[i]->text().trimmed();
         if (CheckChar(*m_state.messages, texts[i], LabelSet[i]->text(), true, false)) {
@@ -304,28 +307,29 @@ bool KivoraSet::validFields(std::array<QString, 3>& texts) {
             return false;
         }
     }
-    if (texts[0].isEmpty()) {
-        ShowMsg(*m_state.messages, LabelSet[0]->text(), Msg::Enter, Box::Exclamation,
+    if (texts[SetField::Code].isEmpty()) {
+        ShowMsg(*m_state.messages, LabelSet[SetField::Code]->text(), Msg::Enter, Box::Exclamation,
                 m_state.AppTitle);
-        TextSet[0]->setFocus();
+        TextSet[SetField::Code]->setFocus();
         return false;
     }
-    if (!SetStore::PriceValue(texts[PriceColumn])) {
-        ShowMsg(*m_state.messages, LabelSet[PriceColumn]->text(), Msg::Digits, Box::Exclamation,
+    if (!SetStore::PriceValue(texts[SetField::Price])) {
+        ShowMsg(*m_state.messages, LabelSet[SetField::Price]->text(), Msg::Digits, Box::Exclamation,
                 m_state.AppTitle);
-        TextSet[PriceColumn]->setFocus();
+        TextSet[SetField::Price]->setFocus();
         return false;
     }
     return true;
 }
 
-bool KivoraSet::save(const std::array<QString, 3>& texts) {
-    const QString& code = texts[0];
+bool KivoraSet::save(const std::array<QString, SetField::Count>& texts) {
+    const QString& code = texts[SetField::Code];
     try {
         switch (m_store->SaveTarget(code)) {
         case SetStore::Target::Existing:
             if (ShowMsg(*m_state.messages,
-                        LabelSet[0]->text() + QStringLiteral("[") + code + QStringLiteral("]"),
+                        LabelSet[SetField::Code]->text() + QStringLiteral("[") + code +
+                            QStringLiteral("]"),
                         Msg::Overwrite, Box::ExclamationCancel, m_state.AppTitle) != MsgOK)
                 return false;
             break;
@@ -335,11 +339,12 @@ bool KivoraSet::save(const std::array<QString, 3>& texts) {
         case SetStore::Target::New:
             break;
         }
-        const SetHeader set{code, texts[1], texts[2], ComboSet->currentText()};
+        const SetHeader set{code, texts[SetField::Name], texts[SetField::Price],
+                            ComboSet->currentText()};
         QList<SetComponent> components;
         for (int r = 0; r < FxGridSet->rowCount(); ++r)
-            components << SetComponent{cellText(r, 0), cellText(r, 1), componentPrice(r),
-                                       cellText(r, 3)};
+            components << SetComponent{cellText(r, CodeColumn), cellText(r, NameColumn),
+                                       componentPrice(r), cellText(r, UnitColumn)};
         bool saved = false;
         {
             BusyCursor busy;
@@ -358,7 +363,7 @@ bool KivoraSet::save(const std::array<QString, 3>& texts) {
 }
 
 void KivoraSet::onOK() {
-    std::array<QString, 3> texts;
+    std::array<QString, SetField::Count> texts;
     if (!validFields(texts) || !save(texts))
         return;
     m_state.gResult = DialogResult::Ok;
