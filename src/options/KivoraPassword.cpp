@@ -28,6 +28,9 @@ public:
     }
 };
 
+// A wrong password is told twice; the third ends the dialog.
+constexpr int MaxWrongEntries = 3;
+
 QString passwordFile(const AppState& state) {
     return state.DataFolder + QStringLiteral("Kivora.CPR");
 }
@@ -41,7 +44,7 @@ KivoraPassword::KivoraPassword(AppState& state, QWidget* parent) : QDialog(paren
     style->setParent(this);
 
     auto* grid = new QGridLayout;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < PassField::Count; ++i) {
         LabelPass[i] = new QLabel(this);
         TextPass[i] = new QLineEdit(this);
         TextPass[i]->setObjectName(QStringLiteral("TextPass%1").arg(i));
@@ -79,32 +82,32 @@ KivoraPassword::KivoraPassword(AppState& state, QWidget* parent) : QDialog(paren
     const QString caption = m_state.gCaption;
     if (m_state.gMode == PasswordMode::Check) {
         setWindowTitle(caption + QStringLiteral("確認"));
-        LabelPass[0]->setText(caption);
+        LabelPass[PassField::Password]->setText(caption);
     } else {
         setWindowTitle(caption + QStringLiteral("設定"));
         if (m_state.gMode == PasswordMode::Change && !m_storedFirst.isEmpty()) {
-            LabelPass[0]->setText(QStringLiteral("旧") + caption);
-            LabelPass[1]->setText(QStringLiteral("新") + caption);
+            LabelPass[PassField::Password]->setText(QStringLiteral("旧") + caption);
+            LabelPass[PassField::NewPassword]->setText(QStringLiteral("新") + caption);
         } else {
             m_state.gMode = PasswordMode::Set;
             m_state.gResult = DialogResult::Ok;
-            LabelPass[0]->setText(caption);
+            LabelPass[PassField::Password]->setText(caption);
         }
     }
     const bool two = m_state.gMode == PasswordMode::Change;
-    LabelPass[1]->setVisible(two);
-    TextPass[1]->setVisible(two);
+    LabelPass[PassField::NewPassword]->setVisible(two);
+    TextPass[PassField::NewPassword]->setVisible(two);
     adjustSize();
     if (parent)
         CenterForm(this, parent->window());
     else
         CenterForm(this);
-    TextPass[0]->setFocus();
+    TextPass[PassField::Password]->setFocus();
 }
 
 void KivoraPassword::onOK() {
-    const QString first = TextPass[0]->text();
-    const QString second = TextPass[1]->text();
+    const QString first = TextPass[PassField::Password]->text();
+    const QString second = TextPass[PassField::NewPassword]->text();
     if (first.isEmpty())
         return;
     const QString caption = m_state.gCaption;
@@ -121,11 +124,11 @@ void KivoraPassword::onOK() {
         }
         if (!matches) {
             ++m_wrong;
-            if (m_wrong < 3) {
+            if (m_wrong < MaxWrongEntries) {
                 ShowMsg(*m_state.messages, caption + QStringLiteral("が違います"), Msg::SubjectOnly,
                         Box::Stop, m_state.AppTitle);
-                TextPass[0]->setFocus();
-                SelectOnFocus(TextPass[0], m_state.SelText);
+                TextPass[PassField::Password]->setFocus();
+                SelectOnFocus(TextPass[PassField::Password], m_state.SelText);
                 return;
             }
             m_state.gResult = DialogResult::Cancelled;

@@ -16,6 +16,15 @@ enum : int {
 };
 }
 
+// TextPass and LabelPass.
+namespace PassField {
+enum : int {
+    Password = 0,    // the one asked for (the old one when changing), or the one to set
+    NewPassword = 1, // when changing: the new one
+    Count = 2
+};
+}
+
 // Asks for the start-up password (gMode 2), or sets, changes and removes it (gMode 1,
 // which becomes 0 when no password is stored). Leaves gResult 0 when the password was
 // accepted or stored, -1 when cancelled or refused three times.
@@ -24,8 +33,8 @@ class KivoraPassword : public QDialog {
 public:
     KivoraPassword(AppState& state, QWidget* parent = nullptr);
 
-    std::array<QLineEdit*, 2> TextPass{};
-    std::array<QLabel*, 2> LabelPass{};
+    std::array<QLineEdit*, PassField::Count> TextPass{};
+    std::array<QLabel*, PassField::Count> LabelPass{};
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
 
