@@ -77,7 +77,8 @@ Startup::Startup(AppState& state, QString installFolder, QString lockFile)
 bool Startup::checkFile(const QString& path) {
     if (QFileInfo(path).isFile())
         return true;
-    ShowMsg(*m_state.messages, QStringLiteral("ファイルが"), 9, 4, m_state.AppTitle);
+    ShowMsg(*m_state.messages, QStringLiteral("ファイルが"), Msg::NotFound, Box::Stop,
+            m_state.AppTitle);
     return false;
 }
 
@@ -95,7 +96,7 @@ bool Startup::checkWritable(const QString& path, bool folder) {
                  : QStringLiteral("ファイル「%1」に書き込めません(読み取り専用か、書き込みの権限が"
                                   "ありません)｡このままでは何も保存できないため終了します｡")
                        .arg(name),
-             4, m_state.AppTitle);
+             Box::Stop, m_state.AppTitle);
     return false;
 }
 
@@ -104,7 +105,7 @@ bool Startup::probeDatabase(const QString& path, const QString& marker) {
         Database probe(path, marker);
         return true;
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return false;
     }
 }
@@ -112,7 +113,8 @@ bool Startup::probeDatabase(const QString& path, const QString& marker) {
 std::unique_ptr<Kivora> Startup::run() {
     m_state.AppTitle = Res::text(1);
     if (!m_lock.tryLock(0)) {
-        ShowMsg(*m_state.messages, QStringLiteral("既に起動しています"), 0, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QStringLiteral("既に起動しています"), Msg::SubjectOnly,
+                Box::Exclamation, m_state.AppTitle);
         return nullptr;
     }
     std::optional<BusyCursor> busy(std::in_place);
@@ -141,7 +143,7 @@ std::unique_ptr<Kivora> Startup::run() {
     try {
         window->Load();
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return nullptr;
     }
     window->show();
@@ -168,11 +170,11 @@ bool Startup::askPassword(Kivora& window) {
     m_state.gWork[0] = first;
     if (m_state.gWork[0].isEmpty())
         return true;
-    m_state.gMode = 2;
+    m_state.gMode = PasswordMode::Check;
     m_state.gCaption = QStringLiteral("パスワード");
     KivoraPassword dialog(m_state, &window);
     dialog.exec();
-    return m_state.gResult == 0;
+    return m_state.gResult == DialogResult::Ok;
 }
 
 void InstallFontSubstitutions() {

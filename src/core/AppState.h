@@ -13,6 +13,20 @@ class MessageService;
 class PrinterService;
 class SettingsStore;
 
+// What a dialog leaves in gResult. Most dialogs answer Ok when the user chose or
+// confirmed something and Cancelled when he left without; the code lookups below and the
+// sort dialog (SortResult) answer in terms of their own.
+namespace DialogResult {
+enum : int { Cancelled = -1, Ok = 0 };
+}
+
+// What a code lookup (the staff code of a slip, the class of a customer) leaves in
+// gResult: Accepted when the code may stand (it was found, or left empty), Refused when
+// it holds a forbidden character or names nothing.
+namespace LookupResult {
+enum : int { Accepted = -1, Refused = 0 };
+}
+
 // The values windows hand to each other: the current customer, what a dialog is opened
 // for and what it hands back, the open databases and the folders. One object is owned
 // by the application and passed to every window by reference, so that each test can

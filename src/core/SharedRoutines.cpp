@@ -9,29 +9,29 @@
 
 QString MsgPhrase(int code) {
     switch (code) {
-    case 1:
+    case Msg::Enter:
         return QStringLiteral("を入力して下さい");
-    case 2:
+    case Msg::Save:
         return QStringLiteral("を保存します");
-    case 3:
+    case Msg::Overwrite:
         return QStringLiteral("は既に存在します､上書きで保存します");
-    case 4:
+    case Msg::Delete:
         return QStringLiteral("を削除します");
-    case 5:
+    case Msg::Digits:
         return QStringLiteral("は数字を入力して下さい");
-    case 6:
+    case Msg::Limit:
         return QStringLiteral("登録限度を超えました");
-    case 7:
+    case Msg::Run:
         return QStringLiteral("を行います");
-    case 8:
+    case Msg::Choose:
         return QStringLiteral("を選択してください");
-    case 9:
+    case Msg::NotFound:
         return QStringLiteral("見つかりませんでした");
-    case 10:
+    case Msg::SaveFirst:
         return QStringLiteral("を保存してください");
-    case 11:
+    case Msg::Stop:
         return QStringLiteral("を中止します");
-    case 12:
+    case Msg::Finished:
         return QStringLiteral("が終了しました");
     default:
         return {};
@@ -43,27 +43,27 @@ quint8 ShowText(MessageService& messages, const QString& text, int kind, const Q
     request.text = text;
     request.title = title;
     switch (kind) {
-    case 0:
-    case 1:
+    case Box::Exclamation:
+    case Box::ExclamationCancel:
         request.icon = MsgIcon::Exclamation;
         break;
-    case 2:
-    case 3:
+    case Box::Information:
+    case Box::InformationCancel:
         request.icon = MsgIcon::Information;
         break;
-    case 4:
-    case 5:
+    case Box::Stop:
+    case Box::StopCancel:
         request.icon = MsgIcon::Stop;
         break;
-    case 6:
-    case 7:
+    case Box::Question:
+    case Box::QuestionCancel:
         request.icon = MsgIcon::Question;
         break;
     default:
         request.icon = MsgIcon::None;
         break;
     }
-    request.withCancel = (kind % 2) != 0;
+    request.withCancel = (kind % 2) != 0; // the second kind of every pair
     const int answer = messages.show(request);
     return answer == MsgCancel ? MsgCancel : MsgOK;
 }
@@ -183,7 +183,7 @@ QString GetDatePart(qint64 ymd, int part) {
     const qint64 year = ymd / 10000;
     const qint64 month = ymd / 100 - year * 100;
     const qint64 day = ymd - year * 10000 - month * 100;
-    const qint64 value = part == 1 ? month : part == 2 ? day : year;
+    const qint64 value = part == DatePart::Month ? month : part == DatePart::Day ? day : year;
     const QString digits =
         QStringLiteral("%1").arg(value < 0 ? -value : value, 2, 10, QLatin1Char('0'));
     return value < 0 ? QLatin1Char('-') + digits : digits;
@@ -215,23 +215,23 @@ qint64 MakeYMD(int yearIn, int monthIn, int dayIn) {
 
 QString OrderPrefix(int kind) {
     switch (kind) {
-    case 0:
+    case ListKind::Staff:
         return QStringLiteral("Charge");
-    case 1:
+    case ListKind::Units:
         return QStringLiteral("Unit");
-    case 2:
+    case ListKind::Goods:
         return QStringLiteral("Goods");
-    case 3:
+    case ListKind::Sets:
         return QStringLiteral("Set");
-    case 4:
+    case ListKind::Classes:
         return QStringLiteral("Class");
-    case 9:
+    case ListKind::History:
         return QStringLiteral("History");
-    case 10:
+    case ListKind::Customers:
         return QStringLiteral("User");
-    case 11:
+    case ListKind::Sales:
         return QStringLiteral("Sale");
-    case 12:
+    case ListKind::Receipts:
         return QStringLiteral("Receipt");
     default:
         return {};
@@ -244,7 +244,7 @@ QString OrderClause(const SettingsStore& settings, int kind) {
     const quint8 order =
         prefix.isEmpty() ? 0 : settings.getByte(QStringLiteral("Order") + prefix, 0);
     QString column;
-    if (kind == 9)
+    if (kind == ListKind::History)
         column = sort ? QStringLiteral("IssueYMD") : QStringLiteral("DocNumber");
     else
         column = sort ? QStringLiteral("Name") : QStringLiteral("Code");
@@ -284,8 +284,8 @@ QString Format(double value, const QString& pattern) {
         return QString();
     if (pattern == QLatin1String("0/00/00")) {
         const qint64 ymd = static_cast<qint64>(std::llround(value));
-        return QString::number(ymd / 10000) + QLatin1Char('/') + GetDatePart(ymd, 1) +
-               QLatin1Char('/') + GetDatePart(ymd, 2);
+        return QString::number(ymd / 10000) + QLatin1Char('/') + GetDatePart(ymd, DatePart::Month) +
+               QLatin1Char('/') + GetDatePart(ymd, DatePart::Day);
     }
     const bool yen = pattern.startsWith(QLatin1Char('\\'));
     const QString body = yen ? pattern.mid(1) : pattern;

@@ -13,9 +13,11 @@
 #include "customers/NameReadingFilter.h"
 #include "customers/PostalLookup.h"
 #include "documents/KivoraSlip.h"
+#include "documents/Slip.h"
 #include "masters/CompanyStore.h"
 #include "masters/KivoraCompany.h"
 #include "masters/KivoraRegist.h"
+#include "masters/MasterStore.h"
 #include "options/KivoraAbout.h"
 #include "options/KivoraPassword.h"
 #include "widgets/WidgetRoutines.h"
@@ -48,23 +50,24 @@ Kivora::Kivora(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(
     setCentralWidget(central);
     // The name field captures the reading of what the input method converts and hands
     // it to the reading field when the user moves on.
-    new NameReadingFilter(TextSlip[1], TextSlip[2]);
-    for (int i : {1, 2, 3}) {
+    new NameReadingFilter(TextSlip[CustomerField::Name], TextSlip[CustomerField::Kana]);
+    for (int i : {CustomerField::Name, CustomerField::Kana, CustomerField::Prefix1}) {
         connect(TextSlip[i], &QLineEdit::textChanged, this, [this] {
-            if (TextSlip[1]->text().isEmpty() && !TextSlip[2]->text().isEmpty())
-                TextSlip[2]->clear();
+            if (TextSlip[CustomerField::Name]->text().isEmpty() &&
+                !TextSlip[CustomerField::Kana]->text().isEmpty())
+                TextSlip[CustomerField::Kana]->clear();
         });
     }
     for (QLineEdit* field : TextSlip)
         AttachSelectOnFocus(field, m_state);
-    setTabOrder(TextSlip[0], ComboSlip[0]);
-    setTabOrder(ComboSlip[0], ComboSlip[1]);
-    setTabOrder(ComboSlip[1], ComboSlip[2]);
-    setTabOrder(ComboSlip[2], TextSlip[1]);
-    setTabOrder(TextSlip[1], TextSlip[2]);
+    setTabOrder(TextSlip[CustomerField::Code], ComboSlip[CustomerCombo::Year]);
+    setTabOrder(ComboSlip[CustomerCombo::Year], ComboSlip[CustomerCombo::Month]);
+    setTabOrder(ComboSlip[CustomerCombo::Month], ComboSlip[CustomerCombo::Day]);
+    setTabOrder(ComboSlip[CustomerCombo::Day], TextSlip[CustomerField::Name]);
+    setTabOrder(TextSlip[CustomerField::Name], TextSlip[CustomerField::Kana]);
     // The lookup button sits between the postal code and the address, in Tab order too.
-    setTabOrder(TextSlip[5], cmd_Post);
-    setTabOrder(cmd_Post, TextSlip[6]);
+    setTabOrder(TextSlip[CustomerField::Zip2], cmd_Post);
+    setTabOrder(cmd_Post, TextSlip[CustomerField::Address1]);
     SetDocumentOpener([this](int docType) { openDocumentWindow(docType); });
     resize(780, 600);
 }
@@ -75,7 +78,7 @@ Kivora::~Kivora() {
 
 void Kivora::Load() {
     CenterForm(this);
-    TabStripSlip->setCurrentIndex(0);
+    TabStripSlip->setCurrentIndex(CustomerPage::Address);
     auto main = std::make_unique<Database>(m_state.DbNames[0], MainDbMarkerTable());
     auto post = std::make_unique<Database>(m_state.PostCodePath, PostDbMarkerTable());
     m_dbMain = std::move(main);
@@ -83,7 +86,7 @@ void Kivora::Load() {
     m_state.DbMain = m_dbMain.get();
     m_state.DbPost = m_dbPost.get();
     m_customers = std::make_unique<CustomerStore>(*m_dbMain);
-    LoadExcise(ComboSlip[3], *m_dbMain);
+    LoadExcise(ComboSlip[CustomerCombo::Excise], *m_dbMain);
     DataNew();
 }
 
@@ -110,69 +113,71 @@ void Kivora::DataNew() {
     for (QLineEdit* field : TextSlip)
         field->clear();
     const QDate today = QDate::currentDate();
-    SetComboText(ComboSlip[0], QString::number(today.year()));
-    ComboSlip[1]->setCurrentIndex(today.month() - 1);
-    ComboSlip[2]->setCurrentIndex(today.day() - 1);
-    OptionSlip[0]->setChecked(true);
+    SetComboText(ComboSlip[CustomerCombo::Year], QString::number(today.year()));
+    ComboSlip[CustomerCombo::Month]->setCurrentIndex(today.month() - 1);
+    ComboSlip[CustomerCombo::Day]->setCurrentIndex(today.day() - 1);
+    OptionSlip[CustomerClosing::ThisMonth]->setChecked(true);
     LabelClass->clear();
     const CompanyRow company = CompanyStore(*m_state.DbMain).Read().value_or(CompanyRow{});
     m_state.gFraction = static_cast<quint8>(company.ExciseFraction);
     m_state.gPriceFraction = static_cast<quint8>(company.PriceFraction);
     m_state.gExcise = company.Excise;
     m_state.gClosingDay = static_cast<quint8>(company.ClosingDay);
-    SetComboIndex(ComboSlip[6], company.Payment - 1);
-    SetComboText(ComboSlip[3], rateText(m_state.gExcise));
-    SetComboIndex(ComboSlip[4], m_state.gFraction);
-    SetComboIndex(ComboSlip[5], m_state.gClosingDay - 1);
-    ComboSlip[7]->setCurrentIndex(0);
+    SetComboIndex(ComboSlip[CustomerCombo::Payment], company.Payment - 1);
+    SetComboText(ComboSlip[CustomerCombo::Excise], rateText(m_state.gExcise));
+    SetComboIndex(ComboSlip[CustomerCombo::Fraction], m_state.gFraction);
+    SetComboIndex(ComboSlip[CustomerCombo::ClosingDay], m_state.gClosingDay - 1);
+    ComboSlip[CustomerCombo::Mail]->setCurrentIndex(0);
     m_state.gUserCode.clear();
     m_state.gUserName.clear();
-    m_state.gClosingType = 0;
+    m_state.gClosingType = CustomerClosing::ThisMonth;
     UserNum = m_customers->Count();
 }
 
 void Kivora::showRow(const CustomerRow& r) {
-    const std::array<const QString*, 18> texts = {
+    const std::array<const QString*, CustomerField::Count> texts = {
         &r.Code,     &r.Name,      &r.Kana,    &r.Prefix1, nullptr,     nullptr,
         &r.Address1, &r.Address2,  &r.TEL,     &r.FAX,     &r.Portable, &r.Position1,
         &r.Charge1,  &r.Position2, &r.Charge2, &r.Prefix2, &r.Remark,   &r.Class};
-    for (int i = 0; i < 18; ++i) {
+    for (int i = 0; i < CustomerField::Count; ++i) {
         if (texts[i])
             TextSlip[i]->setText(*texts[i]);
     }
     const auto [zip1, zip2] = SplitZip(r.ZipCode);
-    TextSlip[4]->setText(zip1);
-    TextSlip[5]->setText(zip2);
+    TextSlip[CustomerField::Zip1]->setText(zip1);
+    TextSlip[CustomerField::Zip2]->setText(zip2);
     LabelClass->setText(r.ClassName);
-    SetComboText(ComboSlip[0], GetDatePart(r.BusinessYMD, 0));
-    SetComboText(ComboSlip[1], GetDatePart(r.BusinessYMD, 1));
-    SetComboText(ComboSlip[2], GetDatePart(r.BusinessYMD, 2));
+    SetComboText(ComboSlip[CustomerCombo::Year], GetDatePart(r.BusinessYMD, DatePart::Year));
+    SetComboText(ComboSlip[CustomerCombo::Month], GetDatePart(r.BusinessYMD, DatePart::Month));
+    SetComboText(ComboSlip[CustomerCombo::Day], GetDatePart(r.BusinessYMD, DatePart::Day));
     m_state.gFraction = static_cast<quint8>(r.Fraction);
     m_state.gExcise = r.Excise;
     m_state.gClosingDay = static_cast<quint8>(r.ClosingDay);
     m_state.gClosingType = static_cast<quint8>(r.ClosingType);
-    SetComboText(ComboSlip[3], rateText(r.Excise));
-    SetComboIndex(ComboSlip[4], r.Fraction);
-    SetComboIndex(ComboSlip[5], r.ClosingDay - 1);
-    SetComboIndex(ComboSlip[6], r.Payment - 1);
-    SetComboIndex(ComboSlip[7], r.Mail);
-    OptionSlip[r.ClosingType == 0 ? 0 : 1]->setChecked(true);
+    SetComboText(ComboSlip[CustomerCombo::Excise], rateText(r.Excise));
+    SetComboIndex(ComboSlip[CustomerCombo::Fraction], r.Fraction);
+    SetComboIndex(ComboSlip[CustomerCombo::ClosingDay], r.ClosingDay - 1);
+    SetComboIndex(ComboSlip[CustomerCombo::Payment], r.Payment - 1);
+    SetComboIndex(ComboSlip[CustomerCombo::Mail], r.Mail);
+    OptionSlip[r.ClosingType == CustomerClosing::ThisMonth ? CustomerClosing::ThisMonth
+                                                           : CustomerClosing::NextMonth]
+        ->setChecked(true);
 }
 
 bool Kivora::DataRead(int mode, const CustomerRow* row) {
     QString code;
-    if (mode == 0) {
-        code = TextSlip[0]->text();
-        if (CheckChar(*m_state.messages, code, LabelSlip[0]->text(), true, true))
+    if (mode == CustomerRead::Typed) {
+        code = TextSlip[CustomerField::Code]->text();
+        if (CheckChar(*m_state.messages, code, LabelSlip[CustomerField::Code]->text(), true, true))
             return false;
         if (code.isEmpty())
             return true;
-    } else if (mode == 2) {
-        m_state.gCaption = StripParen(MenuBusiness[4]->text());
-        m_state.gMode = 0;
+    } else if (mode == CustomerRead::Search) {
+        m_state.gCaption = StripParen(MenuBusiness[BusinessMenu::Find]->text());
+        m_state.gMode = FindUserMode::FromMain;
         KivoraFindUser dialog(m_state, this);
         dialog.exec();
-        if (m_state.gResult != 0)
+        if (m_state.gResult != DialogResult::Ok)
             return true;
         code = m_state.gUserCode;
     }
@@ -180,73 +185,85 @@ bool Kivora::DataRead(int mode, const CustomerRow* row) {
         std::optional<CustomerRow> found;
         {
             BusyCursor busy;
-            if (mode == 1 && row)
+            if (mode == CustomerRead::Row && row)
                 found = *row;
             else
                 found = m_customers->Read(code);
         }
         if (!found) {
             DataNew();
-            TextSlip[0]->setText(code);
+            TextSlip[CustomerField::Code]->setText(code);
             return;
         }
         showRow(*found);
-        m_state.gUserCode = TextSlip[0]->text();
+        m_state.gUserCode = TextSlip[CustomerField::Code]->text();
     });
     return true;
 }
 
 void Kivora::DataSave() {
-    for (int i = 0; i < 18; ++i) {
-        if (CheckChar(*m_state.messages, TextSlip[i]->text(), LabelSlip[i]->text(), true, i == 0))
+    for (int i = 0; i < CustomerField::Count; ++i) {
+        if (CheckChar(*m_state.messages, TextSlip[i]->text(), LabelSlip[i]->text(), true,
+                      i == CustomerField::Code))
             return;
         const QString text = TextSlip[i]->text();
-        if ((i == 0 || i == 4 || i == 5) && !text.isEmpty() && !IsDigits(text)) {
-            ShowMsg(*m_state.messages, LabelSlip[i]->text(), 5, 0, m_state.AppTitle);
+        const bool digitsOnly =
+            i == CustomerField::Code || i == CustomerField::Zip1 || i == CustomerField::Zip2;
+        if (digitsOnly && !text.isEmpty() && !IsDigits(text)) {
+            ShowMsg(*m_state.messages, LabelSlip[i]->text(), Msg::Digits, Box::Exclamation,
+                    m_state.AppTitle);
             return;
         }
     }
-    for (int i : {0, 1}) {
+    for (int i : {CustomerField::Code, CustomerField::Name}) {
         if (TextSlip[i]->text().isEmpty()) {
-            ShowMsg(*m_state.messages, LabelSlip[i]->text(), 1, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, LabelSlip[i]->text(), Msg::Enter, Box::Exclamation,
+                    m_state.AppTitle);
             return;
         }
     }
-    const QString code = TextSlip[0]->text();
-    const QString subject = LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']');
+    const QString code = TextSlip[CustomerField::Code]->text();
+    const QString subject =
+        LabelSlip[CustomerField::Code]->text() + QLatin1Char('[') + code + QLatin1Char(']');
     RunGuarded(m_state, [&] {
         const bool exists = m_customers->Exists(code);
         if (exists) {
-            if (ShowMsg(*m_state.messages, subject, 3, 1, m_state.AppTitle) != MsgOK)
+            if (ShowMsg(*m_state.messages, subject, Msg::Overwrite, Box::ExclamationCancel,
+                        m_state.AppTitle) != MsgOK)
                 return;
         } else if (UserNum >= CustomerStore::MaxCustomers) {
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
             return;
-        } else if (ShowMsg(*m_state.messages, subject, 2, 7, m_state.AppTitle) != MsgOK) {
+        } else if (ShowMsg(*m_state.messages, subject, Msg::Save, Box::QuestionCancel,
+                           m_state.AppTitle) != MsgOK) {
             return;
         }
         CustomerRow r;
         r.Code = code;
-        r.Name = TextSlip[1]->text();
-        r.Kana = TextSlip[2]->text();
-        r.Prefix1 = TextSlip[3]->text();
-        r.ZipCode = JoinZip(TextSlip[4]->text(), TextSlip[5]->text());
+        r.Name = TextSlip[CustomerField::Name]->text();
+        r.Kana = TextSlip[CustomerField::Kana]->text();
+        r.Prefix1 = TextSlip[CustomerField::Prefix1]->text();
+        r.ZipCode =
+            JoinZip(TextSlip[CustomerField::Zip1]->text(), TextSlip[CustomerField::Zip2]->text());
         QString* rest[] = {&r.Address1, &r.Address2,  &r.TEL,     &r.FAX,
                            &r.Portable, &r.Position1, &r.Charge1, &r.Position2,
                            &r.Charge2,  &r.Prefix2,   &r.Remark};
-        for (int i = 0; i < 11; ++i)
-            *rest[i] = TextSlip[6 + i]->text();
-        r.BusinessYMD = (ComboSlip[0]->currentText() + ComboSlip[1]->currentText() +
-                         ComboSlip[2]->currentText())
+        for (int i = 0; i < int(std::size(rest)); ++i)
+            *rest[i] = TextSlip[CustomerField::Address1 + i]->text();
+        r.BusinessYMD = (ComboSlip[CustomerCombo::Year]->currentText() +
+                         ComboSlip[CustomerCombo::Month]->currentText() +
+                         ComboSlip[CustomerCombo::Day]->currentText())
                             .toLongLong();
-        const QString rate = ComboSlip[3]->currentText();
+        const QString rate = ComboSlip[CustomerCombo::Excise]->currentText();
         r.Excise = rate.left(rate.indexOf(QLatin1Char('%'))).toDouble();
-        r.Fraction = std::max(0, ComboSlip[4]->currentIndex());
-        r.ClosingDay = ComboSlip[5]->currentText().toInt();
-        r.Payment = ComboSlip[6]->currentText().toInt();
-        r.Mail = std::max(0, ComboSlip[7]->currentIndex());
-        r.ClosingType = OptionSlip[0]->isChecked() ? 0 : 1;
-        r.Class = LabelClass->text().isEmpty() ? QString() : TextSlip[17]->text();
+        r.Fraction = std::max(0, ComboSlip[CustomerCombo::Fraction]->currentIndex());
+        r.ClosingDay = ComboSlip[CustomerCombo::ClosingDay]->currentText().toInt();
+        r.Payment = ComboSlip[CustomerCombo::Payment]->currentText().toInt();
+        r.Mail = std::max(0, ComboSlip[CustomerCombo::Mail]->currentIndex());
+        r.ClosingType = OptionSlip[CustomerClosing::ThisMonth]->isChecked()
+                            ? CustomerClosing::ThisMonth
+                            : CustomerClosing::NextMonth;
+        r.Class = LabelClass->text().isEmpty() ? QString() : TextSlip[CustomerField::Class]->text();
         {
             BusyCursor busy;
             m_customers->Save(r);
@@ -262,13 +279,14 @@ void Kivora::DataSave() {
 }
 
 void Kivora::DataDelete() {
-    const QString code = TextSlip[0]->text();
+    const QString code = TextSlip[CustomerField::Code]->text();
     if (code.isEmpty())
         return;
-    if (CheckChar(*m_state.messages, code, LabelSlip[0]->text(), true, true))
+    if (CheckChar(*m_state.messages, code, LabelSlip[CustomerField::Code]->text(), true, true))
         return;
     if (!IsDigits(code)) {
-        ShowMsg(*m_state.messages, LabelSlip[0]->text(), 5, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, LabelSlip[CustomerField::Code]->text(), Msg::Digits,
+                Box::Exclamation, m_state.AppTitle);
         return;
     }
     RunGuarded(m_state, [&] {
@@ -277,14 +295,15 @@ void Kivora::DataDelete() {
             // The question says what stays behind, so that nobody is surprised to find
             // the documents again under a new customer given the same code.
             const CustomerStore::Records kept = m_customers->RecordsOf(code);
-            QString text = LabelSlip[0]->text() + QLatin1Char('[') + code + QLatin1Char(']') +
-                           MsgPhrase(4) + QStringLiteral("｡");
+            QString text = LabelSlip[CustomerField::Code]->text() + QLatin1Char('[') + code +
+                           QLatin1Char(']') + MsgPhrase(Msg::Delete) + QStringLiteral("｡");
             if (kept.documents > 0 || kept.ledgerRows > 0)
                 text += QStringLiteral("\r伝票 %1 件と売掛 %2 件は削除されずに残ります"
                                        "(同じコードで登録した顧客に引き継がれます)｡")
                             .arg(kept.documents)
                             .arg(kept.ledgerRows);
-            m_state.gResult = ShowText(*m_state.messages, text, 7, m_state.AppTitle);
+            m_state.gResult =
+                ShowText(*m_state.messages, text, Box::QuestionCancel, m_state.AppTitle);
         }
         if (m_state.gResult != MsgOK)
             return;
@@ -300,39 +319,50 @@ void Kivora::DataMove(int direction) {
         std::optional<CustomerRow> target;
         {
             BusyCursor busy;
-            QString from = TextSlip[0]->text();
+            QString from = TextSlip[CustomerField::Code]->text();
             if (CheckChar(*m_state.messages, from, QString(), false, true))
                 from.clear();
             target = m_customers->Move(static_cast<CustomerStore::Step>(direction), from);
         }
         if (target)
-            DataRead(1, &*target);
+            DataRead(CustomerRead::Row, &*target);
     });
 }
 
 void Kivora::FindClass() {
-    const QString code = TextSlip[17]->text();
+    const QString code = TextSlip[CustomerField::Class]->text();
     if (code.isEmpty()) {
         LabelClass->clear();
-        m_state.gResult = -1;
+        m_state.gResult = LookupResult::Accepted;
         return;
     }
     if (CheckChar(*m_state.messages, code, QString(), false, true)) {
         LabelClass->clear();
-        m_state.gResult = 0;
+        m_state.gResult = LookupResult::Refused;
         return;
     }
     RunGuarded(m_state, [&] {
         const std::optional<QString> name = m_customers->ClassName(code);
         LabelClass->setText(name.value_or(QString()));
-        m_state.gResult = name ? -1 : 0;
+        m_state.gResult = name ? LookupResult::Accepted : LookupResult::Refused;
     });
 }
 
 bool Kivora::HasDocumentWindow(int docType) {
     // Estimates, purchase orders, delivery notes and invoices share the slip window;
     // receipts, bills and the ledger get theirs later and wait until then.
-    return docType >= 0 && docType <= 3;
+    return docType >= DocType::Estimate && docType <= DocType::Invoice;
+}
+
+int Kivora::WorkBarDocType(int image) {
+    switch (image) {
+    case WorkBarImage::Receipt:
+        return DocType::Receipt;
+    case WorkBarImage::Receivables:
+        return DocType::Receivables;
+    default:
+        return image; // the slips open the type of the same number
+    }
 }
 
 void Kivora::openDocumentWindow(int docType) {
@@ -345,25 +375,27 @@ void Kivora::openDocumentWindow(int docType) {
 void Kivora::SetDocumentOpener(std::function<void(int)> opener) {
     m_documentOpener = std::move(opener);
     const bool any = static_cast<bool>(m_documentOpener);
-    const std::array<std::pair<QAction*, int>, 8> items = {{{MenuSlip[0], 0},
-                                                            {MenuSlip[1], 1},
-                                                            {MenuSlip[2], 2},
-                                                            {MenuBill[0], 3},
-                                                            {MenuSlip[4], 6},
-                                                            {MenuBill[1], 4},
-                                                            {MenuBill[2], 5},
-                                                            {MenuBusiness[11], -1}}};
+    const std::array<std::pair<QAction*, int>, 8> items = {
+        {{MenuSlip[DocumentMenu::Estimate], DocType::Estimate},
+         {MenuSlip[DocumentMenu::Order], DocType::Order},
+         {MenuSlip[DocumentMenu::DeliveryNote], DocType::DeliveryNote},
+         {MenuBill[BillMenu::Invoice], DocType::Invoice},
+         {MenuSlip[DocumentMenu::Receipt], DocType::Receipt},
+         {MenuBill[BillMenu::DetailedBill], DocType::DetailedBill},
+         {MenuBill[BillMenu::TotalBill], DocType::TotalBill},
+         {MenuBusiness[BusinessMenu::Receivables], DocType::Receivables}}};
     for (const auto& [action, type] : items)
         action->setEnabled(any && HasDocumentWindow(type));
-    for (int i = 0; i < 6; ++i)
-        ImageWorkBar[i]->setEnabled(any && HasDocumentWindow(i == 4 ? 6 : i == 5 ? -1 : i));
+    for (int i = 0; i < WorkBarImage::Count; ++i)
+        ImageWorkBar[i]->setEnabled(any && HasDocumentWindow(WorkBarDocType(i)));
 }
 
 bool Kivora::OpenDocument(int docType, const QString& caption) {
     m_state.gCaption = StripParen(caption);
-    m_state.gUserName = TextSlip[1]->text();
+    m_state.gUserName = TextSlip[CustomerField::Name]->text();
     if (m_state.gUserCode.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("顧客"), 8, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QStringLiteral("顧客"), Msg::Choose, Box::Exclamation,
+                m_state.AppTitle);
         return false;
     }
     if (CheckChar(*m_state.messages, m_state.gUserCode, QString(), false, true))
@@ -374,7 +406,8 @@ bool Kivora::OpenDocument(int docType, const QString& caption) {
         found = !m_state.RsWork.isEmpty();
     });
     if (!found) {
-        ShowMsg(*m_state.messages, QStringLiteral("顧客"), 8, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QStringLiteral("顧客"), Msg::Choose, Box::Exclamation,
+                m_state.AppTitle);
         return false;
     }
     m_state.gDocType = static_cast<quint8>(docType);
@@ -384,9 +417,9 @@ bool Kivora::OpenDocument(int docType, const QString& caption) {
 }
 
 void Kivora::PostLookup() {
-    const QString part1 = TextSlip[4]->text();
-    const QString part2 = TextSlip[5]->text();
-    const QString address = TextSlip[6]->text();
+    const QString part1 = TextSlip[CustomerField::Zip1]->text();
+    const QString part2 = TextSlip[CustomerField::Zip2]->text();
+    const QString address = TextSlip[CustomerField::Address1]->text();
     const int mode = PostalLookup::ChooseMode(part1, part2, address);
     if (mode < 0 || PostalLookup::ZipErr(mode, part1, part2, address))
         return;
@@ -402,7 +435,7 @@ void Kivora::PostLookup() {
         return;
     if (entries.isEmpty()) {
         List_Zip->hide();
-        ShowText(*m_state.messages, QStringLiteral("見つかりませんでした。"), 2,
+        ShowText(*m_state.messages, QStringLiteral("見つかりませんでした。"), Box::Information,
                  QStringLiteral("〒<=>住所検索"));
         return;
     }
@@ -414,10 +447,11 @@ void Kivora::PostLookup() {
 }
 
 void Kivora::TakeZipEntry(const QString& entry) {
-    const PostalLookup::Taken taken = PostalLookup::TakeEntry(entry, TextSlip[6]->text());
+    const PostalLookup::Taken taken =
+        PostalLookup::TakeEntry(entry, TextSlip[CustomerField::Address1]->text());
     if (taken.setsCode) {
-        TextSlip[4]->setText(taken.part1);
-        TextSlip[5]->setText(taken.part2);
+        TextSlip[CustomerField::Zip1]->setText(taken.part1);
+        TextSlip[CustomerField::Zip2]->setText(taken.part2);
     }
     if (taken.setsAddress && !PlaceAddress(taken.address1))
         return;
@@ -428,15 +462,15 @@ void Kivora::TakeZipEntry(const QString& entry) {
         if (taken.hideOnly)
             cmd_Post->setFocus();
         else
-            TextSlip[6]->setFocus();
+            TextSlip[CustomerField::Address1]->setFocus();
     }
 }
 
 bool Kivora::PlaceAddress(const QString& address) {
     // A field of maxLength N keeps N - 1 bytes (LimitLength); what does not fit goes on in
     // 住所２ rather than being cut off.
-    QLineEdit* first = TextSlip[6];
-    QLineEdit* second = TextSlip[7];
+    QLineEdit* first = TextSlip[CustomerField::Address1];
+    QLineEdit* second = TextSlip[CustomerField::Address2];
     const auto [head, rest] = Cp932::splitAtBytes(address, first->maxLength() - 1);
     if (rest.isEmpty()) {
         first->setText(address);
@@ -446,7 +480,7 @@ bool Kivora::PlaceAddress(const QString& address) {
         ShowText(*m_state.messages,
                  QStringLiteral("住所が長く住所１に入りきりません｡住所２を空にしてから"
                                 "もう一度選んで下さい｡"),
-                 0, m_state.AppTitle);
+                 Box::Exclamation, m_state.AppTitle);
         return false;
     }
     first->setText(head);
@@ -455,8 +489,8 @@ bool Kivora::PlaceAddress(const QString& address) {
 }
 
 void Kivora::openPassword() {
-    m_state.gMode = 1;
-    m_state.gCaption = StripParen(MenuTool[4]->text());
+    m_state.gMode = PasswordMode::Change;
+    m_state.gCaption = StripParen(MenuTool[ToolMenu::Password]->text());
     KivoraPassword dialog(m_state, this);
     dialog.exec();
 }
@@ -469,7 +503,7 @@ void Kivora::openHelp() {
 }
 
 void Kivora::openAbout() {
-    m_state.gCaption = StripParen(MenuHelp[2]->text());
+    m_state.gCaption = StripParen(MenuHelp[HelpMenu::About]->text());
     const bool before = m_state.FrameStyle;
     KivoraAbout dialog(m_state, this);
     dialog.exec();
@@ -478,34 +512,35 @@ void Kivora::openAbout() {
 }
 
 void Kivora::openCompany() {
-    m_state.gCaption = StripParen(MenuRegist[0]->text());
+    m_state.gCaption = StripParen(MenuRegist[RegistMenu::Company]->text());
     KivoraCompany dialog(m_state, this);
     dialog.exec();
 }
 
 void Kivora::openRegistration(int index) {
-    // 担当者, 単位, 商品 are kinds 0-2; 顧客分類 is kind 4 (3 is set goods, reached from
-    // the goods list).
+    // 担当者, 単位, 商品 are the first three kinds, in menu order; 顧客分類 comes after the
+    // set goods, which are reached from the goods list.
     m_state.gCaption = StripParen(MenuRegist[index]->text());
-    m_state.gMode = static_cast<quint8>(index == 4 ? 4 : index - 1);
+    m_state.gMode = static_cast<quint8>(index == RegistMenu::Classes ? int(MasterKind::Class)
+                                                                     : index - RegistMenu::Staff);
     KivoraRegist::OpenUntilDone(m_state, this);
 }
 
 void Kivora::openClassSearch() {
-    m_state.gMode = 1;
+    m_state.gMode = FindItemMode::Classes;
     m_state.gCaller = this;
     KivoraFindItem dialog(m_state, this);
     dialog.exec();
-    if (m_state.gResult != 0)
+    if (m_state.gResult != DialogResult::Ok)
         return;
-    TextSlip[17]->setText(m_state.gHandOff);
+    TextSlip[CustomerField::Class]->setText(m_state.gHandOff);
     FindClass();
-    ComboSlip[3]->setFocus();
+    ComboSlip[CustomerCombo::Excise]->setFocus();
 }
 
 void Kivora::closeEvent(QCloseEvent* event) {
     const int answer = ShowText(*m_state.messages, windowTitle() + QStringLiteral("を終了します。"),
-                                7, windowTitle());
+                                Box::QuestionCancel, windowTitle());
     if (answer != MsgOK) {
         event->ignore();
         return;

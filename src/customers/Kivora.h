@@ -20,6 +20,146 @@ class Database;
 struct AppState;
 struct CustomerRow;
 
+// Positions in the main window's control arrays. The tool bar and the menus keep their
+// separators in the arrays, so some positions have no name.
+
+// ToolButton: the tool bar, captioned by strings 201 + position.
+namespace ToolBarButton {
+enum : int {
+    NewCustomer = 1,
+    Save = 2,
+    Find = 4,
+    First = 6, // First to Last step through the customers in this order
+    Previous = 7,
+    Next = 8,
+    Last = 9,
+    Exit = 11,
+    Count = 12
+};
+}
+
+// ImageWorkBar: the pictures down the left, with the tool tips 101 + position.
+namespace WorkBarImage {
+enum : int {
+    Estimate = 0, // the first four open the document type of the same number
+    Order = 1,
+    DeliveryNote = 2,
+    Invoice = 3,
+    Receipt = 4,
+    Receivables = 5,
+    Count = 6
+};
+}
+
+// TextSlip and LabelSlip: the customer's fields and their captions.
+namespace CustomerField {
+enum : int {
+    Code = 0,
+    Name = 1,
+    Kana = 2,
+    Prefix1 = 3, // the customer's honorific
+    Zip1 = 4,    // the postal code in two parts
+    Zip2 = 5,
+    Address1 = 6,
+    Address2 = 7,
+    Tel = 8,
+    Fax = 9,
+    Portable = 10,
+    Position1 = 11, // department and name of the first contact
+    Charge1 = 12,
+    Position2 = 13,
+    Charge2 = 14,
+    Prefix2 = 15, // the contacts' honorific
+    Remark = 16,
+    Class = 17,
+    Count = 18
+};
+}
+
+// ComboSlip: the registration date, then the terms of the customer.
+namespace CustomerCombo {
+enum : int {
+    Year = 0,
+    Month = 1,
+    Day = 2,
+    Excise = 3,
+    Fraction = 4,
+    ClosingDay = 5,
+    Payment = 6,
+    Mail = 7,
+    Count = 8
+};
+}
+
+// OptionSlip: the month whose closing a sale falls into; the customer's ClosingType is
+// stored as the position of the chosen option.
+namespace CustomerClosing {
+enum : int { ThisMonth = 0, NextMonth = 1 };
+}
+
+// FrameSlip and the tabs of TabStripSlip.
+namespace CustomerPage {
+enum : int { Address = 0, Terms = 1 };
+}
+
+// MenuBusiness: 取引.
+namespace BusinessMenu {
+enum : int {
+    NewCustomer = 0,
+    Save = 1,
+    Delete = 2,
+    Find = 4,
+    First = 6, // First to Last step through the customers in this order
+    Previous = 7,
+    Next = 8,
+    Last = 9,
+    Receivables = 11,
+    Exit = 13,
+    Count = 14
+};
+}
+
+// MenuSlip: 伝票; the bills have a submenu of their own (MenuBill).
+namespace DocumentMenu {
+enum : int {
+    Estimate = 0, // the first three open the document type of the same number
+    Order = 1,
+    DeliveryNote = 2,
+    Bills = 3,
+    Receipt = 4,
+    Count = 5
+};
+}
+
+// MenuBill: the bills submenu.
+namespace BillMenu {
+enum : int { Invoice = 0, DetailedBill = 1, TotalBill = 2, Count = 3 };
+}
+
+// MenuRegist: 登録.
+namespace RegistMenu {
+enum : int { Company = 0, Staff = 1, Units = 2, Goods = 3, Classes = 4, Count = 5 };
+}
+
+// MenuTool: ツール.
+namespace ToolMenu {
+enum : int { Address = 0, CoverLetter = 1, Options = 3, Password = 4, Seal = 6, Count = 7 };
+}
+
+// MenuHelp: ヘルプ.
+namespace HelpMenu {
+enum : int { Topics = 0, Separator = 1, About = 2, Count = 3 };
+}
+
+// Where Kivora::DataRead takes the customer from.
+namespace CustomerRead {
+enum : int {
+    Typed = 0, // the code typed in the code field
+    Row = 1,   // a row already read
+    Search = 2 // the customer search
+};
+}
+
 // The main window: it shows one customer, opens every other window for that customer,
 // and closing it ends the program. It owns the open main and postal databases.
 class Kivora : public QMainWindow {
@@ -35,8 +175,8 @@ public:
 
     // Customer record routines.
     void DataNew();
-    // Mode 0: the code typed in the code field; 1: the row `row`; 2: ask the customer
-    // search. Returns false when the code was refused for a forbidden character.
+    // Reads the customer named by `mode` (CustomerRead; the row is `row`). Returns false
+    // when the code was refused for a forbidden character.
     bool DataRead(int mode, const CustomerRow* row = nullptr);
     void DataSave();
     void DataDelete();
@@ -62,13 +202,13 @@ public:
 
     // Controls, named and numbered as the rest of the program refers to them.
     QToolBar* ToolbarMain = nullptr;
-    std::array<QAction*, 12> ToolButton{};
+    std::array<QAction*, ToolBarButton::Count> ToolButton{};
     QFrame* LabelWorkBar = nullptr;
-    std::array<QToolButton*, 6> ImageWorkBar{};
+    std::array<QToolButton*, WorkBarImage::Count> ImageWorkBar{};
     QFrame* LineWorkBar = nullptr;
-    std::array<QLineEdit*, 18> TextSlip{};
-    std::array<QLabel*, 18> LabelSlip{};
-    std::array<QComboBox*, 8> ComboSlip{};
+    std::array<QLineEdit*, CustomerField::Count> TextSlip{};
+    std::array<QLabel*, CustomerField::Count> LabelSlip{};
+    std::array<QComboBox*, CustomerCombo::Count> ComboSlip{};
     std::array<QRadioButton*, 2> OptionSlip{};
     QLabel* LabelClass = nullptr;
     QPushButton* BtnClass = nullptr;
@@ -77,13 +217,13 @@ public:
     QPushButton* cmd_Post = nullptr;
     QListWidget* List_Zip = nullptr;
 
-    std::array<QAction*, 14> MenuBusiness{};
-    std::array<QAction*, 5> MenuSlip{};
-    std::array<QAction*, 3> MenuBill{};
+    std::array<QAction*, BusinessMenu::Count> MenuBusiness{};
+    std::array<QAction*, DocumentMenu::Count> MenuSlip{};
+    std::array<QAction*, BillMenu::Count> MenuBill{};
     std::array<QAction*, 6> MenuList{};
-    std::array<QAction*, 5> MenuRegist{};
-    std::array<QAction*, 7> MenuTool{};
-    std::array<QAction*, 3> MenuHelp{};
+    std::array<QAction*, RegistMenu::Count> MenuRegist{};
+    std::array<QAction*, ToolMenu::Count> MenuTool{};
+    std::array<QAction*, HelpMenu::Count> MenuHelp{};
 
     int UserNum = 0;
 
@@ -116,6 +256,8 @@ private:
     void showRow(const CustomerRow& row);
     void release();
     void openDocumentWindow(int docType);
+    // The document type a work-bar picture opens (DocType::Receivables for the last).
+    static int WorkBarDocType(int image);
 
     AppState& m_state;
     std::unique_ptr<Database> m_dbMain;

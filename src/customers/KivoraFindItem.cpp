@@ -9,7 +9,8 @@ namespace {
 
 // The kind searched is fixed when the dialog opens.
 RecordSearch::Source ItemSource(const AppState& state) {
-    return state.gMode == 1 ? RecordSearch::Source::Classes : RecordSearch::Source::Staff;
+    return state.gMode == FindItemMode::Classes ? RecordSearch::Source::Classes
+                                                : RecordSearch::Source::Staff;
 }
 
 StackedSearchDialog::Look ItemLook(RecordSearch::Source source) {

@@ -3,6 +3,11 @@
 
 #include <array>
 
+// What the item search lists (gMode).
+namespace FindItemMode {
+enum : int { Staff = 0, Classes = 1 };
+}
+
 // Finds a staff member (gMode 0) or a customer class (gMode 1) by narrowing the list one
 // condition at a time (up to five) and hands the chosen one back: its code in gHandOff
 // and its name in gWork[0] with gResult 0, or gResult -1 when the user cancels or closes

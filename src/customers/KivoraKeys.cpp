@@ -19,23 +19,23 @@ bool Kivora::enterPressed(QObject* watched) {
     const int field = IndexOf(TextSlip, watched);
     if (field >= 0) {
         switch (field) {
-        case 0:
-            if (DataRead(0))
-                ComboSlip[0]->setFocus();
+        case CustomerField::Code:
+            if (DataRead(CustomerRead::Typed))
+                ComboSlip[CustomerCombo::Year]->setFocus();
             break;
-        case 2:
-            if (TabStripSlip->currentIndex() == 1)
-                TextSlip[17]->setFocus();
+        case CustomerField::Kana:
+            if (TabStripSlip->currentIndex() == CustomerPage::Terms)
+                TextSlip[CustomerField::Class]->setFocus();
             else
-                TextSlip[3]->setFocus();
+                TextSlip[CustomerField::Prefix1]->setFocus();
             break;
-        case 16:
-            TextSlip[0]->setFocus();
+        case CustomerField::Remark:
+            TextSlip[CustomerField::Code]->setFocus();
             break;
-        case 17:
+        case CustomerField::Class:
             FindClass();
-            if (m_state.gResult != 0)
-                ComboSlip[3]->setFocus();
+            if (m_state.gResult != LookupResult::Refused)
+                ComboSlip[CustomerCombo::Excise]->setFocus();
             break;
         default:
             TextSlip[field + 1]->setFocus();
@@ -45,10 +45,10 @@ bool Kivora::enterPressed(QObject* watched) {
     }
     const int combo = IndexOf(ComboSlip, watched);
     if (combo >= 0) {
-        if (combo == 2)
-            TextSlip[1]->setFocus();
-        else if (combo == 7)
-            TextSlip[0]->setFocus();
+        if (combo == CustomerCombo::Day)
+            TextSlip[CustomerField::Name]->setFocus();
+        else if (combo == CustomerCombo::Mail)
+            TextSlip[CustomerField::Code]->setFocus();
         else
             ComboSlip[combo + 1]->setFocus();
         return true;

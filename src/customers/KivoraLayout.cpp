@@ -3,6 +3,8 @@
 
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
+#include "documents/Slip.h"
+#include "masters/MasterStore.h"
 #include "printing/KivoraInkan.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
@@ -33,7 +35,7 @@ struct FieldSpec {
 };
 
 // Captions and lengths of the customer fields, in field order.
-constexpr std::array<FieldSpec, 18> kFields = {{
+constexpr std::array<FieldSpec, CustomerField::Count> kFields = {{
     {u"顧客番号", 11},
     {u"顧客名", 41},
     {u"顧客カナ", 41},
@@ -74,7 +76,7 @@ void Kivora::buildToolBar() {
     ToolbarMain->setMovable(false);
     ToolbarMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     ToolbarMain->setIconSize(QSize(24, 24));
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < ToolBarButton::Count; ++i) {
         const QString text = Res::text(201 + i);
         if (text == QLatin1String("-")) {
             ToolButton[i] = ToolbarMain->addSeparator();
@@ -83,13 +85,15 @@ void Kivora::buildToolBar() {
         ToolButton[i] = ToolbarMain->addAction(QIcon(Pictures::Tool(201 + i)), text);
         ToolButton[i]->setToolTip(text);
     }
-    connect(ToolButton[1], &QAction::triggered, this,
+    connect(ToolButton[ToolBarButton::NewCustomer], &QAction::triggered, this,
             [this] { RunGuarded(m_state, [this] { DataNew(); }); });
-    connect(ToolButton[2], &QAction::triggered, this, [this] { DataSave(); });
-    connect(ToolButton[4], &QAction::triggered, this, [this] { DataRead(2); });
-    for (int i = 6; i <= 9; ++i)
-        connect(ToolButton[i], &QAction::triggered, this, [this, i] { DataMove(i - 6); });
-    connect(ToolButton[11], &QAction::triggered, this, &QWidget::close);
+    connect(ToolButton[ToolBarButton::Save], &QAction::triggered, this, [this] { DataSave(); });
+    connect(ToolButton[ToolBarButton::Find], &QAction::triggered, this,
+            [this] { DataRead(CustomerRead::Search); });
+    for (int i = ToolBarButton::First; i <= ToolBarButton::Last; ++i)
+        connect(ToolButton[i], &QAction::triggered, this,
+                [this, i] { DataMove(i - ToolBarButton::First); });
+    connect(ToolButton[ToolBarButton::Exit], &QAction::triggered, this, &QWidget::close);
 }
 
 QWidget* Kivora::buildWorkBar() {
@@ -105,7 +109,7 @@ QWidget* Kivora::buildWorkBar() {
     auto* layout = new QVBoxLayout(LabelWorkBar);
     layout->setContentsMargins(8, 10, 8, 10);
     layout->setSpacing(10);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < WorkBarImage::Count; ++i) {
         auto* image = new QToolButton(LabelWorkBar);
         image->setObjectName(QStringLiteral("ImageWorkBar%1").arg(i));
         image->setAutoRaise(true);
@@ -118,11 +122,11 @@ QWidget* Kivora::buildWorkBar() {
         ImageWorkBar[i] = image;
         layout->addWidget(image);
         connect(image, &QToolButton::clicked, this, [this, i] {
-            const int type = i == 4 ? 6 : i;
-            if (i < 5)
+            const int type = WorkBarDocType(i);
+            if (type != DocType::Receivables)
                 OpenDocument(type, ImageWorkBar[i]->toolTip());
             else if (m_documentOpener)
-                m_documentOpener(-1); // the ledger opens without a customer check
+                m_documentOpener(type); // the ledger opens without a customer check
         });
     }
     layout->addStretch();
@@ -157,7 +161,7 @@ void Kivora::DrawFrame() {
 }
 
 void Kivora::prepareFields() {
-    for (int i = 0; i < 18; ++i) {
+    for (int i = 0; i < CustomerField::Count; ++i) {
         TextSlip[i] = new QLineEdit(this);
         TextSlip[i]->setObjectName(QStringLiteral("TextSlip%1").arg(i));
         LabelSlip[i] = caption(QString::fromUtf16(kFields[i].caption), this);
@@ -165,56 +169,57 @@ void Kivora::prepareFields() {
         TextSlip[i]->installEventFilter(this);
     }
     // Code, postal parts, telephone, fax, mobile and class code take digits only.
-    for (int i : {0, 4, 5, 8, 9, 10, 17})
+    for (int i : {CustomerField::Code, CustomerField::Zip1, CustomerField::Zip2, CustomerField::Tel,
+                  CustomerField::Fax, CustomerField::Portable, CustomerField::Class})
         AsciiOnly(TextSlip[i]);
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < CustomerCombo::Count; ++i) {
         ComboSlip[i] = new QComboBox(this);
         ComboSlip[i]->setObjectName(QStringLiteral("ComboSlip%1").arg(i));
         ComboSlip[i]->installEventFilter(this);
     }
-    SetDateCombo(ComboSlip, 0, false);
-    ComboSlip[4]->addItems(
+    SetDateCombo(ComboSlip, CustomerCombo::Year, false);
+    ComboSlip[CustomerCombo::Fraction]->addItems(
         {QStringLiteral("切り捨て"), QStringLiteral("四捨五入"), QStringLiteral("切り上げ")});
     for (int d = 1; d <= 31; ++d) {
-        ComboSlip[5]->addItem(QString::number(d));
-        ComboSlip[6]->addItem(QString::number(d));
+        ComboSlip[CustomerCombo::ClosingDay]->addItem(QString::number(d));
+        ComboSlip[CustomerCombo::Payment]->addItem(QString::number(d));
     }
-    ComboSlip[7]->addItems({QStringLiteral("する"), QStringLiteral("しない")});
-    OptionSlip[0] = new QRadioButton(QStringLiteral("当月(&M)"), this);
-    OptionSlip[1] = new QRadioButton(QStringLiteral("次月(&N)"), this);
+    ComboSlip[CustomerCombo::Mail]->addItems({QStringLiteral("する"), QStringLiteral("しない")});
+    OptionSlip[CustomerClosing::ThisMonth] = new QRadioButton(QStringLiteral("当月(&M)"), this);
+    OptionSlip[CustomerClosing::NextMonth] = new QRadioButton(QStringLiteral("次月(&N)"), this);
 }
 
 QWidget* Kivora::buildCustomerForm() {
     prepareFields();
     auto* form = new QWidget(this);
     auto* top = new QGridLayout;
-    top->addWidget(LabelSlip[0], 0, 0);
-    top->addWidget(TextSlip[0], 0, 1);
+    top->addWidget(LabelSlip[CustomerField::Code], 0, 0);
+    top->addWidget(TextSlip[CustomerField::Code], 0, 1);
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(caption(QStringLiteral("登録日"), form));
-    for (int i = 0; i < 3; ++i) {
+    for (int i = CustomerCombo::Year; i <= CustomerCombo::Day; ++i) {
         dateRow->addWidget(ComboSlip[i]);
-        dateRow->addWidget(new QLabel(i == 0   ? QStringLiteral("年")
-                                      : i == 1 ? QStringLiteral("月")
-                                               : QStringLiteral("日"),
+        dateRow->addWidget(new QLabel(i == CustomerCombo::Year    ? QStringLiteral("年")
+                                      : i == CustomerCombo::Month ? QStringLiteral("月")
+                                                                  : QStringLiteral("日"),
                                       form));
     }
     dateRow->addStretch();
     top->addLayout(dateRow, 0, 2);
-    top->addWidget(LabelSlip[1], 1, 0);
-    top->addWidget(TextSlip[1], 1, 1, 1, 2);
-    top->addWidget(LabelSlip[2], 2, 0);
-    top->addWidget(TextSlip[2], 2, 1, 1, 2);
-    TextSlip[0]->setMaximumWidth(140);
+    top->addWidget(LabelSlip[CustomerField::Name], 1, 0);
+    top->addWidget(TextSlip[CustomerField::Name], 1, 1, 1, 2);
+    top->addWidget(LabelSlip[CustomerField::Kana], 2, 0);
+    top->addWidget(TextSlip[CustomerField::Kana], 2, 1, 1, 2);
+    TextSlip[CustomerField::Code]->setMaximumWidth(140);
     top->setColumnStretch(2, 1);
 
     TabStripSlip = new QTabWidget(form);
     TabStripSlip->setObjectName(QStringLiteral("TabStripSlip"));
-    FrameSlip[0] = buildPage1();
-    FrameSlip[1] = buildPage2();
+    FrameSlip[CustomerPage::Address] = buildPage1();
+    FrameSlip[CustomerPage::Terms] = buildPage2();
     // The digit of each tab caption is its access key (Alt+1, Alt+2).
-    TabStripSlip->addTab(FrameSlip[0], QStringLiteral(" 情報 &1 "));
-    TabStripSlip->addTab(FrameSlip[1], QStringLiteral(" 情報 &2 "));
+    TabStripSlip->addTab(FrameSlip[CustomerPage::Address], QStringLiteral(" 情報 &1 "));
+    TabStripSlip->addTab(FrameSlip[CustomerPage::Terms], QStringLiteral(" 情報 &2 "));
 
     auto* layout = new QVBoxLayout(form);
     layout->addLayout(top);
@@ -229,46 +234,46 @@ QWidget* Kivora::buildPage1() {
         grid->addWidget(LabelSlip[field], r, 0);
         grid->addWidget(TextSlip[field], r, 1, 1, span);
     };
-    row(0, 3, 1);
-    TextSlip[3]->setMaximumWidth(80);
-    grid->addWidget(LabelSlip[4], 1, 0);
+    row(0, CustomerField::Prefix1, 1);
+    TextSlip[CustomerField::Prefix1]->setMaximumWidth(80);
+    grid->addWidget(LabelSlip[CustomerField::Zip1], 1, 0);
     auto* zip = new QHBoxLayout;
-    TextSlip[4]->setMaximumWidth(50);
-    TextSlip[5]->setMaximumWidth(60);
-    zip->addWidget(TextSlip[4]);
+    TextSlip[CustomerField::Zip1]->setMaximumWidth(50);
+    TextSlip[CustomerField::Zip2]->setMaximumWidth(60);
+    zip->addWidget(TextSlip[CustomerField::Zip1]);
     zip->addWidget(new QLabel(QStringLiteral("-"), page));
-    zip->addWidget(TextSlip[5]);
+    zip->addWidget(TextSlip[CustomerField::Zip2]);
     cmd_Post = new QPushButton(QStringLiteral("〒⇔住所"), page);
     cmd_Post->setObjectName(QStringLiteral("cmd_Post"));
     cmd_Post->setToolTip(QStringLiteral("郵便番号から住所を、住所から郵便番号を検索します"));
     zip->addWidget(cmd_Post);
     zip->addStretch();
     grid->addLayout(zip, 1, 1, 1, 3);
-    LabelSlip[5]->hide(); // the second part shares the caption of the first
-    row(2, 6);
+    LabelSlip[CustomerField::Zip2]->hide(); // the second part shares the caption of the first
+    row(2, CustomerField::Address1);
     List_Zip = new QListWidget(page);
     List_Zip->setObjectName(QStringLiteral("List_Zip"));
     List_Zip->setMaximumHeight(110);
     List_Zip->hide();
     grid->addWidget(List_Zip, 3, 1, 1, 3);
-    row(4, 7);
-    grid->addWidget(LabelSlip[8], 5, 0);
-    grid->addWidget(TextSlip[8], 5, 1);
-    grid->addWidget(LabelSlip[9], 5, 2);
-    grid->addWidget(TextSlip[9], 5, 3);
-    grid->addWidget(LabelSlip[10], 6, 0);
-    grid->addWidget(TextSlip[10], 6, 1);
-    grid->addWidget(LabelSlip[11], 7, 0);
-    grid->addWidget(TextSlip[11], 7, 1);
-    grid->addWidget(LabelSlip[12], 7, 2);
-    grid->addWidget(TextSlip[12], 7, 3);
-    grid->addWidget(LabelSlip[13], 8, 0);
-    grid->addWidget(TextSlip[13], 8, 1);
-    grid->addWidget(LabelSlip[14], 8, 2);
-    grid->addWidget(TextSlip[14], 8, 3);
-    row(9, 15, 1);
-    TextSlip[15]->setMaximumWidth(80);
-    row(10, 16);
+    row(4, CustomerField::Address2);
+    grid->addWidget(LabelSlip[CustomerField::Tel], 5, 0);
+    grid->addWidget(TextSlip[CustomerField::Tel], 5, 1);
+    grid->addWidget(LabelSlip[CustomerField::Fax], 5, 2);
+    grid->addWidget(TextSlip[CustomerField::Fax], 5, 3);
+    grid->addWidget(LabelSlip[CustomerField::Portable], 6, 0);
+    grid->addWidget(TextSlip[CustomerField::Portable], 6, 1);
+    grid->addWidget(LabelSlip[CustomerField::Position1], 7, 0);
+    grid->addWidget(TextSlip[CustomerField::Position1], 7, 1);
+    grid->addWidget(LabelSlip[CustomerField::Charge1], 7, 2);
+    grid->addWidget(TextSlip[CustomerField::Charge1], 7, 3);
+    grid->addWidget(LabelSlip[CustomerField::Position2], 8, 0);
+    grid->addWidget(TextSlip[CustomerField::Position2], 8, 1);
+    grid->addWidget(LabelSlip[CustomerField::Charge2], 8, 2);
+    grid->addWidget(TextSlip[CustomerField::Charge2], 8, 3);
+    row(9, CustomerField::Prefix2, 1);
+    TextSlip[CustomerField::Prefix2]->setMaximumWidth(80);
+    row(10, CustomerField::Remark);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(11, 1);
@@ -282,13 +287,13 @@ QWidget* Kivora::buildPage1() {
 QWidget* Kivora::buildPage2() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    grid->addWidget(LabelSlip[17], 0, 0);
+    grid->addWidget(LabelSlip[CustomerField::Class], 0, 0);
     auto* classRow = new QHBoxLayout;
-    TextSlip[17]->setMaximumWidth(50);
-    classRow->addWidget(TextSlip[17]);
+    TextSlip[CustomerField::Class]->setMaximumWidth(50);
+    classRow->addWidget(TextSlip[CustomerField::Class]);
     BtnClass = new QPushButton(QIcon(Pictures::Tool(205)), QString(), page);
     BtnClass->setObjectName(QStringLiteral("BtnClass"));
-    BtnClass->setToolTip(LabelSlip[17]->text() + Res::text(1009));
+    BtnClass->setToolTip(LabelSlip[CustomerField::Class]->text() + Res::text(1009));
     classRow->addWidget(BtnClass);
     LabelClass = new QLabel(page);
     LabelClass->setObjectName(QStringLiteral("LabelClass"));
@@ -296,18 +301,20 @@ QWidget* Kivora::buildPage2() {
     LabelClass->setFrameShape(QFrame::StyledPanel);
     classRow->addWidget(LabelClass, 1);
     grid->addLayout(classRow, 0, 1, 1, 3);
+    // The terms, ComboSlip from the tax rate on.
     const std::array<QString, 5> captions = {QStringLiteral("消費税"), QStringLiteral("端数処理"),
                                              QStringLiteral("締め日"), QStringLiteral("払い日"),
                                              QStringLiteral("DM発送")};
     const std::array<std::pair<int, int>, 5> places = {{{1, 0}, {1, 2}, {2, 0}, {2, 2}, {3, 0}}};
     for (int i = 0; i < 5; ++i) {
         grid->addWidget(caption(captions[i], page), places[i].first, places[i].second);
-        grid->addWidget(ComboSlip[3 + i], places[i].first, places[i].second + 1);
+        grid->addWidget(ComboSlip[CustomerCombo::Excise + i], places[i].first,
+                        places[i].second + 1);
     }
     auto* closing = new QGroupBox(QStringLiteral("締め日処理"), page);
     auto* closingLayout = new QHBoxLayout(closing);
-    closingLayout->addWidget(OptionSlip[0]);
-    closingLayout->addWidget(OptionSlip[1]);
+    closingLayout->addWidget(OptionSlip[CustomerClosing::ThisMonth]);
+    closingLayout->addWidget(OptionSlip[CustomerClosing::NextMonth]);
     grid->addWidget(closing, 4, 0, 1, 4);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(5, 1);
@@ -334,37 +341,41 @@ void Kivora::buildMenus() {
                                        QString(),
                                        m_state.AppTitle + QStringLiteral("の終了(&E)")};
     for (int i = 0; i < businessItems.size(); ++i)
-        MenuBusiness[i] = businessItems[i].isEmpty() ? business->addSeparator()
-                                                     : addItem(business, businessItems[i], i != 11);
-    connect(MenuBusiness[0], &QAction::triggered, this,
+        MenuBusiness[i] = businessItems[i].isEmpty()
+                              ? business->addSeparator()
+                              : addItem(business, businessItems[i], i != BusinessMenu::Receivables);
+    connect(MenuBusiness[BusinessMenu::NewCustomer], &QAction::triggered, this,
             [this] { RunGuarded(m_state, [this] { DataNew(); }); });
-    connect(MenuBusiness[1], &QAction::triggered, this, [this] { DataSave(); });
-    connect(MenuBusiness[2], &QAction::triggered, this, [this] { DataDelete(); });
-    connect(MenuBusiness[4], &QAction::triggered, this, [this] { DataRead(2); });
-    for (int i = 6; i <= 9; ++i)
-        connect(MenuBusiness[i], &QAction::triggered, this, [this, i] { DataMove(i - 6); });
-    connect(MenuBusiness[13], &QAction::triggered, this, &QWidget::close);
+    connect(MenuBusiness[BusinessMenu::Save], &QAction::triggered, this, [this] { DataSave(); });
+    connect(MenuBusiness[BusinessMenu::Delete], &QAction::triggered, this,
+            [this] { DataDelete(); });
+    connect(MenuBusiness[BusinessMenu::Find], &QAction::triggered, this,
+            [this] { DataRead(CustomerRead::Search); });
+    for (int i = BusinessMenu::First; i <= BusinessMenu::Last; ++i)
+        connect(MenuBusiness[i], &QAction::triggered, this,
+                [this, i] { DataMove(i - BusinessMenu::First); });
+    connect(MenuBusiness[BusinessMenu::Exit], &QAction::triggered, this, &QWidget::close);
 
     QMenu* slip = menuBar()->addMenu(QStringLiteral("伝票(&S)"));
     const QStringList keys = {QStringLiteral("(&E)"), QStringLiteral("(&O)"),
                               QStringLiteral("(&D)"), QStringLiteral("(&B)"),
                               QStringLiteral("(&R)")};
-    for (int i = 0; i < 3; ++i)
+    for (int i = DocumentMenu::Estimate; i <= DocumentMenu::DeliveryNote; ++i)
         MenuSlip[i] = addItem(slip, Res::text(101 + i) + keys[i]);
-    QMenu* bill = slip->addMenu(Res::text(104) + keys[3]);
-    MenuSlip[3] = bill->menuAction();
-    MenuBill[0] = addItem(bill, QStringLiteral("請求書(&B)"));
-    MenuBill[1] = addItem(bill, QStringLiteral("明細請求書(&D)"));
-    MenuBill[2] = addItem(bill, QStringLiteral("合計請求書(&T)"));
-    MenuSlip[4] = addItem(slip, Res::text(105) + keys[4]);
-    for (int i : {0, 1, 2})
+    QMenu* bill = slip->addMenu(Res::text(104) + keys[DocumentMenu::Bills]);
+    MenuSlip[DocumentMenu::Bills] = bill->menuAction();
+    MenuBill[BillMenu::Invoice] = addItem(bill, QStringLiteral("請求書(&B)"));
+    MenuBill[BillMenu::DetailedBill] = addItem(bill, QStringLiteral("明細請求書(&D)"));
+    MenuBill[BillMenu::TotalBill] = addItem(bill, QStringLiteral("合計請求書(&T)"));
+    MenuSlip[DocumentMenu::Receipt] = addItem(slip, Res::text(105) + keys[DocumentMenu::Receipt]);
+    for (int i : {DocumentMenu::Estimate, DocumentMenu::Order, DocumentMenu::DeliveryNote})
         connect(MenuSlip[i], &QAction::triggered, this,
                 [this, i] { OpenDocument(i, MenuSlip[i]->text()); });
-    connect(MenuSlip[4], &QAction::triggered, this,
-            [this] { OpenDocument(6, MenuSlip[4]->text()); });
-    for (int i : {0, 1, 2})
+    connect(MenuSlip[DocumentMenu::Receipt], &QAction::triggered, this,
+            [this] { OpenDocument(DocType::Receipt, MenuSlip[DocumentMenu::Receipt]->text()); });
+    for (int i : {BillMenu::Invoice, BillMenu::DetailedBill, BillMenu::TotalBill})
         connect(MenuBill[i], &QAction::triggered, this,
-                [this, i] { OpenDocument(i + 3, MenuBill[i]->text()); });
+                [this, i] { OpenDocument(DocType::Invoice + i, MenuBill[i]->text()); });
 
     QMenu* list = menuBar()->addMenu(QStringLiteral("作表(&L)"));
     const QStringList listItems = {QStringLiteral("顧客一覧(&U)"), QStringLiteral("担当者一覧(&C)"),
@@ -379,8 +390,8 @@ void Kivora::buildMenus() {
                                      QStringLiteral("顧客分類(&D)")};
     for (int i = 0; i < registItems.size(); ++i)
         MenuRegist[i] = addItem(regist, registItems[i], true);
-    connect(MenuRegist[0], &QAction::triggered, this, &Kivora::openCompany);
-    for (int i = 1; i < registItems.size(); ++i)
+    connect(MenuRegist[RegistMenu::Company], &QAction::triggered, this, &Kivora::openCompany);
+    for (int i = RegistMenu::Staff; i < registItems.size(); ++i)
         connect(MenuRegist[i], &QAction::triggered, this, [this, i] { openRegistration(i); });
 
     QMenu* tool = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
@@ -392,20 +403,20 @@ void Kivora::buildMenus() {
         QStringLiteral("印鑑設定(&I)")};
     for (int i = 0; i < toolItems.size(); ++i)
         MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
-    MenuTool[4]->setEnabled(true);
-    connect(MenuTool[4], &QAction::triggered, this, &Kivora::openPassword);
-    MenuTool[6]->setEnabled(true);
-    connect(MenuTool[6], &QAction::triggered, this, [this] {
-        m_state.gMode = 1;
-        m_state.gCaption = StripParen(MenuTool[6]->text());
+    MenuTool[ToolMenu::Password]->setEnabled(true);
+    connect(MenuTool[ToolMenu::Password], &QAction::triggered, this, &Kivora::openPassword);
+    MenuTool[ToolMenu::Seal]->setEnabled(true);
+    connect(MenuTool[ToolMenu::Seal], &QAction::triggered, this, [this] {
+        m_state.gMode = InkanMode::FromMenu;
+        m_state.gCaption = StripParen(MenuTool[ToolMenu::Seal]->text());
         KivoraInkan dialog(m_state, *m_state.printers, this);
         dialog.exec();
     });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    MenuHelp[0] = addItem(help, QStringLiteral("トピックの検索(&H)"), true);
-    MenuHelp[1] = help->addSeparator();
-    MenuHelp[2] = addItem(help, QStringLiteral("バージョン情報(&A)"), true);
-    connect(MenuHelp[0], &QAction::triggered, this, &Kivora::openHelp);
-    connect(MenuHelp[2], &QAction::triggered, this, &Kivora::openAbout);
+    MenuHelp[HelpMenu::Topics] = addItem(help, QStringLiteral("トピックの検索(&H)"), true);
+    MenuHelp[HelpMenu::Separator] = help->addSeparator();
+    MenuHelp[HelpMenu::About] = addItem(help, QStringLiteral("バージョン情報(&A)"), true);
+    connect(MenuHelp[HelpMenu::Topics], &QAction::triggered, this, &Kivora::openHelp);
+    connect(MenuHelp[HelpMenu::About], &QAction::triggered, this, &Kivora::openAbout);
 }

@@ -109,7 +109,7 @@ void StackedSearchDialog::layOut() {
 void StackedSearchDialog::finishSetUp(int option, const QWidget* over) {
     if (!m_options.isEmpty())
         m_options[option >= 0 && option < int(m_options.size()) ? option : 0]->setChecked(true);
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     adjustSize();
     CenterForm(this, over ? over->window() : nullptr);
 }
@@ -175,10 +175,12 @@ void StackedSearchDialog::onFind() {
         return;
     if (text.trimmed().isEmpty()) {
         if (m_search.count() > 0) {
-            ShowMsg(*m_state.messages, ConditionCaption, 1, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, ConditionCaption, Msg::Enter, Box::Exclamation,
+                    m_state.AppTitle);
             return;
         }
-        if (ShowMsg(*m_state.messages, m_everything, 0, 7, m_state.AppTitle) != MsgOK)
+        if (ShowMsg(*m_state.messages, m_everything, Msg::SubjectOnly, Box::QuestionCancel,
+                    m_state.AppTitle) != MsgOK)
             return;
     }
     // The option buttons stand in the order of the search columns of the source.
@@ -189,12 +191,12 @@ void StackedSearchDialog::onFind() {
         BusyCursor busy;
         rows = runSearch(column, pattern);
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return;
     }
     // Nothing found: the condition is already dropped, the previous list stays.
     if (rows.isEmpty()) {
-        ShowMsg(*m_state.messages, QString(), 9, 2, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QString(), Msg::NotFound, Box::Information, m_state.AppTitle);
         return;
     }
     fillGrid(rows);
@@ -202,8 +204,8 @@ void StackedSearchDialog::onFind() {
 }
 
 void StackedSearchDialog::onReset() {
-    if (ShowMsg(*m_state.messages, StripParen(BtnReset->text()) + QStringLiteral("します"), 0, 3,
-                m_state.AppTitle) != MsgOK)
+    if (ShowMsg(*m_state.messages, StripParen(BtnReset->text()) + QStringLiteral("します"),
+                Msg::SubjectOnly, Box::InformationCancel, m_state.AppTitle) != MsgOK)
         return;
     resetSearch();
 }
@@ -216,12 +218,12 @@ void StackedSearchDialog::onOK() {
         return;
     }
     handBack(row);
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void StackedSearchDialog::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

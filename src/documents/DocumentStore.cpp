@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr int kEstimate = 0;
-constexpr int kDeliveryNote = 2;
-constexpr int kInvoice = 3;
-
 QVariant NullableNumber(const std::optional<double>& value) {
     // An empty cell is stored as null, not 0: a line with a name only must come back
     // with empty cells, not with "0.00" in them.
@@ -34,7 +30,7 @@ QString Text(const QVariant& value) {
 }
 
 void CheckSlipType(int docType) {
-    if (docType < 0 || docType > kInvoice)
+    if (docType < DocType::Estimate || docType > DocType::Invoice)
         throw std::invalid_argument("not a slip document type: " + std::to_string(docType));
 }
 
@@ -43,13 +39,13 @@ void CheckSlipType(int docType) {
 QString DocumentStore::LineTable(int docType) {
     // Identifiers come from this fixed list only, never from data.
     switch (docType) {
-    case 0:
+    case DocType::Estimate:
         return QStringLiteral("見積");
-    case 1:
+    case DocType::Order:
         return QStringLiteral("注文");
-    case 2:
+    case DocType::DeliveryNote:
         return QStringLiteral("納品");
-    case 3:
+    case DocType::Invoice:
         return QStringLiteral("請求");
     default:
         break;
@@ -59,19 +55,19 @@ QString DocumentStore::LineTable(int docType) {
 
 QString DocumentStore::LastNumberColumn(int docType) {
     switch (docType) {
-    case 0:
+    case DocType::Estimate:
         return QStringLiteral("DocNumE");
-    case 1:
+    case DocType::Order:
         return QStringLiteral("DocNumO");
-    case 2:
+    case DocType::DeliveryNote:
         return QStringLiteral("DocNumD");
-    case 3:
+    case DocType::Invoice:
         return QStringLiteral("DocNumB");
-    case 4:
+    case DocType::DetailedBill:
         return QStringLiteral("DocNumBD");
-    case 5:
+    case DocType::TotalBill:
         return QStringLiteral("DocNumBT");
-    case 6:
+    case DocType::Receipt:
         return QStringLiteral("DocNumR");
     default:
         break;
@@ -158,7 +154,7 @@ void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLi
     // name lookup failed is not a staff member of this document.
     const bool staffShown = !header.ChargeName.isEmpty();
     const QString chargeCode = staffShown ? header.ChargeCode : QString();
-    const bool estimate = header.DocType == kEstimate;
+    const bool estimate = header.DocType == DocType::Estimate;
     // Only estimates have the delivery place and terms fields; the other types write
     // them empty (their fields are hidden) and never touch the two dates.
     const QVariant deliver = Str(estimate ? header.Deliver : QString());
@@ -220,8 +216,9 @@ void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLi
 
     // Sale posting: only a delivery note or invoice, with the box checked and something
     // to charge. Otherwise a sale posted by an earlier save stays as it was.
-    const bool posts = (header.DocType == kDeliveryNote || header.DocType == kInvoice) &&
-                       header.AddUpSale && total > 0;
+    const bool posts =
+        (header.DocType == DocType::DeliveryNote || header.DocType == DocType::Invoice) &&
+        header.AddUpSale && total > 0;
     if (posts) {
         // The staff name goes with the sale only together with a code. With a name showing
         // but the code field emptied, the sale row keeps whatever name it had.

@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr int HistoryKind = 9;     // list kind of the history's stored order
-constexpr int FindFromHistory = 2; // tells the customer search who opened it
-
 QLabel* MakeValueLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -40,10 +37,10 @@ KivoraHistory::KivoraHistory(AppState& state, QWidget* parent)
     setWindowTitle(m_state.gCaption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    LabelHistory[0] = MakeValueLabel(this, QStringLiteral("LabelHistory0"));
-    LabelHistory[1] = MakeValueLabel(this, QStringLiteral("LabelHistory1"));
-    LabelHistory[0]->setMinimumWidth(90);
-    LabelHistory[1]->setMinimumWidth(240);
+    LabelHistory[HistoryLabel::Code] = MakeValueLabel(this, QStringLiteral("LabelHistory0"));
+    LabelHistory[HistoryLabel::Name] = MakeValueLabel(this, QStringLiteral("LabelHistory1"));
+    LabelHistory[HistoryLabel::Code]->setMinimumWidth(90);
+    LabelHistory[HistoryLabel::Name]->setMinimumWidth(240);
 
     BtnFind = new QPushButton(this);
     BtnFind->setObjectName(QStringLiteral("BtnFind"));
@@ -54,7 +51,7 @@ KivoraHistory::KivoraHistory(AppState& state, QWidget* parent)
 
     FxGridHistory = new QTableWidget(this);
     FxGridHistory->setObjectName(QStringLiteral("FxGridHistory"));
-    FxGridHistory->setColumnCount(4);
+    FxGridHistory->setColumnCount(HistoryColumn::Count);
     FxGridHistory->setHorizontalHeaderLabels({QString(), QStringLiteral("伝票番号"),
                                               QStringLiteral("作成日"), QStringLiteral("担当者")});
     FxGridHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -79,8 +76,8 @@ KivoraHistory::KivoraHistory(AppState& state, QWidget* parent)
     connect(BtnSort, &QPushButton::clicked, this, &KivoraHistory::onSort);
 
     auto* customer = new QHBoxLayout;
-    customer->addWidget(LabelHistory[0]);
-    customer->addWidget(LabelHistory[1], 1);
+    customer->addWidget(LabelHistory[HistoryLabel::Code]);
+    customer->addWidget(LabelHistory[HistoryLabel::Name], 1);
     customer->addWidget(BtnFind);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BtnSort);
@@ -92,14 +89,14 @@ KivoraHistory::KivoraHistory(AppState& state, QWidget* parent)
     layout->addWidget(FxGridHistory, 1);
     layout->addLayout(buttons);
 
-    LabelHistory[0]->setText(m_state.gUserCode);
-    LabelHistory[1]->setText(m_state.gUserName);
+    LabelHistory[HistoryLabel::Code]->setText(m_state.gUserCode);
+    LabelHistory[HistoryLabel::Name]->setText(m_state.gUserName);
     // Only the copy command lists another type than its own window's, and only there
     // may the source belong to another customer.
     BtnFind->setVisible(m_state.gMode != m_state.gDocType);
 
     // Closing the window without a choice is a cancel.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     GridDraw();
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
@@ -121,7 +118,7 @@ void KivoraHistory::GridDraw() {
     // Told once the hourglass is gone; the list then shows as empty, so nothing can be
     // chosen from a list that could not be read.
     if (!error.isEmpty())
-        ShowText(*m_state.messages, error, 4, m_state.AppTitle);
+        ShowText(*m_state.messages, error, Box::Stop, m_state.AppTitle);
 
     FxGridHistory->clearContents();
     // An empty history keeps one empty line under the header, as the other lists do.
@@ -130,15 +127,16 @@ void KivoraHistory::GridDraw() {
         const HistoryRow& row = rows[r];
         auto* number = new QTableWidgetItem(QString::number(r + 1));
         number->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        FxGridHistory->setItem(r, 0, number);
-        FxGridHistory->setItem(r, 1, new QTableWidgetItem(row.DocNumber));
+        FxGridHistory->setItem(r, HistoryColumn::Row, number);
+        FxGridHistory->setItem(r, HistoryColumn::Number, new QTableWidgetItem(row.DocNumber));
         FxGridHistory->setItem(
-            r, 2, new QTableWidgetItem(Format(double(row.IssueYMD), QStringLiteral("0/00/00"))));
-        FxGridHistory->setItem(r, 3, new QTableWidgetItem(row.ChargeName));
+            r, HistoryColumn::Date,
+            new QTableWidgetItem(Format(double(row.IssueYMD), QStringLiteral("0/00/00"))));
+        FxGridHistory->setItem(r, HistoryColumn::Staff, new QTableWidgetItem(row.ChargeName));
     }
     BtnOK->setEnabled(!rows.isEmpty());
     BtnSort->setEnabled(!rows.isEmpty());
-    FxGridHistory->setCurrentCell(0, 1);
+    FxGridHistory->setCurrentCell(0, HistoryColumn::Number);
     SetGridWidth(FxGridHistory);
 }
 
@@ -146,46 +144,47 @@ void KivoraHistory::onOK() {
     // A double click on the empty line of an empty history must not hand back an empty
     // number as if a document had been chosen.
     const int row = FxGridHistory->currentRow();
-    const QTableWidgetItem* number = row >= 0 ? FxGridHistory->item(row, 1) : nullptr;
+    const QTableWidgetItem* number =
+        row >= 0 ? FxGridHistory->item(row, HistoryColumn::Number) : nullptr;
     if (!number || number->text().isEmpty())
         return;
     m_state.gHandOff = number->text();
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraHistory::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 
 void KivoraHistory::onSort() {
-    m_state.gMode = HistoryKind;
+    m_state.gMode = ListKind::History;
     m_state.gCaption = QStringLiteral("伝票履歴の") + StripParen(BtnSort->text());
     {
         KivoraSort dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult != 0)
+    if (m_state.gResult == SortResult::Stored)
         GridDraw();
     // The sort dialog's answer is no choice of a document.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraHistory::onFind() {
-    m_state.gMode = FindFromHistory;
+    m_state.gMode = FindUserMode::FromHistory;
     {
         KivoraFindUser dialog(m_state, this);
         dialog.exec();
     }
     // The search leaves the chosen customer in gUserCode and gUserName; the calling
     // window puts its own customer back once this dialog has closed.
-    if (m_state.gResult == 0) {
-        LabelHistory[0]->setText(m_state.gUserCode);
-        LabelHistory[1]->setText(m_state.gUserName);
+    if (m_state.gResult == DialogResult::Ok) {
+        LabelHistory[HistoryLabel::Code]->setText(m_state.gUserCode);
+        LabelHistory[HistoryLabel::Name]->setText(m_state.gUserName);
         GridDraw();
     }
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 // Escape and the window's close button end the dialog as Cancel does.

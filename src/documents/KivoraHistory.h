@@ -7,6 +7,16 @@ class QPushButton;
 class QTableWidget;
 struct AppState;
 
+// LabelHistory: the customer whose documents are listed.
+namespace HistoryLabel {
+enum : int { Code = 0, Name = 1, Count = 2 };
+}
+
+// The columns of FxGridHistory.
+namespace HistoryColumn {
+enum : int { Row = 0, Number = 1, Date = 2, Staff = 3, Count = 4 };
+}
+
 // The stored documents of one type (gDocType) for one customer (gUserCode, gUserName),
 // in the order the user chose for the history. Hands back the chosen document number in
 // gHandOff with gResult 0, or gResult -1 when the user cancels or closes the dialog.
@@ -18,7 +28,7 @@ public:
     KivoraHistory(AppState& state, QWidget* parent = nullptr);
 
     QTableWidget* FxGridHistory = nullptr;
-    std::array<QLabel*, 2> LabelHistory{};
+    std::array<QLabel*, HistoryLabel::Count> LabelHistory{};
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
     QPushButton* BtnSort = nullptr;

@@ -22,6 +22,126 @@ class SlipGrid;
 struct AppState;
 struct SlipPrintHeader;
 
+// Positions in the slip window's control arrays. The menus keep their separators in the
+// arrays, as the commands count them, so some positions have no name.
+
+// TextSlip: the header fields; from FixYear on they belong to estimates only.
+namespace SlipField {
+enum : int {
+    Number = 0,
+    Staff = 1, // the staff member's code
+    Remark = 2,
+    FixYear = 3, // 納入期日
+    FixMonth = 4,
+    FixDay = 5,
+    Deliver = 6,  // 納入場所
+    TermYear = 7, // 有効期限
+    TermMonth = 8,
+    TermDay = 9,
+    Business = 10, // 取引方法
+    Count = 11
+};
+}
+
+// LabelTitle: the captions.
+namespace SlipTitle {
+enum : int {
+    Number = 0,
+    Staff = 1,
+    Date = 2,
+    Subtotal = 3,
+    Tax = 4,
+    Total = 5,
+    Remark = 6,
+    FixDate = 7,
+    Deliver = 8,
+    Term = 9,
+    Business = 10,
+    Count = 11
+};
+}
+
+// Label1: the 年, 月 and 日 after the parts of the three dates.
+namespace SlipDateMark {
+enum : int {
+    IssueYear = 0,
+    IssueMonth = 1,
+    IssueDay = 2,
+    FixYear = 3,
+    FixMonth = 4,
+    FixDay = 5,
+    TermYear = 6,
+    TermMonth = 7,
+    TermDay = 8,
+    Count = 9
+};
+}
+
+// LabelCharge: what the staff code was found to stand for.
+namespace SlipStaff {
+enum : int { Name = 0, Position = 1, Count = 2 };
+}
+
+// ComboSlip: the issue date.
+namespace SlipCombo {
+enum : int { Year = 0, Month = 1, Day = 2, Count = 3 };
+}
+
+// LabelTotal: the totals under the lines.
+namespace SlipTotal {
+enum : int { Subtotal = 0, Tax = 1, Total = 2, Count = 3 };
+}
+
+// ImageSlipBar: the pictures down the left.
+namespace SlipImage {
+enum : int { Save = 0, Print = 1, Close = 2, Count = 3 };
+}
+
+// MenuMain: the menu bar.
+namespace SlipMainMenu {
+enum : int { Slip = 0, Edit = 1, Regist = 2, Help = 3, Count = 4 };
+}
+
+// MenuSlip: 伝票.
+namespace SlipMenu {
+enum : int {
+    New = 0,
+    Save = 1,
+    Delete = 2,
+    Print = 4,
+    LastSlip = 6,
+    History = 7,
+    Number = 8,
+    Copy = 10, // the submenu MenuCopy, whose items are indexed by document type
+    Close = 12,
+    Count = 13
+};
+}
+
+// MenuEdit: 編集; the line commands.
+namespace SlipEditMenu {
+enum : int { Copy = 0, Paste = 1, Delete = 2, Count = 3 };
+}
+
+// MenuPaste: the paste submenu.
+namespace SlipPasteMenu {
+enum : int { Overwrite = 0, Insert = 1, Count = 2 };
+}
+
+// MenuRegist: 登録, in the order of the master kinds they open.
+namespace SlipRegistMenu {
+enum : int { Staff = 0, Units = 1, Goods = 2, Count = 3 };
+}
+
+// What KivoraSlip::DataRead reads of document gHandOff.
+namespace SlipRead {
+enum : int {
+    Whole = 0,      // header and lines
+    HeaderOnly = 1, // the header, with no lines
+    Copy = 2        // the lines only, of type gDocType, into an empty document
+};
+}
+
 // The window in which an estimate, purchase order, delivery note or invoice (gDocType
 // 0-3) is written, stored, read back and copied, for the customer of the main window
 // (gUserCode, gUserName). It starts as an empty new document and keeps no unsaved-changes
@@ -32,17 +152,13 @@ public:
     KivoraSlip(AppState& state, QWidget* parent = nullptr);
     ~KivoraSlip() override;
 
-    // Header: 0 number, 1 staff code, 2 subject, 3-5 delivery date, 6 place of delivery,
-    // 7-9 validity date, 10 terms of trade (3-10 for estimates only).
-    std::array<QLineEdit*, 11> TextSlip{};
-    // Captions: 0 number, 1 staff, 2 date, 3-5 totals, 6 subject, 7-10 estimate fields.
-    std::array<QLabel*, 11> LabelTitle{};
-    // Separators of the dates: 0-2 the issue date, 3-5 and 6-8 the estimate dates.
-    std::array<QLabel*, 9> Label1{};
-    std::array<QLabel*, 2> LabelCharge{};
-    std::array<QComboBox*, 3> ComboSlip{};
+    std::array<QLineEdit*, SlipField::Count> TextSlip{};
+    std::array<QLabel*, SlipTitle::Count> LabelTitle{};
+    std::array<QLabel*, SlipDateMark::Count> Label1{};
+    std::array<QLabel*, SlipStaff::Count> LabelCharge{};
+    std::array<QComboBox*, SlipCombo::Count> ComboSlip{};
     QCheckBox* CheckSlip = nullptr;
-    std::array<QLabel*, 3> LabelTotal{};
+    std::array<QLabel*, SlipTotal::Count> LabelTotal{};
     QPushButton* BtnSlipNo = nullptr;
     QPushButton* BtnCharge = nullptr;
 
@@ -52,27 +168,24 @@ public:
     QComboBox* ComboGrid = nullptr;
     QToolButton* BtnGrid = nullptr;
 
-    // Image bar: 0 save, 1 print, 2 close.
     QFrame* LabelSlipBar = nullptr;
-    std::array<QToolButton*, 3> ImageSlipBar{};
+    std::array<QToolButton*, SlipImage::Count> ImageSlipBar{};
     QFrame* LineSlipBar = nullptr;
 
-    // Menus; separators hold their place in the arrays, as the commands count them.
     QMenuBar* MenuBar = nullptr;
-    std::array<QAction*, 4> MenuMain{};
-    std::array<QAction*, 13> MenuSlip{};
-    std::array<QAction*, 4> MenuCopy{};
-    std::array<QAction*, 3> MenuEdit{};
-    std::array<QAction*, 2> MenuPaste{};
-    std::array<QAction*, 3> MenuRegist{};
+    std::array<QAction*, SlipMainMenu::Count> MenuMain{};
+    std::array<QAction*, SlipMenu::Count> MenuSlip{};
+    std::array<QAction*, 4> MenuCopy{}; // by the document type copied from
+    std::array<QAction*, SlipEditMenu::Count> MenuEdit{};
+    std::array<QAction*, SlipPasteMenu::Count> MenuPaste{};
+    std::array<QAction*, SlipRegistMenu::Count> MenuRegist{};
 
     // The document type the window was opened for.
     int docType() const { return m_docType; }
 
     // Document routines.
     void DataNew();
-    // 0: header and lines of document gHandOff; 1: header only; 2 and above: an empty
-    // document with the lines of document gHandOff of type gDocType (the copy).
+    // Reads document gHandOff as `mode` says (SlipRead; any mode above Copy copies too).
     void DataRead(int mode);
     void DataSave();
     void DataDelete();
@@ -90,7 +203,7 @@ public:
     void CopyFrom(int type); // 明細コピー
     void FindStaff();        // the staff button
     void OpenHelp();
-    void OpenRegistration(int kind); // 登録: 0 staff, 1 units, 2 goods
+    void OpenRegistration(int kind); // 登録: the master kind (SlipRegistMenu)
     // 印刷: checks that the document is named and saved, opens the print dialog and
     // prints with the layout chosen there.
     void PrintCommand();

@@ -15,6 +15,7 @@
 #include "documents/SlipGrid.h"
 #include "masters/KivoraFindGoods.h"
 #include "masters/KivoraRegist.h"
+#include "masters/MasterStore.h"
 #include "printing/KivoraPrintS.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterService.h"
@@ -51,18 +52,18 @@ void KivoraSlip::runImageCommand(int index) {
     // and the cell emptied.
     FxGridSlip->EditCommit();
     switch (index) {
-    case 0:
+    case SlipImage::Save:
         DataSave();
         break;
-    case 1: {
+    case SlipImage::Print: {
         // The same command as the menu's, titled as the menu item is.
         const QString caption = m_state.gCaption;
         const auto restore = qScopeGuard([this, caption] { m_state.gCaption = caption; });
-        m_state.gCaption = StripParen(MenuSlip[4]->text());
+        m_state.gCaption = StripParen(MenuSlip[SlipMenu::Print]->text());
         PrintCommand();
         break;
     }
-    case 2:
+    case SlipImage::Close:
         close();
         break;
     default:
@@ -73,8 +74,8 @@ void KivoraSlip::runImageCommand(int index) {
 void KivoraSlip::LastSlip() {
     const QString title = m_state.gCaption;
     if (ShowMsg(*m_state.messages,
-                StripParen(MenuSlip[6]->text()) + QStringLiteral("を読み込みます"), 0, 7,
-                title) != MsgOK)
+                StripParen(MenuSlip[SlipMenu::LastSlip]->text()) + QStringLiteral("を読み込みます"),
+                Msg::SubjectOnly, Box::QuestionCancel, title) != MsgOK)
         return;
     m_state.gHandOff.clear();
     if (!RunGuarded(m_state, [this] {
@@ -82,7 +83,7 @@ void KivoraSlip::LastSlip() {
         }))
         return;
     // With no number stored the read reports that nothing was found.
-    DataRead(0);
+    DataRead(SlipRead::Whole);
 }
 
 void KivoraSlip::History() {
@@ -91,8 +92,8 @@ void KivoraSlip::History() {
     m_state.gCaller = this;
     KivoraHistory dialog(m_state, this);
     dialog.exec();
-    if (m_state.gResult == 0)
-        DataRead(0);
+    if (m_state.gResult == DialogResult::Ok)
+        DataRead(SlipRead::Whole);
 }
 
 void KivoraSlip::SlipNumber() {
@@ -104,8 +105,8 @@ void KivoraSlip::SlipNumber() {
         dialog.exec();
     }
     if (!m_state.gHandOff.isEmpty())
-        TextSlip[0]->setText(m_state.gHandOff);
-    TextSlip[0]->setFocus();
+        TextSlip[SlipField::Number]->setText(m_state.gHandOff);
+    TextSlip[SlipField::Number]->setFocus();
 }
 
 void KivoraSlip::CopyFrom(int type) {
@@ -129,8 +130,8 @@ void KivoraSlip::CopyFrom(int type) {
         KivoraHistory dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult != -1)
-        DataRead(2);
+    if (m_state.gResult != DialogResult::Cancelled)
+        DataRead(SlipRead::Copy);
 }
 
 SlipPrintHeader KivoraSlip::printHeader() const {
@@ -138,26 +139,27 @@ SlipPrintHeader KivoraSlip::printHeader() const {
     header.DocType = m_docType;
     header.UserCode = m_state.gUserCode;
     header.UserName = m_state.gUserName;
-    for (int i = 0; i < 3; ++i) {
-        header.Date[i] = ComboSlip[i]->currentText();
-        header.FixDate[i] = TextSlip[3 + i]->text();
-        header.Term[i] = TextSlip[7 + i]->text();
-        header.Totals[i] = LabelTotal[i]->text();
+    for (int i = 0; i < DatePart::Count; ++i) {
+        header.Date[i] = ComboSlip[SlipCombo::Year + i]->currentText();
+        header.FixDate[i] = TextSlip[SlipField::FixYear + i]->text();
+        header.Term[i] = TextSlip[SlipField::TermYear + i]->text();
     }
-    header.Number = TextSlip[0]->text();
-    header.ChargeName = LabelCharge[0]->text();
-    header.ChargePosition = LabelCharge[1]->text();
-    header.Remark = TextSlip[2]->text();
-    header.Deliver = TextSlip[6]->text();
-    header.Business = TextSlip[10]->text();
+    for (int i = 0; i < SlipTotal::Count; ++i)
+        header.Totals[i] = LabelTotal[i]->text();
+    header.Number = TextSlip[SlipField::Number]->text();
+    header.ChargeName = LabelCharge[SlipStaff::Name]->text();
+    header.ChargePosition = LabelCharge[SlipStaff::Position]->text();
+    header.Remark = TextSlip[SlipField::Remark]->text();
+    header.Deliver = TextSlip[SlipField::Deliver]->text();
+    header.Business = TextSlip[SlipField::Business]->text();
     return header;
 }
 
 void KivoraSlip::PrintCommand() {
     const QString title = m_state.gCaption;
-    const QString number = TextSlip[0]->text();
+    const QString number = TextSlip[SlipField::Number]->text();
     if (number.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), 8, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::Choose, Box::Exclamation, title);
         return;
     }
     if (CheckChar(*m_state.messages, number, title, true, true))
@@ -168,7 +170,7 @@ void KivoraSlip::PrintCommand() {
                     [&] { saved = m_store->Exists(m_state.gUserCode, m_docType, number); }))
         return;
     if (!saved) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), 10, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::SaveFirst, Box::Exclamation, title);
         return;
     }
     m_state.gMode = static_cast<quint8>(m_docType);
@@ -190,7 +192,7 @@ void KivoraSlip::PrintCommand() {
             pdfName);
         dialog.exec();
     } // the dialog releases the layout database before the print run opens it
-    if (m_state.gResult == 0)
+    if (m_state.gResult == DialogResult::Ok)
         PrintSlip();
 }
 
@@ -216,26 +218,27 @@ void KivoraSlip::PrintSlip() {
 }
 
 void KivoraSlip::FindStaff() {
-    m_state.gMode = 0;
+    m_state.gMode = FindItemMode::Staff;
     m_state.gCaller = this;
     {
         KivoraFindItem dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult == -1)
+    if (m_state.gResult == DialogResult::Cancelled)
         return;
-    TextSlip[1]->setText(m_state.gHandOff);
+    TextSlip[SlipField::Staff]->setText(m_state.gHandOff);
     RunGuarded(m_state, [this] {
-        FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]);
+        FindCharge(m_state, TextSlip[SlipField::Staff]->text(), LabelCharge[SlipStaff::Name],
+                   LabelCharge[SlipStaff::Position]);
     });
-    TextSlip[1]->setFocus();
+    TextSlip[SlipField::Staff]->setFocus();
 }
 
 bool KivoraSlip::openGoodsSearch() {
     m_state.gCaller = this;
     KivoraFindGoods dialog(m_state, this);
     dialog.exec();
-    return m_state.gResult != -1;
+    return m_state.gResult != DialogResult::Cancelled;
 }
 
 void KivoraSlip::OpenHelp() {
@@ -243,19 +246,21 @@ void KivoraSlip::OpenHelp() {
     if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
         return;
     QUrl url = QUrl::fromLocalFile(m_state.HelpFile);
-    url.setFragment(QString::number(1000 + std::min(m_docType, 2)));
+    // Delivery notes and invoices share the help topic of the sales documents.
+    url.setFragment(QString::number(1000 + std::min<int>(m_docType, DocType::DeliveryNote)));
     m_state.OpenUrl(url);
 }
 
 bool KivoraSlip::headerEnter(int index) {
-    if (index == 1) {
+    if (index == SlipField::Staff) {
         // The staff code is looked up first; a code that is refused or unknown keeps the
         // focus so that the user can correct it.
-        m_state.gResult = -1;
+        m_state.gResult = LookupResult::Accepted;
         RunGuarded(m_state, [this] {
-            FindCharge(m_state, TextSlip[1]->text(), LabelCharge[0], LabelCharge[1]);
+            FindCharge(m_state, TextSlip[SlipField::Staff]->text(), LabelCharge[SlipStaff::Name],
+                       LabelCharge[SlipStaff::Position]);
         });
-        if (m_state.gResult == 0)
+        if (m_state.gResult == LookupResult::Refused)
             return true;
     }
     for (int k = index + 1; k < static_cast<int>(TextSlip.size()); ++k) {
@@ -264,7 +269,7 @@ bool KivoraSlip::headerEnter(int index) {
             return true;
         }
     }
-    TextSlip[0]->setFocus(Qt::TabFocusReason);
+    TextSlip[SlipField::Number]->setFocus(Qt::TabFocusReason);
     return true;
 }
 
@@ -315,6 +320,6 @@ void KivoraSlip::OpenRegistration(int kind) {
     m_state.gMode = static_cast<quint8>(kind);
     KivoraRegist::OpenUntilDone(m_state, this);
     // New or removed units must be offered in the lines at once.
-    if (kind == 1)
+    if (kind == int(MasterKind::Unit))
         LoadUnit(FxGridSlip->ComboGrid, *m_state.DbMain);
 }

@@ -20,8 +20,8 @@ namespace {
 // The first three parts of a date stored as "year/month/day" into three fields.
 void splitDate(const QString& stored, QLineEdit* year, QLineEdit* month, QLineEdit* day) {
     const QStringList parts = stored.split(QLatin1Char('/'));
-    QLineEdit* fields[3] = {year, month, day};
-    for (int i = 0; i < 3; ++i)
+    QLineEdit* fields[DatePart::Count] = {year, month, day};
+    for (int i = 0; i < DatePart::Count; ++i)
         fields[i]->setText(i < parts.size() ? parts[i] : QString());
 }
 
@@ -35,12 +35,12 @@ void KivoraSlip::DataNew() {
     BusyCursor busy;
     for (QLineEdit* field : TextSlip)
         field->clear();
-    LabelCharge[0]->clear();
-    LabelCharge[1]->clear();
+    LabelCharge[SlipStaff::Name]->clear();
+    LabelCharge[SlipStaff::Position]->clear();
     const QDate today = QDate::currentDate();
-    SetComboText(ComboSlip[0], QString::number(today.year()));
-    ComboSlip[1]->setCurrentIndex(today.month() - 1);
-    ComboSlip[2]->setCurrentIndex(today.day() - 1);
+    SetComboText(ComboSlip[SlipCombo::Year], QString::number(today.year()));
+    ComboSlip[SlipCombo::Month]->setCurrentIndex(today.month() - 1);
+    ComboSlip[SlipCombo::Day]->setCurrentIndex(today.day() - 1);
     CheckSlip->setChecked(false);
     TextGrid->clear();
     FxGridSlip->clearLines();
@@ -51,7 +51,7 @@ void KivoraSlip::DataRead(int mode) {
     RunGuarded(m_state, [&] {
         // The copy reads the lines of another type: the type is the one set for the read.
         const int type = m_state.gDocType;
-        if (mode >= 2) {
+        if (mode >= SlipRead::Copy) {
             DataNew();
         } else {
             std::optional<SlipHeader> header;
@@ -60,29 +60,32 @@ void KivoraSlip::DataRead(int mode) {
                 header = m_store->ReadHeader(m_state.gUserCode, type, m_state.gHandOff);
             }
             if (!header) {
-                ShowMsg(*m_state.messages, m_state.gCaption + QStringLiteral("は"), 9, 0,
-                        m_state.gCaption);
+                ShowMsg(*m_state.messages, m_state.gCaption + QStringLiteral("は"), Msg::NotFound,
+                        Box::Exclamation, m_state.gCaption);
                 return;
             }
             DataNew();
-            TextSlip[0]->setText(m_state.gHandOff);
-            SetComboText(ComboSlip[0], GetDatePart(header->IssueYMD, 0));
-            SetComboText(ComboSlip[1], GetDatePart(header->IssueYMD, 1));
-            SetComboText(ComboSlip[2], GetDatePart(header->IssueYMD, 2));
-            if (type == 0) {
-                splitDate(header->FixDate, TextSlip[3], TextSlip[4], TextSlip[5]);
-                TextSlip[6]->setText(header->Deliver);
-                splitDate(header->Term, TextSlip[7], TextSlip[8], TextSlip[9]);
-                TextSlip[10]->setText(header->Business);
+            TextSlip[SlipField::Number]->setText(m_state.gHandOff);
+            SetComboText(ComboSlip[SlipCombo::Year], GetDatePart(header->IssueYMD, DatePart::Year));
+            SetComboText(ComboSlip[SlipCombo::Month],
+                         GetDatePart(header->IssueYMD, DatePart::Month));
+            SetComboText(ComboSlip[SlipCombo::Day], GetDatePart(header->IssueYMD, DatePart::Day));
+            if (type == DocType::Estimate) {
+                splitDate(header->FixDate, TextSlip[SlipField::FixYear],
+                          TextSlip[SlipField::FixMonth], TextSlip[SlipField::FixDay]);
+                TextSlip[SlipField::Deliver]->setText(header->Deliver);
+                splitDate(header->Term, TextSlip[SlipField::TermYear],
+                          TextSlip[SlipField::TermMonth], TextSlip[SlipField::TermDay]);
+                TextSlip[SlipField::Business]->setText(header->Business);
             }
             CheckSlip->setChecked(header->AddUpSale);
-            TextSlip[1]->setText(header->ChargeCode);
-            LabelCharge[0]->setText(header->ChargeName);
-            LabelCharge[1]->setText(header->ChargePosition);
-            TextSlip[2]->setText(header->Remark);
+            TextSlip[SlipField::Staff]->setText(header->ChargeCode);
+            LabelCharge[SlipStaff::Name]->setText(header->ChargeName);
+            LabelCharge[SlipStaff::Position]->setText(header->ChargePosition);
+            TextSlip[SlipField::Remark]->setText(header->Remark);
         }
         BusyCursor busy;
-        if (mode != 1)
+        if (mode != SlipRead::HeaderOnly)
             FxGridSlip->setLines(m_store->ReadLines(m_state.gUserCode, type, m_state.gHandOff));
         CalcTotal();
     });
@@ -90,23 +93,27 @@ void KivoraSlip::DataRead(int mode) {
 
 void KivoraSlip::DataSave() {
     const QString title = m_state.gCaption;
-    const QString number = TextSlip[0]->text();
-    if (CheckChar(*m_state.messages, number, LabelTitle[0]->text(), true, true))
+    const QString number = TextSlip[SlipField::Number]->text();
+    if (CheckChar(*m_state.messages, number, LabelTitle[SlipTitle::Number]->text(), true, true))
         return;
     if (number.isEmpty()) {
-        ShowMsg(*m_state.messages, LabelTitle[0]->text(), 1, 0, title);
+        ShowMsg(*m_state.messages, LabelTitle[SlipTitle::Number]->text(), Msg::Enter,
+                Box::Exclamation, title);
         return;
     }
-    const QString dateText =
-        ComboSlip[0]->currentText() + ComboSlip[1]->currentText() + ComboSlip[2]->currentText();
-    const QDate date(ComboSlip[0]->currentText().toInt(), ComboSlip[1]->currentText().toInt(),
-                     ComboSlip[2]->currentText().toInt());
+    const QString dateText = ComboSlip[SlipCombo::Year]->currentText() +
+                             ComboSlip[SlipCombo::Month]->currentText() +
+                             ComboSlip[SlipCombo::Day]->currentText();
+    const QDate date(ComboSlip[SlipCombo::Year]->currentText().toInt(),
+                     ComboSlip[SlipCombo::Month]->currentText().toInt(),
+                     ComboSlip[SlipCombo::Day]->currentText().toInt());
     if (!date.isValid()) {
-        ShowMsg(*m_state.messages, QStringLiteral("正確に") + LabelTitle[2]->text(), 1, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("正確に") + LabelTitle[SlipTitle::Date]->text(),
+                Msg::Enter, Box::Exclamation, title);
         return;
     }
     if (FxGridSlip->namedLines() == 0) {
-        ShowMsg(*m_state.messages, QStringLiteral("明細"), 1, 0, title);
+        ShowMsg(*m_state.messages, QStringLiteral("明細"), Msg::Enter, Box::Exclamation, title);
         return;
     }
     RunGuarded(m_state, [&] {
@@ -116,8 +123,9 @@ void KivoraSlip::DataSave() {
             BusyCursor busy;
             exists = m_store->Exists(m_state.gUserCode, m_docType, number);
         }
-        const int answer = exists ? ShowMsg(*m_state.messages, word, 3, 1, title)
-                                  : ShowMsg(*m_state.messages, word, 2, 7, title);
+        const int answer =
+            exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel, title)
+                   : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
         if (answer != MsgOK)
             return;
         SlipHeader header;
@@ -127,33 +135,37 @@ void KivoraSlip::DataSave() {
         header.IssueYMD = dateText.toLongLong();
         header.AddUpSale = CheckSlip->isChecked();
         // A staff code counts only when the lookup found the staff member.
-        header.ChargeCode = LabelCharge[0]->text().isEmpty() ? QString() : TextSlip[1]->text();
-        header.ChargeName = LabelCharge[0]->text();
-        header.ChargePosition = LabelCharge[1]->text();
-        header.Remark = TextSlip[2]->text();
-        if (m_docType == 0) {
-            header.FixDate = joinDate(TextSlip[3], TextSlip[4], TextSlip[5]);
-            header.Term = joinDate(TextSlip[7], TextSlip[8], TextSlip[9]);
-            header.Deliver = TextSlip[6]->text();
-            header.Business = TextSlip[10]->text();
+        header.ChargeCode = LabelCharge[SlipStaff::Name]->text().isEmpty()
+                                ? QString()
+                                : TextSlip[SlipField::Staff]->text();
+        header.ChargeName = LabelCharge[SlipStaff::Name]->text();
+        header.ChargePosition = LabelCharge[SlipStaff::Position]->text();
+        header.Remark = TextSlip[SlipField::Remark]->text();
+        if (m_docType == DocType::Estimate) {
+            header.FixDate = joinDate(TextSlip[SlipField::FixYear], TextSlip[SlipField::FixMonth],
+                                      TextSlip[SlipField::FixDay]);
+            header.Term = joinDate(TextSlip[SlipField::TermYear], TextSlip[SlipField::TermMonth],
+                                   TextSlip[SlipField::TermDay]);
+            header.Deliver = TextSlip[SlipField::Deliver]->text();
+            header.Business = TextSlip[SlipField::Business]->text();
         }
         // The sale posts the total the user sees.
-        const double total = ParseNumber(LabelTotal[2]->text()).value_or(0);
+        const double total = ParseNumber(LabelTotal[SlipTotal::Total]->text()).value_or(0);
         {
             BusyCursor busy;
             m_store->Save(header, FxGridSlip->lines(), total);
         }
         m_state.gHandOff = number;
-        DataRead(0);
+        DataRead(SlipRead::Whole);
     });
 }
 
 void KivoraSlip::DataDelete() {
     const QString title = m_state.gCaption;
-    const QString number = TextSlip[0]->text();
+    const QString number = TextSlip[SlipField::Number]->text();
     if (number.isEmpty())
         return;
-    if (CheckChar(*m_state.messages, number, LabelTitle[0]->text(), true, true))
+    if (CheckChar(*m_state.messages, number, LabelTitle[SlipTitle::Number]->text(), true, true))
         return;
     RunGuarded(m_state, [&] {
         bool exists = false;
@@ -164,7 +176,7 @@ void KivoraSlip::DataDelete() {
         if (!exists)
             return;
         const QString word = numberWord(number);
-        if (ShowMsg(*m_state.messages, word, 4, 7, title) != MsgOK)
+        if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, title) != MsgOK)
             return;
         std::optional<bool> posted;
         {
@@ -173,8 +185,8 @@ void KivoraSlip::DataDelete() {
         }
         DataNew();
         // The posted sale outlives the document unless the user lets it go as well.
-        if (posted.value_or(false) &&
-            ShowMsg(*m_state.messages, word + QStringLiteral("の売上"), 4, 7, title) == MsgOK) {
+        if (posted.value_or(false) && ShowMsg(*m_state.messages, word + QStringLiteral("の売上"),
+                                              Msg::Delete, Box::QuestionCancel, title) == MsgOK) {
             BusyCursor busy;
             m_store->DeleteSale(m_state.gUserCode, m_docType, number);
         }
@@ -182,5 +194,5 @@ void KivoraSlip::DataDelete() {
 }
 
 QString KivoraSlip::numberWord(const QString& number) const {
-    return LabelTitle[0]->text() + QLatin1Char('[') + number + QLatin1Char(']');
+    return LabelTitle[SlipTitle::Number]->text() + QLatin1Char('[') + number + QLatin1Char(']');
 }

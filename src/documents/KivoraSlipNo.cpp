@@ -121,7 +121,7 @@ KivoraSlipNo::KivoraSlipNo(AppState& state, QWidget* parent)
 
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
-    ScrollSlipNo[0]->setFocus();
+    ScrollSlipNo.front()->setFocus();
 }
 
 void KivoraSlipNo::onOK() {

@@ -3,6 +3,22 @@
 #include <QString>
 #include <optional>
 
+// Document types, as the DocType columns store them and gDocType hands them to the
+// windows. Estimates to invoices (0-3) are the slips that share the slip window and its
+// line tables; the bills and the receipt follow.
+namespace DocType {
+enum : int {
+    Receivables = -1, // no document: the receivables window, opened without a customer check
+    Estimate = 0,     // 見積書
+    Order = 1,        // 注文書
+    DeliveryNote = 2, // 納品書
+    Invoice = 3,      // 請求書
+    DetailedBill = 4, // 明細請求書
+    TotalBill = 5,    // 合計請求書
+    Receipt = 6       // 領収証
+};
+}
+
 // One line of an estimate, order, delivery note or invoice as it is stored. A line
 // exists only when it has a name; empty numeric cells are stored as nulls.
 struct SlipLine {

@@ -144,7 +144,7 @@ void SlipGrid::setCell(int line, int column, const QString& text) {
 }
 
 void SlipGrid::setCurrentLine(int line, int column) {
-    setCurrentCell(std::clamp(line, 1, Lines) - 1, std::clamp(column, 1, Columns - 1));
+    setCurrentCell(std::clamp(line, 1, Lines) - 1, std::clamp<int>(column, ColCode, ColRemark));
 }
 
 bool SlipGrid::editorOpen() const {
@@ -254,7 +254,7 @@ bool SlipGrid::EditCommit() {
     if (!textOpen && !comboOpen)
         return true;
     QScopedValueRollback guard(m_inCommit, true);
-    m_state.gResult = 0;
+    m_state.gResult = GridResult::Taken;
     // The keyboard stays with the grid while the editor goes away.
     if (TextGrid->hasFocus() || ComboGrid->hasFocus())
         setFocus(Qt::OtherFocusReason);
@@ -278,7 +278,7 @@ bool SlipGrid::EditCommit() {
         }
     }
     CalcTotal();
-    m_state.gResult = accepted ? 0 : -1;
+    m_state.gResult = accepted ? GridResult::Taken : GridResult::Refused;
     return accepted;
 }
 
@@ -286,7 +286,8 @@ bool SlipGrid::commitNumber() {
     QString text = TextGrid->text();
     bool accepted = true;
     if (!IsNumberOrEmpty(text)) {
-        ShowMsg(*m_state.messages, horizontalHeaderItem(m_column)->text(), 5, 0, m_state.gCaption);
+        ShowMsg(*m_state.messages, horizontalHeaderItem(m_column)->text(), Msg::Digits,
+                Box::Exclamation, m_state.gCaption);
         TextGrid->clear();
         text.clear();
         accepted = false;
@@ -306,7 +307,7 @@ void SlipGrid::commitCode() {
         TextGrid->clear();
         return;
     }
-    if (!FindGoodsSet(0, code) && !FindGoodsSet(1, code))
+    if (!FindGoodsSet(FromGoods, code) && !FindGoodsSet(FromSets, code))
         TextGrid->clear();
 }
 

@@ -6,6 +6,11 @@
 #include <array>
 #include <functional>
 
+// What the grid's commit and goods lookup leave in gResult.
+namespace GridResult {
+enum : int { Refused = -1, Taken = 0 };
+}
+
 class QComboBox;
 class QLineEdit;
 class QToolButton;
@@ -31,6 +36,12 @@ public:
         ColPrice,
         ColAmount,
         ColRemark
+    };
+    // Where FindGoodsSet looks a code up.
+    enum GoodsSource {
+        FromGoods = 0,        // 商品: one line
+        FromSets = 1,         // セット商品: the set as one line
+        FromSetComponents = 2 // 商品構成: a line per component of the set
     };
 
     explicit SlipGrid(AppState& state, QWidget* parent = nullptr);
@@ -72,8 +83,8 @@ public:
     void CalcTotal();
     SlipTotals::Totals totals() const { return m_totals; }
 
-    // Fills lines from the current one down from 商品 (kind 0), セット商品 (1) or the
-    // components of a set in 商品構成 (2), stopping at line 99. Without a row the code,
+    // Fills lines from the current one down from the source `kind` (GoodsSource),
+    // stopping at line 99. Without a row the code,
     // name, unit and price of the current line are emptied, gResult is -1 and the result
     // false.
     bool FindGoodsSet(int kind, const QString& code);
@@ -93,7 +104,7 @@ public:
     void CopyLine();
     void PasteLine(bool insert);
     void DeleteLine();
-    const std::array<QString, 7>& lineBuffer() const { return m_buffer; }
+    const std::array<QString, Columns - ColCode>& lineBuffer() const { return m_buffer; }
 
 signals:
     void totalsChanged(const SlipTotals::Totals& totals);
@@ -116,9 +127,9 @@ private:
 
     AppState& m_state;
     int m_line = 1;
-    int m_column = 1;
+    int m_column = ColCode;
     bool m_inCommit = false;
     bool m_searching = false;
-    std::array<QString, 7> m_buffer;
+    std::array<QString, Columns - ColCode> m_buffer; // columns ColCode to ColRemark
     SlipTotals::Totals m_totals;
 };

@@ -7,6 +7,7 @@
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
 #include "masters/GoodsLookup.h"
+#include "masters/KivoraFindGoods.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
@@ -42,15 +43,15 @@ void SlipGrid::takeGoods(int line, const QString& code, const QString& name, con
 }
 
 bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
-    m_state.gResult = 0;
+    m_state.gResult = GridResult::Taken;
     BusyCursor busy;
     QList<GoodsRow> rows;
     RunGuarded(m_state, [&] {
         const Database& db = *m_state.DbMain;
-        if (kind == 0) {
+        if (kind == FromGoods) {
             if (auto goods = GoodsLookup::FindGoods(db, code))
                 rows << *goods;
-        } else if (kind == 1) {
+        } else if (kind == FromSets) {
             if (auto set = GoodsLookup::FindSet(db, code))
                 rows << *set;
         } else {
@@ -60,7 +61,7 @@ bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
     if (rows.isEmpty()) {
         for (int column : {ColCode, ColGoods, ColUnit, ColPrice})
             setCell(m_line, column, QString());
-        m_state.gResult = -1;
+        m_state.gResult = GridResult::Refused;
         return false;
     }
     // One line per row from the current line down; a set longer than the lines left
@@ -79,10 +80,10 @@ void SlipGrid::SearchGoods() {
     BtnGrid->hide();
     EditCommit();
     if (goodsSearch) {
-        m_state.gMode = 0;
+        m_state.gMode = FindGoodsMode::ForSlip;
         if (goodsSearch()) {
             if (m_state.gHandOff == QLatin1String("True")) {
-                FindGoodsSet(2, m_state.gWork[0]);
+                FindGoodsSet(FromSetComponents, m_state.gWork[0]);
             } else {
                 const auto price = ParseNumber(m_state.gWork[2]);
                 takeGoods(m_line, m_state.gWork[0], m_state.gWork[1], m_state.gWork[3],
@@ -158,7 +159,7 @@ void SlipGrid::setEditorText(const QString& text) {
 
 void SlipGrid::CopyLine() {
     for (int c = ColCode; c < Columns; ++c)
-        m_buffer[c - 1] = cell(m_line, c);
+        m_buffer[c - ColCode] = cell(m_line, c);
 }
 
 void SlipGrid::PasteLine(bool insert) {
@@ -173,7 +174,7 @@ void SlipGrid::PasteLine(bool insert) {
         }
     }
     for (int c = ColCode; c < Columns; ++c)
-        setCell(m_line, c, m_buffer[c - 1]);
+        setCell(m_line, c, m_buffer[c - ColCode]);
     CalcTotal();
     setEditorText(cell(m_line, m_column));
 }

@@ -25,7 +25,7 @@ struct FieldLook {
     const char16_t* caption;
     int maxLength;
 };
-constexpr FieldLook kFields[10] = {
+constexpr FieldLook kFields[CompanyField::Count] = {
     {u"会社名", 41}, {u"代表者", 21}, {u"郵便番号", 4}, {nullptr, 5},        {u"住所１", 31},
     {u"住所２", 31}, {u"ＴＥＬ", 13}, {u"ＦＡＸ", 13},  {u"振込銀行１", 41}, {u"振込銀行２", 41},
 };
@@ -48,7 +48,7 @@ KivoraCompany::KivoraCompany(AppState& state, QWidget* parent) : QDialog(parent)
     {
         BusyCursor busy;
         try {
-            LoadExcise(ComboComp[0], *m_state.DbMain);
+            LoadExcise(ComboComp[CompanyCombo::Excise], *m_state.DbMain);
             const std::optional<CompanyRow> row = CompanyStore(*m_state.DbMain).Read();
             m_hasRow = row.has_value();
             if (row)
@@ -60,25 +60,26 @@ KivoraCompany::KivoraCompany(AppState& state, QWidget* parent) : QDialog(parent)
     }
     // A row that cannot be read opens as a new one; OK tries again and reports again.
     if (failure)
-        ShowText(*m_state.messages, failure->userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, failure->userMessage(), Box::Stop, m_state.AppTitle);
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
-    TextComp[0]->setFocus();
+    TextComp[CompanyField::Name]->setFocus();
 }
 
 void KivoraCompany::buildControls() {
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < CompanyField::Count; ++i) {
         TextComp[i] = new QLineEdit(this);
         TextComp[i]->setObjectName(QStringLiteral("TextComp%1").arg(i));
         AttachLimitLength(TextComp[i], kFields[i].maxLength);
-        if (i == 2 || i == 3 || i == 6 || i == 7) // postal parts, telephone, fax
+        if (i == CompanyField::Zip1 || i == CompanyField::Zip2 || i == CompanyField::Tel ||
+            i == CompanyField::Fax)
             AsciiOnly(TextComp[i]);
         AttachSelectOnFocus(TextComp[i], m_state);
         TextComp[i]->installEventFilter(this);
     }
     // The lists are not editable: only the offered rates (all with "%") and rounding
     // names can be chosen, so the stored values always make sense to the readers.
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < CompanyCombo::Count; ++i) {
         ComboComp[i] = new QComboBox(this);
         ComboComp[i]->setObjectName(QStringLiteral("ComboComp%1").arg(i));
         ComboComp[i]->setEditable(false);
@@ -86,20 +87,22 @@ void KivoraCompany::buildControls() {
     }
     const QStringList fractions = {QStringLiteral("切り捨て"), QStringLiteral("四捨五入"),
                                    QStringLiteral("切り上げ")};
-    ComboComp[1]->addItems(fractions);
-    ComboComp[2]->addItems(fractions);
+    ComboComp[CompanyCombo::ExciseFraction]->addItems(fractions);
+    ComboComp[CompanyCombo::PriceFraction]->addItems(fractions);
     for (int d = 1; d <= 31; ++d) {
-        ComboComp[3]->addItem(QString::number(d));
-        ComboComp[4]->addItem(QString::number(d));
+        ComboComp[CompanyCombo::ClosingDay]->addItem(QString::number(d));
+        ComboComp[CompanyCombo::Payment]->addItem(QString::number(d));
     }
     FrameFraction = new QGroupBox(QStringLiteral("端数処理"), this);
     FrameClosing = new QGroupBox(QStringLiteral("締め日処理"), this);
     FrameFraction->setObjectName(QStringLiteral("FrameFraction"));
     FrameClosing->setObjectName(QStringLiteral("FrameClosing"));
-    OptionComp[0] = new QRadioButton(QStringLiteral("当月(&T)"), FrameClosing);
-    OptionComp[1] = new QRadioButton(QStringLiteral("次月(&N)"), FrameClosing);
-    OptionComp[0]->setObjectName(QStringLiteral("OptionComp0"));
-    OptionComp[1]->setObjectName(QStringLiteral("OptionComp1"));
+    OptionComp[CompanyClosing::ThisMonth] =
+        new QRadioButton(QStringLiteral("当月(&T)"), FrameClosing);
+    OptionComp[CompanyClosing::NextMonth] =
+        new QRadioButton(QStringLiteral("次月(&N)"), FrameClosing);
+    OptionComp[CompanyClosing::ThisMonth]->setObjectName(QStringLiteral("OptionComp0"));
+    OptionComp[CompanyClosing::NextMonth]->setObjectName(QStringLiteral("OptionComp1"));
 
     BtnOK = new QPushButton(QStringLiteral("OK"), this);
     BtnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
@@ -113,17 +116,19 @@ void KivoraCompany::buildControls() {
 void KivoraCompany::buildLayout() {
     auto* fields = new QGridLayout;
     int row = 0;
-    for (int i = 0; i < 10; ++i) {
-        if (i == 3)
+    for (int i = 0; i < CompanyField::Count; ++i) {
+        if (i == CompanyField::Zip2)
             continue; // the postal code's second part shares the row of the first
         fields->addWidget(caption(QString::fromUtf16(kFields[i].caption), this), row, 0);
-        if (i == 2) {
+        if (i == CompanyField::Zip1) {
             auto* zip = new QHBoxLayout;
-            TextComp[2]->setFixedWidth(TextComp[2]->fontMetrics().horizontalAdvance(u'0') * 5 + 12);
-            TextComp[3]->setFixedWidth(TextComp[3]->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
-            zip->addWidget(TextComp[2]);
+            TextComp[CompanyField::Zip1]->setFixedWidth(
+                TextComp[CompanyField::Zip1]->fontMetrics().horizontalAdvance(u'0') * 5 + 12);
+            TextComp[CompanyField::Zip2]->setFixedWidth(
+                TextComp[CompanyField::Zip2]->fontMetrics().horizontalAdvance(u'0') * 6 + 12);
+            zip->addWidget(TextComp[CompanyField::Zip1]);
             zip->addWidget(new QLabel(QStringLiteral("-"), this));
-            zip->addWidget(TextComp[3]);
+            zip->addWidget(TextComp[CompanyField::Zip2]);
             zip->addStretch();
             fields->addLayout(zip, row, 1);
         } else {
@@ -135,20 +140,20 @@ void KivoraCompany::buildLayout() {
 
     auto* rules = new QGridLayout;
     rules->addWidget(caption(QStringLiteral("消費税"), this), 0, 0);
-    rules->addWidget(ComboComp[0], 0, 1);
+    rules->addWidget(ComboComp[CompanyCombo::Excise], 0, 1);
     auto* fraction = new QGridLayout(FrameFraction);
     fraction->addWidget(caption(QStringLiteral("消費税"), FrameFraction), 0, 0);
-    fraction->addWidget(ComboComp[1], 0, 1);
+    fraction->addWidget(ComboComp[CompanyCombo::ExciseFraction], 0, 1);
     fraction->addWidget(caption(QStringLiteral("数量×単価"), FrameFraction), 1, 0);
-    fraction->addWidget(ComboComp[2], 1, 1);
+    fraction->addWidget(ComboComp[CompanyCombo::PriceFraction], 1, 1);
     rules->addWidget(FrameFraction, 1, 0, 1, 2);
     rules->addWidget(caption(QStringLiteral("締め日"), this), 2, 0);
-    rules->addWidget(ComboComp[3], 2, 1);
+    rules->addWidget(ComboComp[CompanyCombo::ClosingDay], 2, 1);
     rules->addWidget(caption(QStringLiteral("払い日"), this), 3, 0);
-    rules->addWidget(ComboComp[4], 3, 1);
+    rules->addWidget(ComboComp[CompanyCombo::Payment], 3, 1);
     auto* closing = new QHBoxLayout(FrameClosing);
-    closing->addWidget(OptionComp[0]);
-    closing->addWidget(OptionComp[1]);
+    closing->addWidget(OptionComp[CompanyClosing::ThisMonth]);
+    closing->addWidget(OptionComp[CompanyClosing::NextMonth]);
     rules->addWidget(FrameClosing, 4, 0, 1, 2);
     rules->setRowStretch(5, 1);
 
@@ -169,64 +174,67 @@ void KivoraCompany::showRow() {
     const CompanyRow& r = m_row;
     const QString* texts[] = {&r.Name,     &r.Represent, nullptr, nullptr,  &r.Address1,
                               &r.Address2, &r.TEL,       &r.FAX,  &r.Bank1, &r.Bank2};
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < CompanyField::Count; ++i) {
         if (texts[i])
             TextComp[i]->setText(*texts[i]);
     }
     const auto [first, second] = SplitZip(r.ZipCode);
-    TextComp[2]->setText(first);
-    TextComp[3]->setText(second);
+    TextComp[CompanyField::Zip1]->setText(first);
+    TextComp[CompanyField::Zip2]->setText(second);
 
     if (m_hasRow) {
         // A stored rate no longer offered stays choosable, written the way the list
         // writes rates, so that opening and OK never change it behind the user's back.
         const QString rate = QString::number(r.Excise) + QLatin1Char('%');
-        int index = ComboComp[0]->findText(rate);
+        int index = ComboComp[CompanyCombo::Excise]->findText(rate);
         if (index < 0) {
-            ComboComp[0]->addItem(rate);
-            index = ComboComp[0]->count() - 1;
+            ComboComp[CompanyCombo::Excise]->addItem(rate);
+            index = ComboComp[CompanyCombo::Excise]->count() - 1;
         }
-        ComboComp[0]->setCurrentIndex(index);
+        ComboComp[CompanyCombo::Excise]->setCurrentIndex(index);
     } else {
-        SetComboIndex(ComboComp[0], 0);
+        SetComboIndex(ComboComp[CompanyCombo::Excise], 0); // the first rate offered
     }
-    SetComboIndex(ComboComp[1], r.ExciseFraction);
-    SetComboIndex(ComboComp[2], r.PriceFraction);
-    SetComboIndex(ComboComp[3], r.ClosingDay - 1);
-    SetComboIndex(ComboComp[4], r.Payment - 1);
-    OptionComp[r.ClosingType == 0 ? 0 : 1]->setChecked(true);
+    SetComboIndex(ComboComp[CompanyCombo::ExciseFraction], r.ExciseFraction);
+    SetComboIndex(ComboComp[CompanyCombo::PriceFraction], r.PriceFraction);
+    SetComboIndex(ComboComp[CompanyCombo::ClosingDay], r.ClosingDay - 1);
+    SetComboIndex(ComboComp[CompanyCombo::Payment], r.Payment - 1);
+    OptionComp[r.ClosingType == CompanyClosing::ThisMonth ? CompanyClosing::ThisMonth
+                                                          : CompanyClosing::NextMonth]
+        ->setChecked(true);
 }
 
 void KivoraCompany::onOK() {
     CompanyRow r = m_row;
     QString* texts[] = {&r.Name,     &r.Represent, nullptr, nullptr,  &r.Address1,
                         &r.Address2, &r.TEL,       &r.FAX,  &r.Bank1, &r.Bank2};
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < CompanyField::Count; ++i) {
         if (texts[i])
             *texts[i] = TextComp[i]->text();
     }
-    r.ZipCode = JoinZip(TextComp[2]->text(), TextComp[3]->text());
+    r.ZipCode = JoinZip(TextComp[CompanyField::Zip1]->text(), TextComp[CompanyField::Zip2]->text());
     // Every offered rate ends in "%"; the number before it is what is stored.
-    if (ComboComp[0]->currentIndex() >= 0) {
-        const QString rate = ComboComp[0]->currentText();
+    if (ComboComp[CompanyCombo::Excise]->currentIndex() >= 0) {
+        const QString rate = ComboComp[CompanyCombo::Excise]->currentText();
         r.Excise = rate.left(rate.indexOf(QLatin1Char('%'))).toDouble();
     }
-    if (ComboComp[1]->currentIndex() >= 0)
-        r.ExciseFraction = ComboComp[1]->currentIndex();
-    if (ComboComp[2]->currentIndex() >= 0)
-        r.PriceFraction = ComboComp[2]->currentIndex();
-    if (ComboComp[3]->currentIndex() >= 0)
-        r.ClosingDay = ComboComp[3]->currentText().toInt();
-    if (ComboComp[4]->currentIndex() >= 0)
-        r.Payment = ComboComp[4]->currentText().toInt();
-    r.ClosingType = OptionComp[0]->isChecked() ? 0 : 1;
+    if (ComboComp[CompanyCombo::ExciseFraction]->currentIndex() >= 0)
+        r.ExciseFraction = ComboComp[CompanyCombo::ExciseFraction]->currentIndex();
+    if (ComboComp[CompanyCombo::PriceFraction]->currentIndex() >= 0)
+        r.PriceFraction = ComboComp[CompanyCombo::PriceFraction]->currentIndex();
+    if (ComboComp[CompanyCombo::ClosingDay]->currentIndex() >= 0)
+        r.ClosingDay = ComboComp[CompanyCombo::ClosingDay]->currentText().toInt();
+    if (ComboComp[CompanyCombo::Payment]->currentIndex() >= 0)
+        r.Payment = ComboComp[CompanyCombo::Payment]->currentText().toInt();
+    r.ClosingType = OptionComp[CompanyClosing::ThisMonth]->isChecked() ? CompanyClosing::ThisMonth
+                                                                       : CompanyClosing::NextMonth;
 
     try {
         BusyCursor busy;
         CompanyStore(*m_state.DbMain).Write(r);
     } catch (const DatabaseError& e) {
         // Nothing was stored; the dialog stays open with the user's entries.
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return;
     }
     // Every line computed from now on rounds the new way.
@@ -250,16 +258,16 @@ bool KivoraCompany::enterPressed(QObject* watched) {
     // whole form can be filled in from the keyboard.
     const int field = IndexOf(TextComp, watched);
     if (field >= 0) {
-        if (field == 9)
-            ComboComp[0]->setFocus();
+        if (field == CompanyField::Bank2)
+            ComboComp[CompanyCombo::Excise]->setFocus();
         else
             TextComp[field + 1]->setFocus();
         return true;
     }
     const int combo = IndexOf(ComboComp, watched);
     if (combo >= 0) {
-        if (combo == 4)
-            TextComp[0]->setFocus();
+        if (combo == CompanyCombo::Payment)
+            TextComp[CompanyField::Name]->setFocus();
         else
             ComboComp[combo + 1]->setFocus();
         return true;

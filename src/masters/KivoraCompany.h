@@ -12,6 +12,41 @@ class QPushButton;
 class QRadioButton;
 struct AppState;
 
+// TextComp: the company's texts.
+namespace CompanyField {
+enum : int {
+    Name = 0,
+    Represent = 1,
+    Zip1 = 2, // the postal code in two parts
+    Zip2 = 3,
+    Address1 = 4,
+    Address2 = 5,
+    Tel = 6,
+    Fax = 7,
+    Bank1 = 8,
+    Bank2 = 9,
+    Count = 10
+};
+}
+
+// ComboComp: the defaults for new customers and the rounding rules.
+namespace CompanyCombo {
+enum : int {
+    Excise = 0,
+    ExciseFraction = 1, // rounding of the tax
+    PriceFraction = 2,  // rounding of quantity × unit price
+    ClosingDay = 3,
+    Payment = 4,
+    Count = 5
+};
+}
+
+// OptionComp: the month whose closing a sale falls into; ClosingType is stored as the
+// position of the chosen option.
+namespace CompanyClosing {
+enum : int { ThisMonth = 0, NextMonth = 1, Count = 2 };
+}
+
 // The own company's row: name, address and bank accounts printed on documents, the tax
 // defaults for new customers, the rounding of line amounts and the closing rules of the
 // ledger. Opened modally with gCaption as its title. OK writes the row (adding it when
@@ -21,12 +56,9 @@ class KivoraCompany : public QDialog {
 public:
     KivoraCompany(AppState& state, QWidget* parent = nullptr);
 
-    // 会社名, 代表者, 郵便番号 (two parts), 住所１, 住所２, ＴＥＬ, ＦＡＸ, 振込銀行１, 振込銀行２.
-    std::array<QLineEdit*, 10> TextComp{};
-    // 消費税, 端数処理 (消費税), 数量×単価, 締め日, 払い日.
-    std::array<QComboBox*, 5> ComboComp{};
-    // 当月, 次月.
-    std::array<QRadioButton*, 2> OptionComp{};
+    std::array<QLineEdit*, CompanyField::Count> TextComp{};
+    std::array<QComboBox*, CompanyCombo::Count> ComboComp{};
+    std::array<QRadioButton*, CompanyClosing::Count> OptionComp{};
     QGroupBox* FrameFraction = nullptr;
     QGroupBox* FrameClosing = nullptr;
     QPushButton* BtnOK = nullptr;

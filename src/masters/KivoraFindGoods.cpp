@@ -19,11 +19,9 @@ namespace {
 const QString ColumnKey = QStringLiteral("FindGoodsItem");
 const QString FindSetKey = QStringLiteral("FindSet");
 
-// List kinds of the sort preferences (OrderPrefix): "Goods" and "Set".
-constexpr int GoodsKind = 2;
-constexpr int SetKind = 3;
-
+// The grid's columns: code, name, price and unit, handed back in gWork[0..3].
 constexpr int PriceColumn = 2;
+constexpr int HandedColumns = 4;
 
 StackedSearchDialog::Look GoodsLook() {
     StackedSearchDialog::Look look;
@@ -45,8 +43,8 @@ StackedSearchDialog::Look GoodsLook() {
 
 KivoraFindGoods::KivoraFindGoods(AppState& state, QWidget* parent)
     : StackedSearchDialog(state, RecordSearch::Source::Goods, GoodsLook(), parent),
-      FrameFindUser(optionFrame()), OptFindGoods(optionArray<3>()), Label1(textLabel()),
-      TextFindGoods(searchText()), FxGridFindGoods(grid()) {
+      FrameFindUser(optionFrame()), OptFindGoods(optionArray<GoodsOption::Count>()),
+      Label1(textLabel()), TextFindGoods(searchText()), FxGridFindGoods(grid()) {
     BusyCursor busy;
     buildTabsAndSets();
 
@@ -55,8 +53,8 @@ KivoraFindGoods::KivoraFindGoods(AppState& state, QWidget* parent)
     OptFindGoods1[set < OptFindGoods1.size() ? set : 0]->setChecked(true);
 
     // The set window composes sets out of goods only: a set cannot hold another set.
-    if (m_state.gMode != 0) {
-        TabFindGoods->removeTab(1);
+    if (m_state.gMode != FindGoodsMode::ForSlip) {
+        TabFindGoods->removeTab(GoodsTab::Sets);
         FrameFindSet->setEnabled(false);
     }
     connect(TabFindGoods, &QTabBar::currentChanged, this, [this] { tabChange(); });
@@ -88,21 +86,22 @@ void KivoraFindGoods::buildTabsAndSets() {
     // The tab bar's own scroll buttons stay right behind it.
     QList<QWidget*> order{TabFindGoods};
     order << TabFindGoods->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    order << OptFindGoods[0] << OptFindGoods[1] << OptFindGoods[2] << TextFindGoods
-          << OptFindGoods1[0] << OptFindGoods1[1] << BtnFind << BtnReset << BtnOK << BtnCancel
+    order << OptFindGoods[GoodsOption::Code] << OptFindGoods[GoodsOption::Name]
+          << OptFindGoods[GoodsOption::Kana] << TextFindGoods << OptFindGoods1[SetOption::Expand]
+          << OptFindGoods1[SetOption::AsOne] << BtnFind << BtnReset << BtnOK << BtnCancel
           << FxGridFindGoods;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 int KivoraFindGoods::findSet() const {
-    return OptFindGoods1[1]->isChecked() ? 1 : 0;
+    return OptFindGoods1[SetOption::AsOne]->isChecked() ? SetOption::AsOne : SetOption::Expand;
 }
 
 void KivoraFindGoods::tabChange() {
     // Conditions belong to one table: another tab starts a new search from nothing.
-    startOver(TabFindGoods->currentIndex() == 1 ? RecordSearch::Source::SetGoods
-                                                : RecordSearch::Source::Goods);
+    startOver(TabFindGoods->currentIndex() == GoodsTab::Sets ? RecordSearch::Source::SetGoods
+                                                             : RecordSearch::Source::Goods);
 }
 
 // Reset starts the current tab again and keeps the text, so it can be searched anew.
@@ -114,7 +113,7 @@ QList<QStringList> KivoraFindGoods::runSearch(const QString& column, const QStri
     // The list follows the order chosen for the goods or set list in the sort dialog,
     // whose stored Order 0 means ascending.
     const QString prefix =
-        OrderPrefix(source() == RecordSearch::Source::SetGoods ? SetKind : GoodsKind);
+        OrderPrefix(source() == RecordSearch::Source::SetGoods ? ListKind::Sets : ListKind::Goods);
     const bool byName = m_state.settings->getByte(QStringLiteral("Sort") + prefix) != 0;
     const bool descending = m_state.settings->getByte(QStringLiteral("Order") + prefix) != 0;
     return recordSearch().search(*m_state.DbMain, column, pattern,
@@ -140,9 +139,10 @@ void KivoraFindGoods::rememberChoices() {
 
 void KivoraFindGoods::handBack(int row) {
     rememberChoices();
-    const bool expand = source() == RecordSearch::Source::SetGoods && findSet() == 0;
+    const bool expand =
+        source() == RecordSearch::Source::SetGoods && findSet() == SetOption::Expand;
     m_state.gHandOff = expand ? QStringLiteral("True") : QStringLiteral("False");
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < HandedColumns; ++c) {
         const QTableWidgetItem* cell = FxGridFindGoods->item(row, c);
         if (!cell)
             m_state.gWork[c].clear();
@@ -157,6 +157,6 @@ void KivoraFindGoods::handBack(int row) {
 void KivoraFindGoods::handBackNothing() {
     rememberChoices();
     m_state.gHandOff.clear();
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }

@@ -5,6 +5,33 @@
 
 class QTabBar;
 
+// Who the goods search hands its choice to (gMode).
+namespace FindGoodsMode {
+enum : int {
+    ForSlip = 0, // a slip line: goods and set goods
+    ForSet = 1   // the composition of a set: goods only
+};
+}
+
+// OptFindGoods: the column searched, in the order of the goods source's search columns.
+namespace GoodsOption {
+enum : int { Code = 0, Name = 1, Kana = 2, Count = 3 };
+}
+
+// OptFindGoods1: how a chosen set goods is applied; FindSet stores the position.
+namespace SetOption {
+enum : int {
+    Expand = 0, // 構成で適用: a line per component
+    AsOne = 1,  // セットで適用: the set as one line
+    Count = 2
+};
+}
+
+// The tabs of TabFindGoods.
+namespace GoodsTab {
+enum : int { Goods = 0, Sets = 1 };
+}
+
 // Finds a goods (tab 1) or a set goods (tab 2) by narrowing the list one condition at a
 // time, up to five, and hands the chosen row to the caller: the line editor of a slip
 // (gMode 0) or the composition of a set (gMode 1, where only goods can be chosen).
@@ -26,13 +53,11 @@ public:
 
     QTabBar* TabFindGoods = nullptr;
     QGroupBox* FrameFindUser = nullptr;
-    // Code, name and reading, in the order of the search columns of the goods source.
-    std::array<QRadioButton*, 3> OptFindGoods{};
+    std::array<QRadioButton*, GoodsOption::Count> OptFindGoods{};
     QLabel* Label1 = nullptr;
     QLineEdit* TextFindGoods = nullptr;
     QGroupBox* FrameFindSet = nullptr;
-    // 0 expands a chosen set into its components, 1 takes it as one line.
-    std::array<QRadioButton*, 2> OptFindGoods1{};
+    std::array<QRadioButton*, SetOption::Count> OptFindGoods1{};
     QTableWidget* FxGridFindGoods = nullptr;
 
 protected:

@@ -36,6 +36,7 @@ QStringList HeadersOf(MasterKind kind) {
 }
 
 // The list's cells of a record after its code, in column order.
+constexpr int GoodsPriceCell = 1; // where the price is among the cells of goods and sets
 QStringList CellsOf(MasterKind kind, const MasterRow& row, const QString& numFormat) {
     switch (kind) {
     case MasterKind::Staff:
@@ -146,26 +147,33 @@ KivoraRegist::KivoraRegist(AppState& state, QWidget* parent) : QDialog(parent), 
     FxGridRegist->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FxGridRegist->verticalHeader()->hide();
     FxGridRegist->setMinimumSize(420, 300);
-    connect(FxGridRegist, &QTableWidget::cellDoubleClicked, this, [this] { onRegist(1); });
+    connect(FxGridRegist, &QTableWidget::cellDoubleClicked, this,
+            [this] { onRegist(RegistButton::Change); });
 
-    BtnRegist[0] = new QPushButton(QStringLiteral("追加(&A)"), this);
-    BtnRegist[1] = new QPushButton(QStringLiteral("変更(&C)"), this);
+    BtnRegist[RegistButton::Add] = new QPushButton(QStringLiteral("追加(&A)"), this);
+    BtnRegist[RegistButton::Change] = new QPushButton(QStringLiteral("変更(&C)"), this);
     BtnDelete = new QPushButton(QStringLiteral("削除(&D)"), this);
     BtnSort = new QPushButton(QStringLiteral("並べ替え(&S)"), this);
     BtnSet = new QPushButton(QStringLiteral("セット商品(&P)"), this);
     BtnEnd = new QPushButton(QStringLiteral("終了(&E)"), this);
-    BtnRegist[0]->setObjectName(QStringLiteral("BtnRegist0"));
-    BtnRegist[1]->setObjectName(QStringLiteral("BtnRegist1"));
+    BtnRegist[RegistButton::Add]->setObjectName(QStringLiteral("BtnRegist0"));
+    BtnRegist[RegistButton::Change]->setObjectName(QStringLiteral("BtnRegist1"));
     BtnDelete->setObjectName(QStringLiteral("BtnDelete"));
     BtnSort->setObjectName(QStringLiteral("BtnSort"));
     BtnSet->setObjectName(QStringLiteral("BtnSet"));
     BtnEnd->setObjectName(QStringLiteral("BtnEnd"));
-    const std::array<QPushButton*, 6> all = {BtnRegist[0], BtnRegist[1], BtnDelete,
-                                             BtnSort,      BtnSet,       BtnEnd};
+    const std::array<QPushButton*, 6> all = {BtnRegist[RegistButton::Add],
+                                             BtnRegist[RegistButton::Change],
+                                             BtnDelete,
+                                             BtnSort,
+                                             BtnSet,
+                                             BtnEnd};
     for (QPushButton* button : all)
         button->setAutoDefault(false);
-    connect(BtnRegist[0], &QPushButton::clicked, this, [this] { onRegist(0); });
-    connect(BtnRegist[1], &QPushButton::clicked, this, [this] { onRegist(1); });
+    connect(BtnRegist[RegistButton::Add], &QPushButton::clicked, this,
+            [this] { onRegist(RegistButton::Add); });
+    connect(BtnRegist[RegistButton::Change], &QPushButton::clicked, this,
+            [this] { onRegist(RegistButton::Change); });
     connect(BtnDelete, &QPushButton::clicked, this, &KivoraRegist::onDelete);
     connect(BtnSort, &QPushButton::clicked, this, &KivoraRegist::onSort);
     connect(BtnSet, &QPushButton::clicked, this, &KivoraRegist::onSet);
@@ -183,7 +191,7 @@ KivoraRegist::KivoraRegist(AppState& state, QWidget* parent) : QDialog(parent), 
     layout->addLayout(buttons);
 
     // Closing the window in any way but BtnSet ends the caller's reopen loop.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     GridDraw();
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
@@ -219,7 +227,7 @@ void KivoraRegist::GridDraw() {
         const QStringList cells = CellsOf(kind, row, m_state.NumFormat);
         for (int c = 0; c < int(cells.size()); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            if ((kind == MasterKind::Goods || kind == MasterKind::Set) && c == 1)
+            if ((kind == MasterKind::Goods || kind == MasterKind::Set) && c == GoodsPriceCell)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             FxGridRegist->setItem(r, c + 1, item);
         }
@@ -241,18 +249,18 @@ QString KivoraRegist::codeCaption() const {
 }
 
 void KivoraRegist::reportError(const QString& message) {
-    ShowText(*m_state.messages, message, 4, m_state.AppTitle);
+    ShowText(*m_state.messages, message, Box::Stop, m_state.AppTitle);
 }
 
 bool KivoraRegist::refuseWhenFull() {
     if (m_count < m_limit)
         return false;
-    ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+    ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
     return true;
 }
 
 void KivoraRegist::onRegist(int index) {
-    const bool adding = index == 0;
+    const bool adding = index == RegistButton::Add;
     if (adding && refuseWhenFull())
         return;
     try {
@@ -265,7 +273,7 @@ void KivoraRegist::onRegist(int index) {
     }
     GridDraw();
     // The edit dialog's answer is not this window's: closing still ends the loop.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraRegist::editRecord(bool adding) {
@@ -291,11 +299,12 @@ void KivoraRegist::editRecord(bool adding) {
         KeepModeAndCaption keep(m_state);
         m_state.gMode = m_kind;
         m_state.gCaption =
-            m_table + QStringLiteral("の") + StripParen(BtnRegist[adding ? 0 : 1]->text());
+            m_table + QStringLiteral("の") +
+            StripParen(BtnRegist[adding ? RegistButton::Add : RegistButton::Change]->text());
         KivoraWork dialog(m_state, this);
         dialog.exec();
     }
-    if (m_state.gResult != 0)
+    if (m_state.gResult != DialogResult::Ok)
         return;
     const MasterRow row = FromWork(m_state, kind);
 
@@ -303,7 +312,7 @@ void KivoraRegist::editRecord(bool adding) {
         // A new unit always goes after the last one; its code is the next number.
         const std::optional<QString> code = store.AddUnit(row.Unit);
         if (!code)
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
         m_written = code.value_or(QString());
         return;
     }
@@ -312,11 +321,12 @@ void KivoraRegist::editRecord(bool adding) {
     // The record the change started from stays as it was.
     if (adding && store.Find(kind, row.Code)) {
         const QString word = codeCaption() + QLatin1Char('[') + row.Code + QLatin1Char(']');
-        if (ShowMsg(*m_state.messages, word, 3, 1, m_state.AppTitle) != MsgOK)
+        if (ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
+                    m_state.AppTitle) != MsgOK)
             return;
     }
     if (store.Save(kind, row) == MasterStore::SaveResult::LimitReached) {
-        ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+        ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
         return;
     }
     m_written = row.Code;
@@ -339,7 +349,8 @@ void KivoraRegist::editSet(bool adding) {
     // the set and its composition itself.
     KeepModeAndCaption keep(m_state);
     m_state.gCaption =
-        m_table + QStringLiteral("の") + StripParen(BtnRegist[adding ? 0 : 1]->text());
+        m_table + QStringLiteral("の") +
+        StripParen(BtnRegist[adding ? RegistButton::Add : RegistButton::Change]->text());
     KivoraSet dialog(m_state, this);
     dialog.exec();
 }
@@ -349,7 +360,8 @@ void KivoraRegist::onDelete() {
     if (code.isEmpty())
         return;
     const QString word = codeCaption() + QLatin1Char('[') + code + QLatin1Char(']');
-    if (ShowMsg(*m_state.messages, word, 4, 7, m_state.AppTitle) != MsgOK)
+    if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, m_state.AppTitle) !=
+        MsgOK)
         return;
     try {
         MasterStore(*m_state.DbMain).Remove(MasterKind(m_kind), code);
@@ -367,23 +379,23 @@ void KivoraRegist::onSort() {
         m_state.gCaption = m_table + QStringLiteral("の") + StripParen(BtnSort->text());
         KivoraSort dialog(m_state, this);
         dialog.exec();
-        confirmed = m_state.gResult != 0;
+        confirmed = m_state.gResult == SortResult::Stored;
     }
     if (confirmed)
         GridDraw();
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraRegist::onSet() {
-    // The caller reopens the window on gResult 0, now with the set goods.
+    // The caller reopens the window on DialogResult::Ok, now with the set goods.
     m_state.gMode = quint8(MasterKind::Set);
     m_state.gCaption = QStringLiteral("セット商品");
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraRegist::onEnd() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 
@@ -396,5 +408,5 @@ void KivoraRegist::OpenUntilDone(AppState& state, QWidget* parent) {
     do {
         KivoraRegist window(state, parent);
         window.exec();
-    } while (state.gResult == 0);
+    } while (state.gResult == DialogResult::Ok);
 }

@@ -7,6 +7,11 @@ class QPushButton;
 class QTableWidget;
 struct AppState;
 
+// BtnRegist, and what onRegist is asked to do.
+namespace RegistButton {
+enum : int { Add = 0, Change = 1, Count = 2 };
+}
+
 // The list of one simple master, opened with gMode = the kind (0 staff, 1 units,
 // 2 goods, 3 set goods, 4 customer classes) and gCaption = its table name. Records are
 // added, changed (KivoraWork, or KivoraSet for set goods), deleted and sorted here.
@@ -24,8 +29,7 @@ public:
     static void OpenUntilDone(AppState& state, QWidget* parent);
 
     QTableWidget* FxGridRegist = nullptr;
-    // 0 adds a record, 1 changes the current one.
-    std::array<QPushButton*, 2> BtnRegist{};
+    std::array<QPushButton*, RegistButton::Count> BtnRegist{};
     QPushButton* BtnDelete = nullptr;
     QPushButton* BtnSort = nullptr;
     QPushButton* BtnSet = nullptr;

@@ -24,14 +24,15 @@
 
 namespace {
 
+// The columns of the composition grid.
 constexpr int CodeColumn = 0;
+constexpr int NameColumn = 1;
 constexpr int PriceColumn = 2;
+constexpr int UnitColumn = 3;
 constexpr int ColumnCount = 4;
-// gMode of the goods search when a set is composed: goods only, no set goods.
-constexpr quint8 FindForSet = 1;
 
 // Length properties of the fields; each keeps one byte less (AttachLimitLength).
-constexpr std::array<int, 3> FieldLengths{9, 41, 11};
+constexpr std::array<int, SetField::Count> FieldLengths{9, 41, 11};
 
 const QString CheckSubject = QStringLiteral("登録商品の");
 
@@ -55,11 +56,11 @@ KivoraSet::KivoraSet(AppState& state, QWidget* parent)
     buildControls();
     layOut();
     // Until OK has saved, leaving the window in any way means nothing was written.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     readSet();
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
-    TextSet[0]->setFocus();
+    TextSet[SetField::Code]->setFocus();
 }
 
 KivoraSet::~KivoraSet() = default;
@@ -77,8 +78,8 @@ void KivoraSet::buildControls() {
         AttachSelectOnFocus(TextSet[i], m_state);
         TextSet[i]->installEventFilter(this);
     }
-    TextSet[1]->setMinimumWidth(280);
-    TextSet[PriceColumn]->setAlignment(Qt::AlignRight);
+    TextSet[SetField::Name]->setMinimumWidth(280);
+    TextSet[SetField::Price]->setAlignment(Qt::AlignRight);
 
     LabelUnit = new QLabel(QStringLiteral("単位"), this);
     LabelUnit->setObjectName(QStringLiteral("LabelUnit"));
@@ -146,9 +147,9 @@ void KivoraSet::layOut() {
     layout->addLayout(composition, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(TextSet[0], TextSet[1]);
-    setTabOrder(TextSet[1], TextSet[2]);
-    setTabOrder(TextSet[2], ComboSet);
+    setTabOrder(TextSet[SetField::Code], TextSet[SetField::Name]);
+    setTabOrder(TextSet[SetField::Name], TextSet[SetField::Price]);
+    setTabOrder(TextSet[SetField::Price], ComboSet);
     setTabOrder(ComboSet, CheckSale);
     setTabOrder(CheckSale, FxGridSet);
     setTabOrder(FxGridSet, BtnAdd);
@@ -167,9 +168,9 @@ void KivoraSet::readSet() {
         try {
             LoadUnit(ComboSet, *m_state.DbMain);
             if (!code.isEmpty()) {
-                TextSet[0]->setText(code);
-                TextSet[1]->setText(m_state.gWork[1]);
-                TextSet[2]->setText(SetStore::PlainPrice(m_state.gWork[2]));
+                TextSet[SetField::Code]->setText(code);
+                TextSet[SetField::Name]->setText(m_state.gWork[1]);
+                TextSet[SetField::Price]->setText(SetStore::PlainPrice(m_state.gWork[2]));
                 for (const SetComponent& c : m_store->Components(code))
                     appendComponent(c.GoodsCode, c.Name, c.UnitPrice, c.Unit);
             }
@@ -188,7 +189,7 @@ void KivoraSet::readSet() {
     FxGridSet->setCurrentCell(0, CodeColumn);
     // Told once the hourglass is gone.
     if (!error.isEmpty())
-        ShowText(*m_state.messages, error, 4, m_state.AppTitle);
+        ShowText(*m_state.messages, error, Box::Stop, m_state.AppTitle);
 }
 
 QString KivoraSet::cellText(int row, int column) const {
@@ -209,8 +210,8 @@ void KivoraSet::appendComponent(const QString& code, const QString& name, const 
         row = FxGridSet->rowCount();
         FxGridSet->insertRow(row);
     }
-    FxGridSet->setItem(row, 0, new QTableWidgetItem(code));
-    FxGridSet->setItem(row, 1, new QTableWidgetItem(name));
+    FxGridSet->setItem(row, CodeColumn, new QTableWidgetItem(code));
+    FxGridSet->setItem(row, NameColumn, new QTableWidgetItem(name));
     // Shown as the lists show prices; the plain number is what gets stored again.
     const std::optional<double> value = SetStore::PriceValue(price);
     auto* priceCell = new QTableWidgetItem(
@@ -218,7 +219,7 @@ void KivoraSet::appendComponent(const QString& code, const QString& name, const 
     priceCell->setData(Qt::UserRole, price);
     priceCell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FxGridSet->setItem(row, PriceColumn, priceCell);
-    FxGridSet->setItem(row, 3, new QTableWidgetItem(unit));
+    FxGridSet->setItem(row, UnitColumn, new QTableWidgetItem(unit));
     SetGridWidth(FxGridSet);
 }
 
@@ -235,7 +236,7 @@ void KivoraSet::removeComponent(int row) {
 void KivoraSet::onAdd() {
     const quint8 mode = m_state.gMode;
     const QPointer<QObject> caller = m_state.gCaller;
-    m_state.gMode = FindForSet;
+    m_state.gMode = FindGoodsMode::ForSet;
     // The search opens over this window rather than over the registration list.
     m_state.gCaller = this;
     {
@@ -244,12 +245,12 @@ void KivoraSet::onAdd() {
     }
     m_state.gMode = mode;
     m_state.gCaller = caller;
-    if (m_state.gResult == 0 && !m_state.gWork[0].isEmpty()) {
+    if (m_state.gResult == DialogResult::Ok && !m_state.gWork[0].isEmpty()) {
         appendComponent(m_state.gWork[0], m_state.gWork[1], m_state.gWork[2], m_state.gWork[3]);
         FxGridSet->setCurrentCell(FxGridSet->rowCount() - 1, CodeColumn);
     }
     // The search's answer is not this window's: nothing is saved yet.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
 }
 
 void KivoraSet::onDelete() {
@@ -261,14 +262,15 @@ void KivoraSet::onDelete() {
         return;
     const QString word = FxGridSet->horizontalHeaderItem(CodeColumn)->text() + QStringLiteral("[") +
                          code + QStringLiteral("]");
-    if (ShowMsg(*m_state.messages, word, 4, 7, m_state.AppTitle) != MsgOK)
+    if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, m_state.AppTitle) !=
+        MsgOK)
         return;
     removeComponent(row);
 }
 
 void KivoraSet::onCheck() {
-    if (ShowMsg(*m_state.messages, CheckSubject + StripParen(BtnCheck->text()), 7, 7,
-                m_state.AppTitle) != MsgOK)
+    if (ShowMsg(*m_state.messages, CheckSubject + StripParen(BtnCheck->text()), Msg::Run,
+                Box::QuestionCancel, m_state.AppTitle) != MsgOK)
         return;
     QStringList codes;
     for (int r = 0; r < FxGridSet->rowCount(); ++r)
@@ -278,7 +280,7 @@ void KivoraSet::onCheck() {
         BusyCursor busy;
         vanished = m_store->VanishedRows(codes);
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return;
     }
     // Rows below a removed one move up: each later index is shifted by the removals.
@@ -287,7 +289,8 @@ void KivoraSet::onCheck() {
         const int row = index - removed;
         const QString word = CheckSubject + QStringLiteral("中に[") + cellText(row, CodeColumn) +
                              QStringLiteral("]は見つかりませんでした｡\rこの商品");
-        if (ShowMsg(*m_state.messages, word, 4, 7, m_state.AppTitle) != MsgOK)
+        if (ShowMsg(*m_state.messages, word, Msg::Delete, Box::QuestionCancel, m_state.AppTitle) !=
+            MsgOK)
             continue;
         const int before = FxGridSet->rowCount();
         removeComponent(row);
@@ -296,7 +299,7 @@ void KivoraSet::onCheck() {
     }
 }
 
-bool KivoraSet::validFields(std::array<QString, 3>& texts) {
+bool KivoraSet::validFields(std::array<QString, SetField::Count>& texts) {
     for (int i = 0; i < int(TextSet.size()); ++i) {
         texts[i] = TextSet[i]->text().trimmed();
         if (CheckChar(*m_state.messages, texts[i], LabelSet[i]->text(), true, false)) {
@@ -304,40 +307,44 @@ bool KivoraSet::validFields(std::array<QString, 3>& texts) {
             return false;
         }
     }
-    if (texts[0].isEmpty()) {
-        ShowMsg(*m_state.messages, LabelSet[0]->text(), 1, 0, m_state.AppTitle);
-        TextSet[0]->setFocus();
+    if (texts[SetField::Code].isEmpty()) {
+        ShowMsg(*m_state.messages, LabelSet[SetField::Code]->text(), Msg::Enter, Box::Exclamation,
+                m_state.AppTitle);
+        TextSet[SetField::Code]->setFocus();
         return false;
     }
-    if (!SetStore::PriceValue(texts[PriceColumn])) {
-        ShowMsg(*m_state.messages, LabelSet[PriceColumn]->text(), 5, 0, m_state.AppTitle);
-        TextSet[PriceColumn]->setFocus();
+    if (!SetStore::PriceValue(texts[SetField::Price])) {
+        ShowMsg(*m_state.messages, LabelSet[SetField::Price]->text(), Msg::Digits, Box::Exclamation,
+                m_state.AppTitle);
+        TextSet[SetField::Price]->setFocus();
         return false;
     }
     return true;
 }
 
-bool KivoraSet::save(const std::array<QString, 3>& texts) {
-    const QString& code = texts[0];
+bool KivoraSet::save(const std::array<QString, SetField::Count>& texts) {
+    const QString& code = texts[SetField::Code];
     try {
         switch (m_store->SaveTarget(code)) {
         case SetStore::Target::Existing:
             if (ShowMsg(*m_state.messages,
-                        LabelSet[0]->text() + QStringLiteral("[") + code + QStringLiteral("]"), 3,
-                        1, m_state.AppTitle) != MsgOK)
+                        LabelSet[SetField::Code]->text() + QStringLiteral("[") + code +
+                            QStringLiteral("]"),
+                        Msg::Overwrite, Box::ExclamationCancel, m_state.AppTitle) != MsgOK)
                 return false;
             break;
         case SetStore::Target::Full:
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
             return false;
         case SetStore::Target::New:
             break;
         }
-        const SetHeader set{code, texts[1], texts[2], ComboSet->currentText()};
+        const SetHeader set{code, texts[SetField::Name], texts[SetField::Price],
+                            ComboSet->currentText()};
         QList<SetComponent> components;
         for (int r = 0; r < FxGridSet->rowCount(); ++r)
-            components << SetComponent{cellText(r, 0), cellText(r, 1), componentPrice(r),
-                                       cellText(r, 3)};
+            components << SetComponent{cellText(r, CodeColumn), cellText(r, NameColumn),
+                                       componentPrice(r), cellText(r, UnitColumn)};
         bool saved = false;
         {
             BusyCursor busy;
@@ -345,26 +352,26 @@ bool KivoraSet::save(const std::array<QString, 3>& texts) {
         }
         // Only when another set was added since the question above.
         if (!saved) {
-            ShowMsg(*m_state.messages, QString(), 6, 0, m_state.AppTitle);
+            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
             return false;
         }
     } catch (const DatabaseError& e) {
-        ShowText(*m_state.messages, e.userMessage(), 4, m_state.AppTitle);
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return false;
     }
     return true;
 }
 
 void KivoraSet::onOK() {
-    std::array<QString, 3> texts;
+    std::array<QString, SetField::Count> texts;
     if (!validFields(texts) || !save(texts))
         return;
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraSet::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

@@ -12,6 +12,11 @@ class QTableWidget;
 class SetStore;
 struct AppState;
 
+// TextSet and LabelSet: the set's own fields.
+namespace SetField {
+enum : int { Code = 0, Name = 1, Price = 2, Count = 3 };
+}
+
 // The set goods window: a set's code, name, price and unit, and its composition of
 // goods. Opened from the registration list for set goods.
 //
@@ -26,9 +31,8 @@ public:
     KivoraSet(AppState& state, QWidget* parent = nullptr);
     ~KivoraSet() override;
 
-    // 0 code, 1 name, 2 unit price, with their captions.
-    std::array<QLineEdit*, 3> TextSet{};
-    std::array<QLabel*, 3> LabelSet{};
+    std::array<QLineEdit*, SetField::Count> TextSet{};
+    std::array<QLabel*, SetField::Count> LabelSet{};
     QLabel* LabelUnit = nullptr;
     QComboBox* ComboSet = nullptr;
     QCheckBox* CheckSale = nullptr;
@@ -62,8 +66,8 @@ private:
     void removeComponent(int row);
     QString cellText(int row, int column) const;
     QString componentPrice(int row) const;
-    bool validFields(std::array<QString, 3>& texts);
-    bool save(const std::array<QString, 3>& texts);
+    bool validFields(std::array<QString, SetField::Count>& texts);
+    bool save(const std::array<QString, SetField::Count>& texts);
 
     AppState& m_state;
     std::unique_ptr<SetStore> m_store;

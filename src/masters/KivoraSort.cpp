@@ -11,10 +11,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int HistoryKind = 9;
-}
-
 KivoraSort::KivoraSort(AppState& state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("KivoraSort"));
     setWindowTitle(m_state.gCaption);
@@ -26,16 +22,17 @@ KivoraSort::KivoraSort(AppState& state, QWidget* parent) : QDialog(parent), m_st
     FrameOrder = new QGroupBox(this);
     FrameItem->setObjectName(QStringLiteral("FrameItem"));
     FrameOrder->setObjectName(QStringLiteral("FrameOrder"));
-    OptionItem[0] = new QRadioButton(QStringLiteral("～番号(&C)"), FrameItem);
+    OptionItem[SortItem::Code] = new QRadioButton(QStringLiteral("～番号(&C)"), FrameItem);
     // The history sorts by document number or by the date it was made, not by name.
-    OptionItem[1] = new QRadioButton(m_state.gMode == HistoryKind ? QStringLiteral("作成日(&M)")
-                                                                  : QStringLiteral("名称(&N)"),
-                                     FrameItem);
-    OptionOrder[0] = new QRadioButton(QStringLiteral("昇順(&U)"), FrameOrder);
-    OptionOrder[1] = new QRadioButton(QStringLiteral("降順(&D)"), FrameOrder);
+    OptionItem[SortItem::Name] =
+        new QRadioButton(m_state.gMode == ListKind::History ? QStringLiteral("作成日(&M)")
+                                                            : QStringLiteral("名称(&N)"),
+                         FrameItem);
+    OptionOrder[SortOrder::Ascending] = new QRadioButton(QStringLiteral("昇順(&U)"), FrameOrder);
+    OptionOrder[SortOrder::Descending] = new QRadioButton(QStringLiteral("降順(&D)"), FrameOrder);
     auto* itemLayout = new QVBoxLayout(FrameItem);
     auto* orderLayout = new QVBoxLayout(FrameOrder);
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < SortItem::Count; ++i) {
         OptionItem[i]->setObjectName(QStringLiteral("OptionItem%1").arg(i));
         OptionOrder[i]->setObjectName(QStringLiteral("OptionOrder%1").arg(i));
         itemLayout->addWidget(OptionItem[i]);
@@ -68,11 +65,11 @@ KivoraSort::KivoraSort(AppState& state, QWidget* parent) : QDialog(parent), m_st
                         settings->getByte(QStringLiteral("Sort") + m_prefix, 0) != 0;
     const bool descending = settings && !m_prefix.isEmpty() &&
                             settings->getByte(QStringLiteral("Order") + m_prefix, 0) != 0;
-    OptionItem[second ? 1 : 0]->setChecked(true);
-    OptionOrder[descending ? 1 : 0]->setChecked(true);
+    OptionItem[second ? SortItem::Name : SortItem::Code]->setChecked(true);
+    OptionOrder[descending ? SortOrder::Descending : SortOrder::Ascending]->setChecked(true);
 
     // Until OK stores a choice, leaving the dialog in any way counts as cancelled.
-    m_state.gResult = 0;
+    m_state.gResult = SortResult::Unchanged;
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
 }
@@ -84,14 +81,16 @@ void KivoraSort::onOK() {
         onCancel();
         return;
     }
-    m_state.settings->save(QStringLiteral("Sort") + m_prefix, OptionItem[1]->isChecked() ? 1 : 0);
-    m_state.settings->save(QStringLiteral("Order") + m_prefix, OptionOrder[1]->isChecked() ? 1 : 0);
-    m_state.gResult = -1;
+    m_state.settings->save(QStringLiteral("Sort") + m_prefix,
+                           OptionItem[SortItem::Name]->isChecked() ? 1 : 0);
+    m_state.settings->save(QStringLiteral("Order") + m_prefix,
+                           OptionOrder[SortOrder::Descending]->isChecked() ? 1 : 0);
+    m_state.gResult = SortResult::Stored;
     done(QDialog::Accepted);
 }
 
 void KivoraSort::onCancel() {
-    m_state.gResult = 0;
+    m_state.gResult = SortResult::Unchanged;
     done(QDialog::Rejected);
 }
 

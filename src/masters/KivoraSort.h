@@ -8,6 +8,21 @@ class QPushButton;
 class QRadioButton;
 struct AppState;
 
+// What the sort dialog leaves in gResult; the reverse of most dialogs' answers.
+namespace SortResult {
+enum : int { Stored = -1, Unchanged = 0 };
+}
+
+// OptionItem: what the list is sorted by; Name is the date for the document history.
+namespace SortItem {
+enum : int { Code = 0, Name = 1, Count = 2 };
+}
+
+// OptionOrder: the direction, by caption.
+namespace SortOrder {
+enum : int { Ascending = 0, Descending = 1, Count = 2 };
+}
+
 // Chooses the order of a list: by its first item (code, or the number for the document
 // history) or its second (name, or the date for the history), ascending or descending.
 // Opened with gMode = the list kind and gCaption = the title. OK stores the choice as
@@ -20,8 +35,8 @@ public:
 
     QGroupBox* FrameItem = nullptr;
     QGroupBox* FrameOrder = nullptr;
-    std::array<QRadioButton*, 2> OptionItem{};
-    std::array<QRadioButton*, 2> OptionOrder{};
+    std::array<QRadioButton*, SortItem::Count> OptionItem{};
+    std::array<QRadioButton*, SortOrder::Count> OptionOrder{};
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
 

@@ -24,20 +24,17 @@ struct FieldDef {
 
 // Captions and lengths by kind, code first. Units show their code without editing it.
 QList<FieldDef> FieldsOf(quint8 kind) {
-    switch (kind) {
-    case 0:
+    switch (MasterKind(kind)) {
+    case MasterKind::Staff:
         return {{"番号", 5}, {"部署名", 30}, {"氏名", 20}};
-    case 1:
+    case MasterKind::Unit:
         return {{"番号", 0}, {"単位", 7}};
-    case 4:
+    case MasterKind::Class:
         return {{"番号", 3}, {"分類名", 30}};
     default:
         return {{"商品番号", 8}, {"商品名", 40}, {"単価", 9}};
     }
 }
-
-constexpr int UnitKind = 1;
-constexpr int PriceField = 2;
 
 } // namespace
 
@@ -69,26 +66,26 @@ KivoraWork::KivoraWork(AppState& state, QWidget* parent)
         AttachSelectOnFocus(TextWork[i], m_state);
         TextWork[i]->installEventFilter(this);
     }
-    if (m_kind == UnitKind) {
+    if (MasterKind(m_kind) == MasterKind::Unit) {
         // The list window numbers the units; the code is shown for orientation only.
         // No focus, so that no input method can commit text into it either.
-        TextWork[0]->setReadOnly(true);
-        TextWork[0]->setFocusPolicy(Qt::NoFocus);
+        TextWork[WorkField::Code]->setReadOnly(true);
+        TextWork[WorkField::Code]->setFocusPolicy(Qt::NoFocus);
     }
     if (isGoods())
-        TextWork[PriceField]->setAlignment(Qt::AlignRight);
+        TextWork[WorkField::Price]->setAlignment(Qt::AlignRight);
 
-    LabelWork[3] = new QLabel(QStringLiteral("単位"), this);
-    LabelWork[3]->setObjectName(QStringLiteral("LabelWork3"));
+    LabelWork[WorkField::Unit] = new QLabel(QStringLiteral("単位"), this);
+    LabelWork[WorkField::Unit]->setObjectName(QStringLiteral("LabelWork3"));
     ComboWork = new QComboBox(this);
     ComboWork->setObjectName(QStringLiteral("ComboWork"));
-    LabelWork[3]->setBuddy(ComboWork);
-    fields->addWidget(LabelWork[3], 3, 0);
+    LabelWork[WorkField::Unit]->setBuddy(ComboWork);
+    fields->addWidget(LabelWork[WorkField::Unit], 3, 0);
     fields->addWidget(ComboWork, 3, 1);
     ComboWork->installEventFilter(this);
     if (isGoods()) {
         LoadUnit(ComboWork, *m_state.DbMain);
-        const QString unit = m_state.gWork[3];
+        const QString unit = m_state.gWork[WorkField::Unit];
         int index = ComboWork->findText(unit);
         // A unit deleted since the goods was stored stays the goods' unit until the
         // user picks another one.
@@ -98,7 +95,7 @@ KivoraWork::KivoraWork(AppState& state, QWidget* parent)
         }
         ComboWork->setCurrentIndex(index);
     } else {
-        LabelWork[3]->hide();
+        LabelWork[WorkField::Unit]->hide();
         ComboWork->hide();
     }
 
@@ -119,17 +116,17 @@ KivoraWork::KivoraWork(AppState& state, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    TextWork[1]->setMinimumWidth(260);
+    TextWork[WorkField::First]->setMinimumWidth(260);
 
     // Until OK accepts the texts, leaving the dialog in any way is a cancel.
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     adjustSize();
     CenterForm(this, parent ? parent->window() : nullptr);
     firstField()->setFocus();
 }
 
 bool KivoraWork::isGoods() const {
-    return m_kind == 2 || m_kind == 3;
+    return MasterKind(m_kind) == MasterKind::Goods || MasterKind(m_kind) == MasterKind::Set;
 }
 
 int KivoraWork::fieldCount() const {
@@ -137,7 +134,8 @@ int KivoraWork::fieldCount() const {
 }
 
 QWidget* KivoraWork::firstField() const {
-    return m_kind == UnitKind ? TextWork[1] : TextWork[0];
+    return MasterKind(m_kind) == MasterKind::Unit ? TextWork[WorkField::First]
+                                                  : TextWork[WorkField::Code];
 }
 
 QWidget* KivoraWork::nextField(int index) const {
@@ -160,29 +158,31 @@ void KivoraWork::onOK() {
         texts << text;
     }
     // The units' code comes from the list window, never from what the field shows.
-    if (m_kind == UnitKind)
-        texts[0] = m_state.gWork[0];
-    if (texts[0].isEmpty()) {
-        ShowMsg(*m_state.messages, LabelWork[0]->text(), 1, 0, m_state.AppTitle);
+    if (MasterKind(m_kind) == MasterKind::Unit)
+        texts[WorkField::Code] = m_state.gWork[WorkField::Code];
+    if (texts[WorkField::Code].isEmpty()) {
+        ShowMsg(*m_state.messages, LabelWork[WorkField::Code]->text(), Msg::Enter, Box::Exclamation,
+                m_state.AppTitle);
         firstField()->setFocus();
         return;
     }
-    if (isGoods() && !MasterStore::PriceValue(texts[PriceField])) {
-        ShowMsg(*m_state.messages, LabelWork[PriceField]->text(), 5, 0, m_state.AppTitle);
-        TextWork[PriceField]->setFocus();
+    if (isGoods() && !MasterStore::PriceValue(texts[WorkField::Price])) {
+        ShowMsg(*m_state.messages, LabelWork[WorkField::Price]->text(), Msg::Digits,
+                Box::Exclamation, m_state.AppTitle);
+        TextWork[WorkField::Price]->setFocus();
         return;
     }
 
     for (int i = 0; i < count; ++i)
         m_state.gWork[i] = texts[i];
     if (isGoods())
-        m_state.gWork[3] = ComboWork->currentText();
-    m_state.gResult = 0;
+        m_state.gWork[WorkField::Unit] = ComboWork->currentText();
+    m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
 
 void KivoraWork::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

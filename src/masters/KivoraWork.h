@@ -8,6 +8,14 @@ class QLineEdit;
 class QPushButton;
 struct AppState;
 
+// TextWork and LabelWork: the code, then the kind's own fields in table order (staff:
+// department, name; units: the unit; goods: name, unit price; classes: the name), the
+// same slots as in gWork. Unit is the goods' unit in gWork and, in LabelWork, the caption
+// of the unit list.
+namespace WorkField {
+enum : int { Code = 0, First = 1, Second = 2, Price = 2, Count = 3, Unit = 3 };
+}
+
 // Adds or changes one record of a simple master (gMode = the kind: 0 staff, 1 units,
 // 2 goods, 4 customer classes). Opened with gCaption as its title and the record's
 // texts in gWork (slot 0 the code, then the kind's fields in table order: staff
@@ -21,9 +29,8 @@ public:
 
     // The fields of the kind, code first; unused ones are hidden. For units the code
     // is given by the list window and only shown.
-    std::array<QLineEdit*, 3> TextWork{};
-    // Captions of TextWork(0..2); LabelWork(3) captions the unit list of goods.
-    std::array<QLabel*, 4> LabelWork{};
+    std::array<QLineEdit*, WorkField::Count> TextWork{};
+    std::array<QLabel*, WorkField::Unit + 1> LabelWork{};
     QComboBox* ComboWork = nullptr;
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;

@@ -28,6 +28,9 @@ public:
     }
 };
 
+// A wrong password is told twice; the third ends the dialog.
+constexpr int MaxWrongEntries = 3;
+
 QString passwordFile(const AppState& state) {
     return state.DataFolder + QStringLiteral("Kivora.CPR");
 }
@@ -41,7 +44,7 @@ KivoraPassword::KivoraPassword(AppState& state, QWidget* parent) : QDialog(paren
     style->setParent(this);
 
     auto* grid = new QGridLayout;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < PassField::Count; ++i) {
         LabelPass[i] = new QLabel(this);
         TextPass[i] = new QLineEdit(this);
         TextPass[i]->setObjectName(QStringLiteral("TextPass%1").arg(i));
@@ -75,44 +78,45 @@ KivoraPassword::KivoraPassword(AppState& state, QWidget* parent) : QDialog(paren
         m_storedFirst.clear();
         m_storedSecond.clear();
     }
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     const QString caption = m_state.gCaption;
-    if (m_state.gMode == 2) {
+    if (m_state.gMode == PasswordMode::Check) {
         setWindowTitle(caption + QStringLiteral("確認"));
-        LabelPass[0]->setText(caption);
+        LabelPass[PassField::Password]->setText(caption);
     } else {
         setWindowTitle(caption + QStringLiteral("設定"));
-        if (m_state.gMode == 1 && !m_storedFirst.isEmpty()) {
-            LabelPass[0]->setText(QStringLiteral("旧") + caption);
-            LabelPass[1]->setText(QStringLiteral("新") + caption);
+        if (m_state.gMode == PasswordMode::Change && !m_storedFirst.isEmpty()) {
+            LabelPass[PassField::Password]->setText(QStringLiteral("旧") + caption);
+            LabelPass[PassField::NewPassword]->setText(QStringLiteral("新") + caption);
         } else {
-            m_state.gMode = 0;
-            m_state.gResult = 0;
-            LabelPass[0]->setText(caption);
+            m_state.gMode = PasswordMode::Set;
+            m_state.gResult = DialogResult::Ok;
+            LabelPass[PassField::Password]->setText(caption);
         }
     }
-    const bool two = m_state.gMode == 1;
-    LabelPass[1]->setVisible(two);
-    TextPass[1]->setVisible(two);
+    const bool two = m_state.gMode == PasswordMode::Change;
+    LabelPass[PassField::NewPassword]->setVisible(two);
+    TextPass[PassField::NewPassword]->setVisible(two);
     adjustSize();
     if (parent)
         CenterForm(this, parent->window());
     else
         CenterForm(this);
-    TextPass[0]->setFocus();
+    TextPass[PassField::Password]->setFocus();
 }
 
 void KivoraPassword::onOK() {
-    const QString first = TextPass[0]->text();
-    const QString second = TextPass[1]->text();
+    const QString first = TextPass[PassField::Password]->text();
+    const QString second = TextPass[PassField::NewPassword]->text();
     if (first.isEmpty())
         return;
     const QString caption = m_state.gCaption;
-    if (!IsDigits(first) || (m_state.gMode == 1 && !second.isEmpty() && !IsDigits(second))) {
-        ShowMsg(*m_state.messages, caption, 5, 0, m_state.AppTitle);
+    if (!IsDigits(first) ||
+        (m_state.gMode == PasswordMode::Change && !second.isEmpty() && !IsDigits(second))) {
+        ShowMsg(*m_state.messages, caption, Msg::Digits, Box::Exclamation, m_state.AppTitle);
         return;
     }
-    if (m_state.gMode == 1 || m_state.gMode == 2) {
+    if (m_state.gMode == PasswordMode::Change || m_state.gMode == PasswordMode::Check) {
         bool matches = false;
         {
             BusyCursor busy;
@@ -120,22 +124,23 @@ void KivoraPassword::onOK() {
         }
         if (!matches) {
             ++m_wrong;
-            if (m_wrong < 3) {
-                ShowMsg(*m_state.messages, caption + QStringLiteral("が違います"), 0, 4,
-                        m_state.AppTitle);
-                TextPass[0]->setFocus();
-                SelectOnFocus(TextPass[0], m_state.SelText);
+            if (m_wrong < MaxWrongEntries) {
+                ShowMsg(*m_state.messages, caption + QStringLiteral("が違います"), Msg::SubjectOnly,
+                        Box::Stop, m_state.AppTitle);
+                TextPass[PassField::Password]->setFocus();
+                SelectOnFocus(TextPass[PassField::Password], m_state.SelText);
                 return;
             }
-            m_state.gResult = -1;
+            m_state.gResult = DialogResult::Cancelled;
             done(QDialog::Rejected);
             return;
         }
-        m_state.gResult = 0;
+        m_state.gResult = DialogResult::Ok;
     }
-    if ((m_state.gMode == 0 || m_state.gMode == 1) && m_state.gResult == 0)
-        storePassword(m_state.gMode == 0 ? first : second);
-    done(m_state.gResult == 0 ? QDialog::Accepted : QDialog::Rejected);
+    if ((m_state.gMode == PasswordMode::Set || m_state.gMode == PasswordMode::Change) &&
+        m_state.gResult == DialogResult::Ok)
+        storePassword(m_state.gMode == PasswordMode::Set ? first : second);
+    done(m_state.gResult == DialogResult::Ok ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void KivoraPassword::storePassword(const QString& digits) {
@@ -145,14 +150,14 @@ void KivoraPassword::storePassword(const QString& digits) {
     QString text2 = record.salt;
     const bool hashed = digits.isEmpty() || !record.hash.isEmpty();
     if (!hashed || !PassFile(passwordFile(m_state), false, text1, text2)) {
-        m_state.gResult = -1;
-        ShowMsg(*m_state.messages, QStringLiteral("パスワードを保存できませんでした"), 0, 4,
-                m_state.AppTitle);
+        m_state.gResult = DialogResult::Cancelled;
+        ShowMsg(*m_state.messages, QStringLiteral("パスワードを保存できませんでした"),
+                Msg::SubjectOnly, Box::Stop, m_state.AppTitle);
     }
 }
 
 void KivoraPassword::onCancel() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     done(QDialog::Rejected);
 }
 

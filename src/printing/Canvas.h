@@ -3,6 +3,24 @@
 #include <QPageSize>
 #include <QString>
 
+// The orientation of the paper as the canvas reports and takes it.
+namespace PageOrientation {
+enum : int { Portrait = 1, Landscape = 2 };
+}
+
+// Pen styles as the layouts store them (Style).
+namespace LineStyle {
+enum : int {
+    Solid = 0,
+    Dash = 1,
+    Dot = 2,
+    DashDot = 3,
+    DashDotDot = 4,
+    Invisible = 5,
+    InsideSolid = 6 // solid, drawn inside the rectangle rather than centred on its edge
+};
+}
+
 // What the print engine draws on, in millimetres from the top-left corner of the paper.
 // The program's backend draws on a QPrinter (printer or PDF, with the pages recorded
 // first so that nothing reaches the printer before the job ends); tests draw on a
@@ -11,7 +29,7 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
 
-    // Paper and orientation (1 portrait, 2 landscape).
+    // Paper and orientation (PageOrientation).
     virtual QPageSize::PageSizeId paperSize() const = 0;
     virtual int orientation() const = 0;
     virtual void setOrientation(int orientation) = 0;
@@ -30,8 +48,7 @@ public:
     virtual void drawText(double x, double y, const QString& text) = 0;
 
     // Pen for the following lines: width in printer dots (1 = thinnest), style as the
-    // layouts store it (0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 none,
-    // 6 inside solid).
+    // layouts store it (LineStyle).
     virtual void setPen(int widthDots, int style) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2, quint32 color) = 0;
     virtual void drawRect(double x1, double y1, double x2, double y2, quint32 color) = 0;

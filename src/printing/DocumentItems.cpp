@@ -1,6 +1,7 @@
 #include "printing/DocumentItems.h"
 
 #include "core/SharedRoutines.h"
+#include "printing/PrintCodes.h"
 
 #include <algorithm>
 
@@ -8,47 +9,47 @@ namespace {
 
 const QString kCopyMark = QStringLiteral("(控)");
 
-// Customer items 7-13 as slips and bills print them.
+// The customer items as slips and bills print them.
 std::optional<QString> CustomerItem(int code, const DocumentItemContext& ctx) {
     const CustomerRow& c = ctx.Customer;
     switch (code) {
-    case 7:
+    case LayoutItem::CustomerZip:
         return QStringLiteral("〒") + c.ZipCode;
-    case 8:
+    case LayoutItem::CustomerAddress1:
         return c.Address1;
-    case 9:
+    case LayoutItem::CustomerAddress2:
         return c.Address2;
-    case 10:
+    case LayoutItem::CustomerName:
         return DocumentItems::CustomerName(ctx, true);
-    case 11:
+    case LayoutItem::CustomerContact:
         return DocumentItems::Contact(ctx);
-    case 12:
+    case LayoutItem::CustomerPhone:
         return DocumentItems::Telephone(c.TEL, c.FAX);
-    case 13:
+    case LayoutItem::CustomerCode:
         return ctx.UserCode;
     default:
         return std::nullopt;
     }
 }
 
-// Company items 14-19; none at all unless the company is to print.
+// The company items; none at all unless the company is to print.
 std::optional<QString> CompanyItem(int code, const DocumentItemContext& ctx) {
     if (!ctx.Company)
         return std::nullopt;
     const CompanyRow& m = *ctx.Company;
     switch (code) {
-    case 14:
+    case LayoutItem::CompanyName:
         return m.Name;
-    case 15:
+    case LayoutItem::CompanyZip:
         return QStringLiteral("〒") + m.ZipCode;
-    case 16:
+    case LayoutItem::CompanyAddress1:
         return m.Address1;
-    case 17:
+    case LayoutItem::CompanyAddress2:
         return m.Address2;
-    case 18:
+    case LayoutItem::CompanyPhone:
         return DocumentItems::Telephone(m.TEL, m.FAX);
-    case 19:
-        return ctx.Bank == 0 ? m.Bank1 : m.Bank2;
+    case LayoutItem::CompanyBank:
+        return ctx.Bank == BankChoice::Bank1 ? m.Bank1 : m.Bank2;
     default:
         return std::nullopt;
     }
@@ -108,9 +109,9 @@ QString DocumentItems::CustomerName(const DocumentItemContext& ctx, bool withOnc
     if (!withOnchu)
         return ctx.UserName + QLatin1Char(' ') + ctx.Customer.Prefix1;
     QString name = ctx.UserName;
-    if (ctx.Charge < 2)
+    if (ctx.Charge < ContactChoice::None)
         name += QLatin1Char(' ') + ctx.Customer.Prefix1;
-    if (ctx.Charge == 2)
+    if (ctx.Charge == ContactChoice::None)
         name += QStringLiteral(" 御中");
     return name;
 }
@@ -119,12 +120,14 @@ QString DocumentItems::Contact(const DocumentItemContext& ctx) {
     const CustomerRow& c = ctx.Customer;
     // Without a contact the place keeps its two spaces, so that the line's length, and
     // with it the alignment of what follows in the same box, does not depend on the choice.
-    const QString position = ctx.Charge == 0   ? c.Position1
-                             : ctx.Charge == 1 ? c.Position2
-                                               : QString();
-    const QString person = ctx.Charge == 0 ? c.Charge1 : ctx.Charge == 1 ? c.Charge2 : QString();
+    const QString position = ctx.Charge == ContactChoice::Contact1   ? c.Position1
+                             : ctx.Charge == ContactChoice::Contact2 ? c.Position2
+                                                                     : QString();
+    const QString person = ctx.Charge == ContactChoice::Contact1   ? c.Charge1
+                           : ctx.Charge == ContactChoice::Contact2 ? c.Charge2
+                                                                   : QString();
     QString text = position + QStringLiteral("  ") + person;
-    if (ctx.Charge < 2)
+    if (ctx.Charge < ContactChoice::None)
         text += QLatin1Char(' ') + c.Prefix2;
     return text;
 }
@@ -144,7 +147,7 @@ int DocumentItems::PageCount(qsizetype lines, int rows) {
 }
 
 int DocumentItems::PagesToPrint(int pages, int duplicate) {
-    return duplicate == 0 ? 2 * pages : pages;
+    return duplicate == CopyChoice::WithCopy ? 2 * pages : pages;
 }
 
 int DocumentItems::PageInSet(int page, int pages) {
@@ -152,7 +155,8 @@ int DocumentItems::PageInSet(int page, int pages) {
 }
 
 bool DocumentItems::IsCopy(int duplicate, int page, int pages, int blockMark) {
-    return duplicate == 1 || (duplicate == 0 && page > pages) || blockMark < 0;
+    return duplicate == CopyChoice::CopyOnly ||
+           (duplicate == CopyChoice::WithCopy && page > pages) || blockMark < 0;
 }
 
 int DocumentItems::BlockMark(const QString& layoutMarks, int block) {
@@ -165,49 +169,49 @@ int DocumentItems::BlockMark(const QString& layoutMarks, int block) {
 }
 
 bool DocumentItems::IsSlipDetail(int code) {
-    return code >= 20 && code <= 26;
+    return code >= LayoutItem::GoodsCode && code <= LayoutItem::LineRemark;
 }
 
 std::optional<QString> DocumentItems::SlipHeaderItem(int code, const SlipPrintHeader& h,
                                                      const DocumentItemContext& ctx) {
-    if (code >= 7 && code <= 13)
+    if (code >= LayoutItem::CustomerZip && code <= LayoutItem::CustomerCode)
         return CustomerItem(code, ctx);
-    if (code >= 14 && code <= 19)
+    if (code >= LayoutItem::CompanyName && code <= LayoutItem::CompanyBank)
         return CompanyItem(code, ctx);
     switch (code) {
-    case 0:
+    case LayoutItem::Title:
         return Title(ctx.LayoutName, ctx.Copy);
-    case 1:
-        return h.Date[0] + h.Date[1] + h.Date[2];
-    case 2:
-    case 3:
-    case 4:
-        return h.Date[static_cast<size_t>(code - 2)];
-    case 5:
+    case LayoutItem::Date:
+        return h.Date[DatePart::Year] + h.Date[DatePart::Month] + h.Date[DatePart::Day];
+    case LayoutItem::Year:
+    case LayoutItem::Month:
+    case LayoutItem::Day:
+        return h.Date[static_cast<size_t>(code - LayoutItem::Year)];
+    case LayoutItem::Number:
         return h.Number;
-    case 6:
+    case LayoutItem::StaffName:
         return h.ChargeName;
-    case 27:
+    case LayoutItem::Remark:
         return h.Remark;
-    case 28:
-    case 29:
-    case 30:
-        return Total(h.Totals, code - 28, ctx);
-    case 31:
+    case LayoutItem::Subtotal:
+    case LayoutItem::Tax:
+    case LayoutItem::Total:
+        return Total(h.Totals, code - LayoutItem::Subtotal, ctx);
+    case LayoutItem::Page:
         return PageNumber(ctx);
-    case 32:
-    case 33:
-    case 34:
-        return h.Term[static_cast<size_t>(code - 32)];
-    case 35:
-    case 36:
-    case 37:
-        return h.FixDate[static_cast<size_t>(code - 35)];
-    case 38:
+    case LayoutItem::TermYear:
+    case LayoutItem::TermMonth:
+    case LayoutItem::TermDay:
+        return h.Term[static_cast<size_t>(code - LayoutItem::TermYear)];
+    case LayoutItem::FixYear:
+    case LayoutItem::FixMonth:
+    case LayoutItem::FixDay:
+        return h.FixDate[static_cast<size_t>(code - LayoutItem::FixYear)];
+    case LayoutItem::Deliver:
         return h.Deliver;
-    case 39:
+    case LayoutItem::Business:
         return h.Business;
-    case 40:
+    case LayoutItem::StaffPosition:
         return h.ChargePosition;
     default:
         return std::nullopt;
@@ -216,19 +220,19 @@ std::optional<QString> DocumentItems::SlipHeaderItem(int code, const SlipPrintHe
 
 std::optional<QString> DocumentItems::SlipDetailItem(int code, const SlipLine& line) {
     switch (code) {
-    case 20:
+    case LayoutItem::GoodsCode:
         return line.GoodsCode;
-    case 21:
+    case LayoutItem::Goods:
         return line.Goods;
-    case 22:
+    case LayoutItem::Quantity:
         return PlainNumber(line.Quantity);
-    case 23:
+    case LayoutItem::Unit:
         return line.Unit;
-    case 24:
+    case LayoutItem::UnitPrice:
         return PlainNumber(line.UnitPrice);
-    case 25:
+    case LayoutItem::Price:
         return PlainNumber(line.Price);
-    case 26:
+    case LayoutItem::LineRemark:
         return line.Remark;
     default:
         return std::nullopt;
@@ -237,39 +241,40 @@ std::optional<QString> DocumentItems::SlipDetailItem(int code, const SlipLine& l
 
 std::optional<QString> DocumentItems::ReceiptHeaderItem(int code, const ReceiptPrintHeader& h,
                                                         const DocumentItemContext& ctx) {
-    if (code >= 14 && code <= 18)
+    // A receipt prints no bank account.
+    if (code >= LayoutItem::CompanyName && code <= LayoutItem::CompanyPhone)
         return CompanyItem(code, ctx);
-    if (code >= 41 && code <= 48)
-        return h.Amounts[static_cast<size_t>(code - 41)];
+    if (code >= LayoutItem::FirstAmount && code <= LayoutItem::LastAmount)
+        return h.Amounts[static_cast<size_t>(code - LayoutItem::FirstAmount)];
     switch (code) {
-    case 0:
+    case LayoutItem::Title:
         return Title(ctx.LayoutName, ctx.Copy);
-    case 2:
-    case 3:
-    case 4:
-        return h.Date[static_cast<size_t>(code - 2)];
-    case 5:
+    case LayoutItem::Year:
+    case LayoutItem::Month:
+    case LayoutItem::Day:
+        return h.Date[static_cast<size_t>(code - LayoutItem::Year)];
+    case LayoutItem::Number:
         return h.Number;
-    case 10:
+    case LayoutItem::CustomerName:
         return CustomerName(ctx, false);
-    case 11:
+    case LayoutItem::CustomerContact:
         return Contact(ctx);
-    case 13:
+    case LayoutItem::CustomerCode:
         return ctx.UserCode;
-    case 27:
+    case LayoutItem::Remark:
         return h.Remark;
-    case 28:
-    case 29:
-        return h.Totals[static_cast<size_t>(code - 28)];
-    case 49: {
+    case LayoutItem::Subtotal:
+    case LayoutItem::Tax:
+        return h.Totals[static_cast<size_t>(code - LayoutItem::Subtotal)];
+    case LayoutItem::DueDate: {
         // Each part that is there is followed by "/", the day never is: "2024/05/" when
         // the day is missing, "05/31" without a year.
         QString due;
-        if (!h.DueDate[0].isEmpty())
-            due += h.DueDate[0] + QLatin1Char('/');
-        if (!h.DueDate[1].isEmpty())
-            due += h.DueDate[1] + QLatin1Char('/');
-        return due + h.DueDate[2];
+        if (!h.DueDate[DatePart::Year].isEmpty())
+            due += h.DueDate[DatePart::Year] + QLatin1Char('/');
+        if (!h.DueDate[DatePart::Month].isEmpty())
+            due += h.DueDate[DatePart::Month] + QLatin1Char('/');
+        return due + h.DueDate[DatePart::Day];
     }
     default:
         return std::nullopt;
@@ -277,46 +282,47 @@ std::optional<QString> DocumentItems::ReceiptHeaderItem(int code, const ReceiptP
 }
 
 bool DocumentItems::IsBillDetail(int code) {
-    return code == 50 || code == 51 || (code >= 21 && code <= 26);
+    return code == LayoutItem::LineDate || code == LayoutItem::LineNumber ||
+           (code >= LayoutItem::Goods && code <= LayoutItem::LineRemark);
 }
 
 std::optional<QString> DocumentItems::BillHeaderItem(int code, const BillPrintHeader& h,
                                                      const DocumentItemContext& ctx) {
-    if (code >= 7 && code <= 13)
+    if (code >= LayoutItem::CustomerZip && code <= LayoutItem::CustomerCode)
         return CustomerItem(code, ctx);
-    if (code >= 14 && code <= 19)
+    if (code >= LayoutItem::CompanyName && code <= LayoutItem::CompanyBank)
         return CompanyItem(code, ctx);
     switch (code) {
-    case 0:
+    case LayoutItem::Title:
         return Title(ctx.LayoutName, ctx.Copy);
     // The closing date as plain digits: a date-formatted position turns it into y/mm/dd.
-    case 1:
+    case LayoutItem::Date:
         return QString::number(h.ClosingYMD);
-    case 2:
-        return GetDatePart(h.ClosingYMD, 0);
-    case 3:
-        return GetDatePart(h.ClosingYMD, 1);
-    case 4:
-        return GetDatePart(h.ClosingYMD, 2);
-    case 5:
+    case LayoutItem::Year:
+        return GetDatePart(h.ClosingYMD, DatePart::Year);
+    case LayoutItem::Month:
+        return GetDatePart(h.ClosingYMD, DatePart::Month);
+    case LayoutItem::Day:
+        return GetDatePart(h.ClosingYMD, DatePart::Day);
+    case LayoutItem::Number:
         return h.Number;
-    case 6:
+    case LayoutItem::StaffName:
         return h.ChargeName;
-    case 27:
+    case LayoutItem::Remark:
         return h.Remark;
-    case 28:
-    case 29:
-    case 30:
-        return Total(h.Totals, code - 28, ctx);
-    case 31:
+    case LayoutItem::Subtotal:
+    case LayoutItem::Tax:
+    case LayoutItem::Total:
+        return Total(h.Totals, code - LayoutItem::Subtotal, ctx);
+    case LayoutItem::Page:
         return PageNumber(ctx);
-    case 52:
-    case 53:
-    case 54:
-        return h.Balance[static_cast<size_t>(code - 52)];
-    case 55:
+    case LayoutItem::PreviousBilled:
+    case LayoutItem::Received:
+    case LayoutItem::CarriedOver:
+        return h.Balance[static_cast<size_t>(code - LayoutItem::PreviousBilled)];
+    case LayoutItem::Billed:
         return h.Billed;
-    case 56:
+    case LayoutItem::SlipCount:
         return h.SlipCount;
     default:
         return std::nullopt;
@@ -325,21 +331,21 @@ std::optional<QString> DocumentItems::BillHeaderItem(int code, const BillPrintHe
 
 std::optional<QString> DocumentItems::BillDetailItem(int code, const BillPrintLine& line) {
     switch (code) {
-    case 50:
+    case LayoutItem::LineDate:
         return line.IssueYMD ? QString::number(*line.IssueYMD) : QString();
-    case 51:
+    case LayoutItem::LineNumber:
         return line.DocNumber;
-    case 21:
+    case LayoutItem::Goods:
         return line.Goods;
-    case 22:
+    case LayoutItem::Quantity:
         return PlainNumber(line.Quantity);
-    case 23:
+    case LayoutItem::Unit:
         return line.Unit;
-    case 24:
+    case LayoutItem::UnitPrice:
         return PlainNumber(line.UnitPrice);
-    case 25:
+    case LayoutItem::Price:
         return PlainNumber(line.Price);
-    case 26:
+    case LayoutItem::LineRemark:
         return line.Remark;
     default:
         return std::nullopt;

@@ -2,6 +2,7 @@
 #include "customers/CustomerStore.h"
 #include "documents/Slip.h"
 #include "masters/CompanyStore.h"
+#include "printing/PrintCodes.h"
 #include "printing/SlipPrint.h"
 
 #include <QString>
@@ -21,8 +22,8 @@ struct DocumentItemContext {
     CustomerRow Customer;
     // Set only when the company items are to print (the Company choice is 1).
     std::optional<CompanyRow> Company;
-    int Charge = 0; // 0 contact 1, 1 contact 2, 2 none (" 御中")
-    int Bank = 0;   // 0 Bank1, otherwise Bank2
+    int Charge = ContactChoice::Contact1;
+    int Bank = BankChoice::Bank1; // anything else prints Bank2
     QString LayoutName;
     int Page = 1;      // page within its copy set
     int Pages = 1;     // pages of one copy set
@@ -31,11 +32,11 @@ struct DocumentItemContext {
 
 // Header values of the receipt window as it shows them.
 struct ReceiptPrintHeader {
-    std::array<QString, 3> Date;    // issue year, month, day
-    QString Number;                 // receipt number
-    QString Remark;                 // 適用
-    std::array<QString, 2> Totals;  // total as "#,#0" and in the yen form
-    std::array<QString, 8> Amounts; // 現金 … その他, 但し, 手形No (codes 41-48)
+    std::array<QString, 3> Date;   // issue year, month, day
+    QString Number;                // receipt number
+    QString Remark;                // 適用
+    std::array<QString, 2> Totals; // total as "#,#0" and in the yen form
+    std::array<QString, 8> Amounts; // 現金 … その他, 但し, 手形No (LayoutItem::FirstAmount on)
     std::array<QString, 3> DueDate; // bill due date: year, month, day
 };
 
@@ -73,7 +74,7 @@ QString Title(const QString& layoutName, bool copy);
 // "TEL:n " and "FAX:n", each only when its number is there.
 QString Telephone(const QString& tel, const QString& fax);
 // The customer's name with its honorific for a contact choice; `withOnchu` allows the
-// " 御中" form of choice 2 (receipts always print the honorific instead).
+// " 御中" form of ContactChoice::None (receipts always print the honorific instead).
 QString CustomerName(const DocumentItemContext& ctx, bool withOnchu);
 // Department, two spaces, contact name and honorific for the contact choice.
 QString Contact(const DocumentItemContext& ctx);
@@ -86,12 +87,12 @@ QString PlainNumber(const std::optional<double>& value);
 // without lines still prints its header page. A layout without a line area (rows ≤ 0)
 // prints everything on one page.
 int PageCount(qsizetype lines, int rows);
-// Pages of the whole run: both sets when the copy choice is 0, else one.
+// Pages of the whole run: both sets for CopyChoice::WithCopy, else one.
 int PagesToPrint(int pages, int duplicate);
 // Page number within its set for a page of the run (1-based).
 int PageInSet(int page, int pages);
-// Whether a page of the run, in a block with this copy mark, is a copy: choice 1 prints
-// only copies, choice 0 prints copies after the document, and receipts and bills mark
+// Whether a page of the run, in a block with this copy mark, is a copy: CopyOnly prints
+// only copies, WithCopy prints copies after the document, and receipts and bills mark
 // single blocks as copies with a negative number in the layout's Layout column.
 bool IsCopy(int duplicate, int page, int pages, int blockMark = 0);
 // The copy mark of block `block` (1-based) from the layout's Layout text; 0 when absent.

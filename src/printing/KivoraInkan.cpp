@@ -25,6 +25,8 @@ namespace {
 // The size the printing falls back to when nothing is stored. Showing "0.0" here, as the
 // window once did, made 設定する without typing store a seal too small to see.
 const QString kDefaultSize = QStringLiteral("1.0");
+// The largest size the messages allow ("0～20"), in units of 10 mm.
+constexpr double kMaxSize = 20.0;
 
 bool isExistingFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
@@ -54,9 +56,10 @@ KivoraInkan::KivoraInkan(AppState& state, PrinterService& service, QWidget* pare
     setWindowTitle(QStringLiteral("印鑑設定"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    const QString titles[4] = {QStringLiteral("画像パス"), QStringLiteral("画像イメージ"),
-                               QStringLiteral("印字（横）"), QStringLiteral("印字（縦）")};
-    for (int i = 0; i < 4; ++i) {
+    const QString titles[InkanTitle::Count] = {
+        QStringLiteral("画像パス"), QStringLiteral("画像イメージ"), QStringLiteral("印字（横）"),
+        QStringLiteral("印字（縦）")};
+    for (int i = 0; i < InkanTitle::Count; ++i) {
         LabelTitle[i] = TitleLabel(titles[i], this);
         LabelTitle[i]->setObjectName(QStringLiteral("LabelTitle%1").arg(i));
         LabelTitle[i]->setMinimumWidth(90);
@@ -93,14 +96,14 @@ KivoraInkan::KivoraInkan(AppState& state, PrinterService& service, QWidget* pare
     connect(cmdClear, &QPushButton::clicked, this, &KivoraInkan::ClearSeal);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(LabelTitle[0], 0, 0);
+    grid->addWidget(LabelTitle[InkanTitle::Path], 0, 0);
     grid->addWidget(LabelPath, 0, 1, 1, 3);
     grid->addWidget(cmdFile, 0, 4);
-    grid->addWidget(LabelTitle[1], 1, 0, Qt::AlignTop);
+    grid->addWidget(LabelTitle[InkanTitle::Image], 1, 0, Qt::AlignTop);
     grid->addWidget(imgInkan, 1, 1, 2, 1);
-    grid->addWidget(LabelTitle[3], 1, 2);
+    grid->addWidget(LabelTitle[InkanTitle::Height], 1, 2);
     grid->addWidget(txtTate, 1, 3);
-    grid->addWidget(LabelTitle[2], 2, 2, Qt::AlignTop);
+    grid->addWidget(LabelTitle[InkanTitle::Width], 2, 2, Qt::AlignTop);
     grid->addWidget(txtYoko, 2, 3, Qt::AlignTop);
     grid->setColumnStretch(4, 1);
     auto* buttons = new QHBoxLayout;
@@ -146,8 +149,8 @@ void KivoraInkan::ChooseFile() {
 }
 
 void KivoraInkan::ClearSeal() {
-    if (ShowText(*m_state.messages, QStringLiteral("設定をクリアしてもよろしいですか？"), 7,
-                 QStringLiteral("確認")) != MsgOK)
+    if (ShowText(*m_state.messages, QStringLiteral("設定をクリアしてもよろしいですか？"),
+                 Box::QuestionCancel, QStringLiteral("確認")) != MsgOK)
         return;
     LabelPath->clear();
     m_state.settings->save(QStringLiteral("Inkan"), QString());
@@ -158,8 +161,8 @@ bool KivoraInkan::storeSize(QLineEdit* field, const QString& key, const QString&
     const std::optional<double> value = numberOf(field);
     if (!value)
         return true; // no number: the stored size stays, the window closes
-    if (*value < 0.0 || *value > 20.0) {
-        ShowText(*m_state.messages, error, 4, QStringLiteral("設定エラー"));
+    if (*value < 0.0 || *value > kMaxSize) {
+        ShowText(*m_state.messages, error, Box::Stop, QStringLiteral("設定エラー"));
         field->setFocus();
         return false;
     }

@@ -8,6 +8,23 @@ class QPushButton;
 class PrinterService;
 struct AppState;
 
+// The main window's menu opens the seal window with gMode FromMenu; the window itself
+// reads no mode.
+namespace InkanMode {
+enum : int { FromMenu = 1 };
+}
+
+// LabelTitle: the captions.
+namespace InkanTitle {
+enum : int {
+    Path = 0,   // 画像パス
+    Image = 1,  // 画像イメージ
+    Width = 2,  // 印字（横）
+    Height = 3, // 印字（縦）
+    Count = 4
+};
+}
+
 // 印鑑設定: the picture of the company seal that documents print beside the company
 // name, and its printed size (units of 10 mm). Everything is kept in the settings store
 // ("Inkan", "InkanT", "InkanY"); the window hands back no result.
@@ -16,8 +33,7 @@ class KivoraInkan : public QDialog {
 public:
     KivoraInkan(AppState& state, PrinterService& service, QWidget* parent = nullptr);
 
-    // Titles: 0 画像パス, 1 画像イメージ, 2 印字（横）, 3 印字（縦）.
-    std::array<QLabel*, 4> LabelTitle{};
+    std::array<QLabel*, InkanTitle::Count> LabelTitle{};
     QLabel* LabelPath = nullptr;
     QLabel* imgInkan = nullptr;
     QLineEdit* txtTate = nullptr; // "InkanT"

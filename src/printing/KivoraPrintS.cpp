@@ -7,6 +7,7 @@
 #include "core/MessageService.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
+#include "documents/Slip.h"
 #include "printing/LayoutTables.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterService.h"
@@ -33,17 +34,18 @@
 namespace {
 
 constexpr int kCodeRole = Qt::UserRole;
-constexpr int kAdjustLimit = 20; // millimetres either way
+constexpr int kCopiesRole = Qt::UserRole + 1; // whether the layout has a copy set
+constexpr int kAdjustLimit = 20;              // millimetres either way
 
 // String resource of a document type's name: 101-104 the slips, 105 the receipt, 107
 // and 108 the two bills (106 names the receivables, not a document).
 int docNameResource(int type) {
     switch (type) {
-    case 4:
+    case DocType::DetailedBill:
         return 107;
-    case 5:
+    case DocType::TotalBill:
         return 108;
-    case 6:
+    case DocType::Receipt:
         return 105;
     default:
         return 101 + type;
@@ -75,7 +77,7 @@ KivoraPrintS::KivoraPrintS(AppState& state, PrinterService& service, QWidget* pa
     : QDialog(parent), m_state(state), m_service(service), m_docType(state.gDocType) {
     setObjectName(QStringLiteral("KivoraPrintS"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     setWindowTitle(m_state.gCaption + QLatin1Char('(') + Res::text(docNameResource(m_state.gMode)) +
                    QLatin1Char(')'));
     QString failure;
@@ -90,7 +92,7 @@ KivoraPrintS::KivoraPrintS(AppState& state, PrinterService& service, QWidget* pa
     // The list stays empty; 開始 then asks for a layout the user cannot choose, and
     // キャンセル is the way out.
     if (!failure.isEmpty())
-        ShowText(*m_state.messages, failure, 4, windowTitle());
+        ShowText(*m_state.messages, failure, Box::Stop, windowTitle());
 }
 
 KivoraPrintS::~KivoraPrintS() = default;
@@ -107,18 +109,19 @@ void KivoraPrintS::buildControls() {
     connect(ListPrintS, &QListWidget::itemSelectionChanged, this, &KivoraPrintS::layoutSelected);
     connect(ListPrintS, &QListWidget::itemDoubleClicked, this, &KivoraPrintS::Start);
 
-    const QString titles[3] = {QStringLiteral("左端"), QStringLiteral("上端"),
-                               QStringLiteral("用紙種類(&T)")};
-    for (int i = 0; i < 3; ++i) {
+    const QString titles[PrintTitle::Count] = {QStringLiteral("左端"), QStringLiteral("上端"),
+                                               QStringLiteral("用紙種類(&T)")};
+    for (int i = 0; i < PrintTitle::Count; ++i) {
         LabelTitle[i] = TitleLabel(titles[i], this);
         LabelTitle[i]->setObjectName(QStringLiteral("LabelTitle%1").arg(i));
     }
-    LabelTitle[2]->setBuddy(ListPrintS);
+    LabelTitle[PrintTitle::Paper]->setBuddy(ListPrintS);
 
-    const QString frames[5] = {QStringLiteral("フォント種類(&F)"),
-                               QStringLiteral("印字位置調整(&M)"), QStringLiteral("顧客担当者(&C)"),
-                               QStringLiteral("伝票控え(&D)"), QStringLiteral("銀行種類(&B)")};
-    for (int i = 0; i < 5; ++i) {
+    const QString frames[PrintFrame::Count] = {
+        QStringLiteral("フォント種類(&F)"), QStringLiteral("印字位置調整(&M)"),
+        QStringLiteral("顧客担当者(&C)"), QStringLiteral("伝票控え(&D)"),
+        QStringLiteral("銀行種類(&B)")};
+    for (int i = 0; i < PrintFrame::Count; ++i) {
         FramePrintS[i] = new QGroupBox(frames[i], this);
         FramePrintS[i]->setObjectName(QStringLiteral("FramePrintS%1").arg(i));
     }
@@ -127,41 +130,50 @@ void KivoraPrintS::buildControls() {
         button->setObjectName(name);
         return button;
     };
-    OptionFont[0] = option(FramePrintS[0], QStringLiteral("明朝体"), QStringLiteral("OptionFont0"));
-    OptionFont[1] =
-        option(FramePrintS[0], QStringLiteral("ゴシック体"), QStringLiteral("OptionFont1"));
+    OptionFont[FontChoice::Mincho] = option(FramePrintS[PrintFrame::Font], QStringLiteral("明朝体"),
+                                            QStringLiteral("OptionFont0"));
+    OptionFont[FontChoice::Gothic] = option(
+        FramePrintS[PrintFrame::Font], QStringLiteral("ゴシック体"), QStringLiteral("OptionFont1"));
     // The contact and bank captions get their common endings appended, as in the other
     // print dialogs of the program.
     const QString print = QStringLiteral("を印字する");
-    OptionCharge[0] =
-        option(FramePrintS[2], QStringLiteral("担当者１") + print, QStringLiteral("OptionCharge0"));
-    OptionCharge[1] =
-        option(FramePrintS[2], QStringLiteral("担当者２") + print, QStringLiteral("OptionCharge1"));
-    OptionCharge[2] =
-        option(FramePrintS[2], QStringLiteral("印字しない"), QStringLiteral("OptionCharge2"));
-    OptionCopy[0] =
-        option(FramePrintS[3], QStringLiteral("控えを出力する"), QStringLiteral("OptionCopy0"));
-    OptionCopy[1] =
-        option(FramePrintS[3], QStringLiteral("控えのみを出力する"), QStringLiteral("OptionCopy1"));
-    OptionCopy[2] =
-        option(FramePrintS[3], QStringLiteral("出力しない"), QStringLiteral("OptionCopy2"));
+    OptionCharge[ContactChoice::Contact1] =
+        option(FramePrintS[PrintFrame::Contact], QStringLiteral("担当者１") + print,
+               QStringLiteral("OptionCharge0"));
+    OptionCharge[ContactChoice::Contact2] =
+        option(FramePrintS[PrintFrame::Contact], QStringLiteral("担当者２") + print,
+               QStringLiteral("OptionCharge1"));
+    OptionCharge[ContactChoice::None] =
+        option(FramePrintS[PrintFrame::Contact], QStringLiteral("印字しない"),
+               QStringLiteral("OptionCharge2"));
+    OptionCopy[CopyChoice::WithCopy] =
+        option(FramePrintS[PrintFrame::Copies], QStringLiteral("控えを出力する"),
+               QStringLiteral("OptionCopy0"));
+    OptionCopy[CopyChoice::CopyOnly] =
+        option(FramePrintS[PrintFrame::Copies], QStringLiteral("控えのみを出力する"),
+               QStringLiteral("OptionCopy1"));
+    OptionCopy[CopyChoice::NoCopy] =
+        option(FramePrintS[PrintFrame::Copies], QStringLiteral("出力しない"),
+               QStringLiteral("OptionCopy2"));
     const QString bank = QStringLiteral("振込銀行") + print;
-    OptionBank[0] =
-        option(FramePrintS[4], QStringLiteral("第１") + bank, QStringLiteral("OptionBank0"));
-    OptionBank[1] =
-        option(FramePrintS[4], QStringLiteral("第２") + bank, QStringLiteral("OptionBank1"));
+    OptionBank[BankChoice::Bank1] =
+        option(FramePrintS[PrintFrame::Bank], QStringLiteral("第１") + bank,
+               QStringLiteral("OptionBank0"));
+    OptionBank[BankChoice::Bank2] =
+        option(FramePrintS[PrintFrame::Bank], QStringLiteral("第２") + bank,
+               QStringLiteral("OptionBank1"));
 
-    for (int i = 0; i < 2; ++i) {
-        ScrollPrintS[i] = new QScrollBar(Qt::Horizontal, FramePrintS[1]);
+    for (int i = 0; i < PrintAdjust::Count; ++i) {
+        ScrollPrintS[i] = new QScrollBar(Qt::Horizontal, FramePrintS[PrintFrame::Adjust]);
         ScrollPrintS[i]->setObjectName(QStringLiteral("ScrollPrintS%1").arg(i));
         ScrollPrintS[i]->setRange(-kAdjustLimit, kAdjustLimit);
         ScrollPrintS[i]->setPageStep(5);
         ScrollPrintS[i]->setMinimumWidth(140);
-        LabelPrintS[i] = new QLabel(QStringLiteral("0"), FramePrintS[1]);
+        LabelPrintS[i] = new QLabel(QStringLiteral("0"), FramePrintS[PrintFrame::Adjust]);
         LabelPrintS[i]->setObjectName(QStringLiteral("LabelPrintS%1").arg(i));
         LabelPrintS[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         LabelPrintS[i]->setMinimumWidth(28);
-        Label1[i] = new QLabel(QStringLiteral("ミリ"), FramePrintS[1]);
+        Label1[i] = new QLabel(QStringLiteral("ミリ"), FramePrintS[PrintFrame::Adjust]);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         QLabel* value = LabelPrintS[i];
         connect(ScrollPrintS[i], &QScrollBar::valueChanged, value,
@@ -195,24 +207,24 @@ void KivoraPrintS::buildControls() {
 
     // Estimates and receipts print no bank; estimates print no contact either. The
     // choices stay selected and are stored as they are.
-    if (m_docType == 0 || m_docType == 6) {
-        FramePrintS[4]->setEnabled(false);
+    if (m_docType == DocType::Estimate || m_docType == DocType::Receipt) {
+        FramePrintS[PrintFrame::Bank]->setEnabled(false);
         enableAll(OptionBank, false);
     }
-    if (m_docType == 0) {
-        FramePrintS[2]->setEnabled(false);
+    if (m_docType == DocType::Estimate) {
+        FramePrintS[PrintFrame::Contact]->setEnabled(false);
         enableAll(OptionCharge, false);
     }
 }
 
 void KivoraPrintS::layOut() {
-    auto* fonts = new QHBoxLayout(FramePrintS[0]);
-    fonts->addWidget(OptionFont[0]);
-    fonts->addWidget(OptionFont[1]);
+    auto* fonts = new QHBoxLayout(FramePrintS[PrintFrame::Font]);
+    fonts->addWidget(OptionFont[FontChoice::Mincho]);
+    fonts->addWidget(OptionFont[FontChoice::Gothic]);
     fonts->addStretch();
-    auto* adjust = new QGridLayout(FramePrintS[1]);
-    for (int i = 0; i < 2; ++i) {
-        adjust->addWidget(LabelTitle[i], i, 0);
+    auto* adjust = new QGridLayout(FramePrintS[PrintFrame::Adjust]);
+    for (int i = 0; i < PrintAdjust::Count; ++i) {
+        adjust->addWidget(LabelTitle[i], i, 0); // PrintTitle::Left and Top
         adjust->addWidget(ScrollPrintS[i], i, 1);
         adjust->addWidget(LabelPrintS[i], i, 2);
         adjust->addWidget(Label1[i], i, 3);
@@ -223,20 +235,25 @@ void KivoraPrintS::layOut() {
         for (QRadioButton* o : options)
             box->addWidget(o);
     };
-    column(FramePrintS[2], {OptionCharge[0], OptionCharge[1], OptionCharge[2]});
-    column(FramePrintS[3], {OptionCopy[0], OptionCopy[1], OptionCopy[2]});
-    column(FramePrintS[4], {OptionBank[0], OptionBank[1]});
+    column(FramePrintS[PrintFrame::Contact],
+           {OptionCharge[ContactChoice::Contact1], OptionCharge[ContactChoice::Contact2],
+            OptionCharge[ContactChoice::None]});
+    column(FramePrintS[PrintFrame::Copies],
+           {OptionCopy[CopyChoice::WithCopy], OptionCopy[CopyChoice::CopyOnly],
+            OptionCopy[CopyChoice::NoCopy]});
+    column(FramePrintS[PrintFrame::Bank],
+           {OptionBank[BankChoice::Bank1], OptionBank[BankChoice::Bank2]});
 
     auto* left = new QVBoxLayout;
-    left->addWidget(LabelTitle[2]);
+    left->addWidget(LabelTitle[PrintTitle::Paper]);
     left->addWidget(ListPrintS, 1);
     left->addWidget(CheckPrintS);
     auto* options = new QGridLayout;
-    options->addWidget(FramePrintS[0], 0, 0, 1, 2);
-    options->addWidget(FramePrintS[1], 1, 0, 1, 2);
-    options->addWidget(FramePrintS[2], 2, 0);
-    options->addWidget(FramePrintS[3], 2, 1);
-    options->addWidget(FramePrintS[4], 3, 0, 1, 2);
+    options->addWidget(FramePrintS[PrintFrame::Font], 0, 0, 1, 2);
+    options->addWidget(FramePrintS[PrintFrame::Adjust], 1, 0, 1, 2);
+    options->addWidget(FramePrintS[PrintFrame::Contact], 2, 0);
+    options->addWidget(FramePrintS[PrintFrame::Copies], 2, 1);
+    options->addWidget(FramePrintS[PrintFrame::Bank], 3, 0, 1, 2);
     options->setRowStretch(4, 1);
     auto* body = new QHBoxLayout;
     body->addLayout(left, 1);
@@ -255,16 +272,18 @@ void KivoraPrintS::layOut() {
 
 void KivoraPrintS::restoreSettings() {
     const SettingsStore& settings = *m_state.settings;
-    const qint16 stored[2] = {settings.getInt16(key(QStringLiteral("Left")), 0),
-                              settings.getInt16(key(QStringLiteral("Top")), 0)};
-    for (int i = 0; i < 2; ++i) {
+    const qint16 stored[PrintAdjust::Count] = {settings.getInt16(key(QStringLiteral("Left")), 0),
+                                               settings.getInt16(key(QStringLiteral("Top")), 0)};
+    for (int i = 0; i < PrintAdjust::Count; ++i) {
         ScrollPrintS[i]->setValue(stored[i]); // the scroll bar keeps it within ±20
         LabelPrintS[i]->setText(QString::number(ScrollPrintS[i]->value()));
     }
-    checkIndex(OptionFont, settings.getByte(key(QStringLiteral("Font")), 0));
-    checkIndex(OptionCharge, settings.getByte(key(QStringLiteral("Charge")), 0));
-    checkIndex(OptionCopy, settings.getByte(key(QStringLiteral("Duplicate")), 0));
-    checkIndex(OptionBank, settings.getByte(key(QStringLiteral("Bank")), 0));
+    checkIndex(OptionFont, settings.getByte(key(QStringLiteral("Font")), FontChoice::Mincho));
+    checkIndex(OptionCharge,
+               settings.getByte(key(QStringLiteral("Charge")), ContactChoice::Contact1));
+    checkIndex(OptionCopy,
+               settings.getByte(key(QStringLiteral("Duplicate")), CopyChoice::WithCopy));
+    checkIndex(OptionBank, settings.getByte(key(QStringLiteral("Bank")), BankChoice::Bank1));
     // Printing reads a missing switch as off, but a user opening the dialog for the first
     // time expects the company on the form: the dialog shows it on.
     CheckPrintS->setChecked(settings.getByte(key(QStringLiteral("Company")), 1) == 1);
@@ -278,7 +297,7 @@ QString KivoraPrintS::loadLayouts() {
             auto* item = new QListWidgetItem(kind.Name, ListPrintS);
             // A negative code marks a layout that may print a copy set.
             item->setData(kCodeRole, kind.Duplicate ? -kind.Code : kind.Code);
-            item->setData(kCodeRole + 1, kind.Duplicate);
+            item->setData(kCopiesRole, kind.Duplicate);
         }
     } catch (const DatabaseError& e) {
         m_layoutDb.reset();
@@ -291,19 +310,20 @@ void KivoraPrintS::layoutSelected() {
     const QList<QListWidgetItem*> selected = ListPrintS->selectedItems();
     if (selected.isEmpty())
         return;
-    const bool copies = selected.first()->data(kCodeRole + 1).toBool();
+    const bool copies = selected.first()->data(kCopiesRole).toBool();
     if (copies)
-        checkIndex(OptionCopy, m_state.settings->getByte(key(QStringLiteral("Duplicate")), 0));
+        checkIndex(OptionCopy, m_state.settings->getByte(key(QStringLiteral("Duplicate")),
+                                                         CopyChoice::WithCopy));
     else
-        OptionCopy[2]->setChecked(true);
-    FramePrintS[3]->setEnabled(copies);
+        OptionCopy[CopyChoice::NoCopy]->setChecked(true);
+    FramePrintS[PrintFrame::Copies]->setEnabled(copies);
     enableAll(OptionCopy, copies);
 }
 
 void KivoraPrintS::saveSettings() {
     SettingsStore& settings = *m_state.settings;
-    settings.save(key(QStringLiteral("Left")), LabelPrintS[0]->text());
-    settings.save(key(QStringLiteral("Top")), LabelPrintS[1]->text());
+    settings.save(key(QStringLiteral("Left")), LabelPrintS[PrintAdjust::Left]->text());
+    settings.save(key(QStringLiteral("Top")), LabelPrintS[PrintAdjust::Top]->text());
     settings.save(key(QStringLiteral("Font")), checkedIndex(OptionFont));
     settings.save(key(QStringLiteral("Charge")), checkedIndex(OptionCharge));
     settings.save(key(QStringLiteral("Duplicate")), checkedIndex(OptionCopy));
@@ -316,7 +336,8 @@ std::optional<int> KivoraPrintS::takeLayout() {
     saveSettings();
     const QList<QListWidgetItem*> selected = ListPrintS->selectedItems();
     if (selected.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("用紙"), 8, 0, windowTitle());
+        ShowMsg(*m_state.messages, QStringLiteral("用紙"), Msg::Choose, Box::Exclamation,
+                windowTitle());
         return std::nullopt;
     }
     return std::abs(selected.first()->data(kCodeRole).toInt());
@@ -327,7 +348,7 @@ void KivoraPrintS::Start() {
     if (!code)
         return;
     m_state.gHandOff = QString::number(*code);
-    m_state.gResult = 0;
+    m_state.gResult = DialogResult::Ok;
     accept();
 }
 
@@ -336,7 +357,7 @@ void KivoraPrintS::Cancel() {
 }
 
 void KivoraPrintS::reject() {
-    m_state.gResult = -1;
+    m_state.gResult = DialogResult::Cancelled;
     QDialog::reject();
 }
 
@@ -409,13 +430,13 @@ void KivoraPrintS::ReportOutputFailure(MessageService& messages, const PrinterCa
     // by the printing; what is left is the output refusing the finished pages.
     switch (canvas.failure()) {
     case PrinterCanvas::Failure::NoPrinter:
-        ShowMsg(messages, QStringLiteral("プリンタが"), 9, 4, title);
+        ShowMsg(messages, QStringLiteral("プリンタが"), Msg::NotFound, Box::Stop, title);
         break;
     case PrinterCanvas::Failure::CannotStart:
         ShowText(messages,
                  toFile ? QStringLiteral("PDFファイルを保存できませんでした｡")
                         : QStringLiteral("印刷を開始できませんでした｡"),
-                 4, title);
+                 Box::Stop, title);
         break;
     default:
         break;

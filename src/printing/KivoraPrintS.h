@@ -1,4 +1,6 @@
 #pragma once
+#include "printing/PrintCodes.h"
+
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -19,6 +21,21 @@ class MessageService;
 class PrinterCanvas;
 class PrinterService;
 struct AppState;
+
+// FramePrintS: the frames of the options.
+namespace PrintFrame {
+enum : int { Font = 0, Adjust = 1, Contact = 2, Copies = 3, Bank = 4, Count = 5 };
+}
+
+// LabelTitle: the captions of the adjustment rows and of the layout list.
+namespace PrintTitle {
+enum : int { Left = 0, Top = 1, Paper = 2, Count = 3 };
+}
+
+// ScrollPrintS, LabelPrintS and Label1: the adjustment rows, in millimetres.
+namespace PrintAdjust {
+enum : int { Left = 0, Top = 1, Count = 2 };
+}
 
 // The print dialog of documents: the paper layout of the type (gDocType) and the options
 // the document printing reads back from the settings store ("S" + type + name). Opened
@@ -45,17 +62,16 @@ public:
     void setRenderer(PageRenderer renderer, const QString& pdfName);
 
     QListWidget* ListPrintS = nullptr;
-    // 0 fonts, 1 position adjustment, 2 customer contact, 3 copies, 4 bank.
-    std::array<QGroupBox*, 5> FramePrintS{};
-    std::array<QRadioButton*, 2> OptionFont{};
-    std::array<QRadioButton*, 3> OptionCharge{};
-    std::array<QRadioButton*, 3> OptionCopy{};
-    std::array<QRadioButton*, 2> OptionBank{};
-    // 0 左端 and 1 上端 (the adjustment rows), 2 用紙種類 (the list).
-    std::array<QLabel*, 3> LabelTitle{};
-    std::array<QScrollBar*, 2> ScrollPrintS{};
-    std::array<QLabel*, 2> LabelPrintS{};
-    std::array<QLabel*, 2> Label1{};
+    std::array<QGroupBox*, PrintFrame::Count> FramePrintS{};
+    // The options stand at the positions of the choices they store.
+    std::array<QRadioButton*, FontChoice::Count> OptionFont{};
+    std::array<QRadioButton*, ContactChoice::Count> OptionCharge{};
+    std::array<QRadioButton*, CopyChoice::Count> OptionCopy{};
+    std::array<QRadioButton*, BankChoice::Count> OptionBank{};
+    std::array<QLabel*, PrintTitle::Count> LabelTitle{};
+    std::array<QScrollBar*, PrintAdjust::Count> ScrollPrintS{};
+    std::array<QLabel*, PrintAdjust::Count> LabelPrintS{};
+    std::array<QLabel*, PrintAdjust::Count> Label1{};
     QCheckBox* CheckPrintS = nullptr;
     QPushButton* BtnPrinter = nullptr;
     QPushButton* BtnPreview = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/SharedRoutines.h"
 #include "printing/Canvas.h"
+#include "printing/PrintCodes.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -51,20 +52,20 @@ std::optional<QString> PrintEngine::FormatValue(const QString& text, int kind,
                                                 const QString& numFormat) {
     QString pattern;
     switch (kind) {
-    case 0:
+    case ValueKind::Text:
         return text;
-    case 1:
+    case ValueKind::Amount:
         pattern = QStringLiteral("#,#0");
         break;
-    case 2:
+    case ValueKind::Yen:
         // The yen sign of the amount pattern; Format draws it as "¥" (U+00A5), since
         // Unicode fonts show the stored 0x5C as a backslash.
         pattern = QStringLiteral("\\#,#0");
         break;
-    case 3:
+    case ValueKind::Quantity:
         pattern = numFormat;
         break;
-    case 4:
+    case ValueKind::YmdDate:
         // A date of 0 is a date not given: its place stays empty.
         if (text == QLatin1String("0"))
             return std::nullopt;
@@ -80,11 +81,13 @@ std::optional<QString> PrintEngine::FormatValue(const QString& text, int kind,
 }
 
 QString PrintEngine::BodyFont(int choice) {
-    return choice == 1 ? QStringLiteral("ＭＳ ゴシック") : QStringLiteral("ＭＳ 明朝");
+    return choice == FontChoice::Gothic ? QStringLiteral("ＭＳ ゴシック")
+                                        : QStringLiteral("ＭＳ 明朝");
 }
 
 QString PrintEngine::OtherFont(int choice) {
-    return choice == 1 ? QStringLiteral("ＭＳ 明朝") : QStringLiteral("ＭＳ ゴシック");
+    return choice == FontChoice::Gothic ? QStringLiteral("ＭＳ 明朝")
+                                        : QStringLiteral("ＭＳ ゴシック");
 }
 
 void PrintEngine::PrintText(const QString& text, double x1, double x2, double y, int align,
@@ -110,13 +113,13 @@ void PrintEngine::PrintText(const QString& text, double x1, double x2, double y,
     const double w = m_canvas.textWidth(s);
     double x = m_currentX;
     switch (align) {
-    case 0:
+    case TextAlign::Left:
         x = x1 + BoxMargin;
         break;
-    case 1:
+    case TextAlign::Right:
         x = x2 - w - BoxMargin;
         break;
-    case 2:
+    case TextAlign::Centre:
         x = (x1 + x2) / 2.0 - w / 2.0;
         break;
     default:
@@ -133,10 +136,10 @@ void PrintEngine::DrawLine(const std::array<double, 2>& x, const std::array<doub
                            quint32 color, int width, int style, int type) {
     m_canvas.setPen(width, style);
     switch (type) {
-    case 0:
+    case LineShape::Line:
         m_canvas.drawLine(x[0], y[0], x[1], y[1], color);
         break;
-    case 1:
+    case LineShape::Rectangle:
         m_canvas.drawRect(x[0], y[0], x[1], y[1], color);
         break;
     default:
@@ -152,12 +155,12 @@ void PrintEngine::printTitle(const QString& text, const LayoutPosition& pos, dou
     m_canvas.setFontName(OtherFont(fontChoice));
     m_canvas.setFontSize(TitlePoints);
     if (source.aroundHeader)
-        source.aroundHeader(0, true);
+        source.aroundHeader(LayoutItem::Title, true);
     PrintText(text, x1, x2, y, pos.Align, pos.DataType);
     m_canvas.setFontName(BodyFont(fontChoice));
     m_canvas.setFontSize(bodySize);
     if (source.aroundHeader)
-        source.aroundHeader(0, false);
+        source.aroundHeader(LayoutItem::Title, false);
 }
 
 void PrintEngine::DrawBlock(const DocumentLayout& layout, int block, double left, double top,
@@ -174,7 +177,7 @@ void PrintEngine::DrawBlock(const DocumentLayout& layout, int block, double left
     m_canvas.setFontName(OtherFont(fontChoice));
     for (const LayoutFixedText& fixed : layout.fixedTexts)
         PrintText(fixed.Character, left + fixed.X1, left + fixed.X2, top + fixed.Y1 + offset,
-                  fixed.Align, 0);
+                  fixed.Align, ValueKind::Text);
     m_canvas.setFontName(BodyFont(fontChoice));
 
     for (int code : codes) {
@@ -193,7 +196,7 @@ void PrintEngine::DrawBlock(const DocumentLayout& layout, int block, double left
         const double y = top + pos.Y1 + offset;
         if (source.beforeHeader)
             source.beforeHeader(code, x1, y);
-        if (code == 0)
+        if (code == LayoutItem::Title)
             printTitle(*text, pos, x1, x2, y, layout.kind.FontSize, fontChoice, source);
         else
             PrintText(*text, x1, x2, y, pos.Align, pos.DataType);

@@ -16,13 +16,13 @@ public:
     PrintEngine(Canvas& canvas, QString numFormat)
         : m_canvas(canvas), m_numFormat(std::move(numFormat)) {}
 
-    // The value as a formatting kind prints it (0 text, 1 "#,#0", 2 yen "#,#0",
-    // 3 the quantity format, 4 "0/00/00" date; other kinds the plain text). A value that
-    // is not a number keeps its text under kinds 1-3; kind 4 of "0" gives nothing.
+    // The value as a formatting kind (ValueKind) prints it; other kinds print the plain
+    // text. A value that is not a number keeps its text under Amount, Yen and Quantity;
+    // a YmdDate of "0" gives nothing.
     static std::optional<QString> FormatValue(const QString& text, int kind,
                                               const QString& numFormat);
 
-    // Body and other font names for a font choice (0 明朝, 1 ゴシック).
+    // Body and other font names for a font choice (FontChoice).
     static QString BodyFont(int choice);
     static QString OtherFont(int choice);
 
@@ -40,7 +40,8 @@ public:
         int detailLines = 0;                                              // lines on this page
         // Called just before a header item prints, with its position (the seal goes here).
         std::function<void(int code, double x1, double y)> beforeHeader;
-        // Called around the title (code 0): it prints in the other font at 18 points.
+        // Called around the title (LayoutItem::Title): it prints in the other font at 18
+        // points.
         std::function<void(int code, bool before)> aroundHeader;
     };
     // Draws block `block` of `layout` with the user's adjustments and the block offset.

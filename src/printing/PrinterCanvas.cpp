@@ -35,11 +35,14 @@ QPageSize::PageSizeId PrinterCanvas::paperSize() const {
 }
 
 int PrinterCanvas::orientation() const {
-    return m_printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    return m_printer.pageLayout().orientation() == QPageLayout::Landscape
+               ? PageOrientation::Landscape
+               : PageOrientation::Portrait;
 }
 
 void PrinterCanvas::setOrientation(int orientation) {
-    m_printer.setPageOrientation(orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    m_printer.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
 }
 
 void PrinterCanvas::updateFont() {
@@ -132,15 +135,15 @@ void PrinterCanvas::setPen(int widthDots, int style) {
 
 Qt::PenStyle PrinterCanvas::PenStyleOf(int style) {
     switch (style) {
-    case 1:
+    case LineStyle::Dash:
         return Qt::DashLine;
-    case 2:
+    case LineStyle::Dot:
         return Qt::DotLine;
-    case 3:
+    case LineStyle::DashDot:
         return Qt::DashDotLine;
-    case 4:
+    case LineStyle::DashDotDot:
         return Qt::DashDotDotLine;
-    case 5:
+    case LineStyle::Invisible:
         return Qt::NoPen;
     default:
         return Qt::SolidLine;
@@ -168,7 +171,7 @@ void PrinterCanvas::applyPen(quint32 color) {
 
 QRectF PrinterCanvas::pageRect(double x1, double y1, double x2, double y2) const {
     QRectF rect = QRectF(QPointF(units(x1), units(y1)), QPointF(units(x2), units(y2))).normalized();
-    if (m_penStyle == 6) {
+    if (m_penStyle == LineStyle::InsideSolid) {
         const double half = std::max(1, m_penWidth) * UnitsPerDot / 2;
         rect.adjust(half, half, -half, -half);
     }

@@ -91,7 +91,7 @@ private:
 
     QList<QList<RecordedOp>> m_pages;
     QPageSize::PageSizeId m_paper = QPageSize::A4;
-    int m_orientation = 1;
+    int m_orientation = PageOrientation::Portrait;
     QString m_fontName;
     double m_fontSize = 10;
     QFont m_font;

@@ -7,6 +7,7 @@
 #include "printing/Canvas.h"
 #include "printing/DocumentItems.h"
 #include "printing/LayoutTables.h"
+#include "printing/PrintCodes.h"
 #include "printing/PrintData.h"
 #include "printing/PrintEngine.h"
 
@@ -22,11 +23,11 @@ constexpr double kSealOffsetX = 40.0;
 struct SlipOptions {
     int Top = 0;
     int Left = 0;
-    int Charge = 0;
+    int Charge = ContactChoice::Contact1;
     bool Company = false;
-    int Font = 0;
-    int Duplicate = 0;
-    int Bank = 0;
+    int Font = FontChoice::Mincho;
+    int Duplicate = CopyChoice::WithCopy;
+    int Bank = BankChoice::Bank1;
     QString Inkan;
     double InkanT = 1.0;
     double InkanY = 1.0;
@@ -90,22 +91,22 @@ bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database
         if (!missing.isEmpty()) {
             canvas.discardJob();
             busy.reset();
-            ShowMsg(messages, missing + QStringLiteral("が"), 9, 4, title);
+            ShowMsg(messages, missing + QStringLiteral("が"), Msg::NotFound, Box::Stop, title);
             return false;
         }
         data.lines = PrintData::SlipLines(mainDb, header.UserCode, header.DocType, header.Number);
     } catch (const DatabaseError& e) {
         canvas.discardJob();
         busy.reset();
-        ShowText(messages, e.userMessage(), 4, title);
+        ShowText(messages, e.userMessage(), Box::Stop, title);
         return false;
     }
 
     const DocumentLayout& layout = *data.layout;
     const DocumentLayoutKind& kind = layout.kind;
     // A layout that may not print a copy set never does, whatever the stored choice says
-    // (the print dialog stores 2 for it, but settings can be older than the layout).
-    const int duplicate = kind.Duplicate ? options.Duplicate : 2;
+    // (the print dialog stores NoCopy for it, but settings can be older than the layout).
+    const int duplicate = kind.Duplicate ? options.Duplicate : int(CopyChoice::NoCopy);
 
     // The seal is read once for the run, and only when the company prints; a file that
     // has gone or cannot be read leaves the company name without it rather than stopping
@@ -141,7 +142,7 @@ bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database
     };
     source.beforeHeader = [&](int code, double x1, double y) {
         // Drawn before the name so that the name prints over the seal.
-        if (code == 14 && !seal.isNull())
+        if (code == LayoutItem::CompanyName && !seal.isNull())
             canvas.drawPicture(x1 + kSealOffsetX, y, options.InkanT * 10.0, options.InkanY * 10.0,
                                seal);
     };

@@ -164,18 +164,18 @@ void SetDateCombo(std::span<QComboBox* const> combos, int first, bool setToday) 
 }
 
 void FindCharge(AppState& state, const QString& code, QLabel* nameLabel, QLabel* positionLabel) {
-    state.gResult = -1;
+    state.gResult = LookupResult::Accepted;
     nameLabel->clear();
     positionLabel->clear();
     if (CheckChar(*state.messages, code, state.AppTitle, true, false)) {
-        state.gResult = 0;
+        state.gResult = LookupResult::Refused;
         return;
     }
     if (code.isEmpty())
         return;
     const auto staff = MasterLookup::FindStaff(*state.DbMain, code);
     if (!staff) {
-        state.gResult = 0;
+        state.gResult = LookupResult::Refused;
         return;
     }
     nameLabel->setText(staff->name);
@@ -208,7 +208,7 @@ bool RunGuarded(const AppState& state, const std::function<void()>& action) {
         action();
         return true;
     } catch (const DatabaseError& e) {
-        ShowText(*state.messages, e.userMessage(), 4, state.AppTitle);
+        ShowText(*state.messages, e.userMessage(), Box::Stop, state.AppTitle);
         return false;
     }
 }

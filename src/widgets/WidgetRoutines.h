@@ -74,5 +74,6 @@ void LoadUnit(QComboBox* list, const Database& db);
 void SetDateCombo(std::span<QComboBox* const> combos, int first, bool setToday);
 
 // Shows the staff member's name and department for `code` in the two labels; sets
-// gResult to 0 when the code is refused or unknown, -1 otherwise.
+// gResult to LookupResult::Refused when the code is refused or unknown, Accepted
+// otherwise.
 void FindCharge(AppState& state, const QString& code, QLabel* nameLabel, QLabel* positionLabel);
