@@ -129,14 +129,14 @@ std::unique_ptr<Kivora> Startup::run() {
     m_state.settings->save(QStringLiteral("SetupFolder"),
                            QDir::toNativeSeparators(m_installFolder));
     SetFolders(m_state, m_installFolder);
-    if (!checkFile(m_state.DbNames[0]) || !checkFile(m_state.DbNames[1]) ||
+    if (!checkFile(m_state.DbNames[DbSlot::Main]) || !checkFile(m_state.DbNames[DbSlot::Layout]) ||
         !checkFile(m_state.PostCodePath))
         return nullptr;
     if (!checkWritable(m_state.DataFolder, true) || !checkWritable(m_state.DbNames[0], false))
         return nullptr;
     // The layout database is opened only while printing; a damaged one is reported now
     // rather than in the middle of the first print run.
-    if (!probeDatabase(m_state.DbNames[1], LayoutDbMarkerTable()))
+    if (!probeDatabase(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable()))
         return nullptr;
 
     auto window = std::make_unique<Kivora>(m_state);

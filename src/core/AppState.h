@@ -13,6 +13,12 @@ class MessageService;
 class PrinterService;
 class SettingsStore;
 
+// The slots of AppState::DbNames: the main database (customers, documents, masters) and
+// the layout database the printing reads; the last two slots are unused.
+namespace DbSlot {
+enum : int { Main = 0, Layout = 1, Count = 4 };
+}
+
 // What a dialog leaves in gResult. Most dialogs answer Ok when the user chose or
 // confirmed something and Cancelled when he left without; the code lookups below and the
 // sort dialog (SortResult) answer in terms of their own.
@@ -37,7 +43,7 @@ struct AppState {
     QString InstallFolder; // the program's folder, with no trailing separator
     QString DataFolder;    // InstallFolder + "/DataFile/"
     QString TextFolder;    // InstallFolder + "/TextFile/" (kept for the export's default)
-    std::array<QString, 4> DbNames;
+    std::array<QString, DbSlot::Count> DbNames;
     QString PostCodePath;
     QString HelpFile; // empty when the program has no help file
 

@@ -8,8 +8,8 @@ void SetFolders(AppState& state, const QString& installFolder) {
     state.InstallFolder = QDir::cleanPath(installFolder);
     state.DataFolder = state.InstallFolder + QStringLiteral("/DataFile/");
     state.TextFolder = state.InstallFolder + QStringLiteral("/TextFile/");
-    state.DbNames = {DbFileName(state.DataFolder, 0), DbFileName(state.DataFolder, 1), QString(),
-                     QString()};
+    state.DbNames = {DbFileName(state.DataFolder, DbSlot::Main),
+                     DbFileName(state.DataFolder, DbSlot::Layout), QString(), QString()};
     state.PostCodePath = state.DataFolder + QStringLiteral("PostCode.mdb");
 }
 

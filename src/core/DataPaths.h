@@ -6,7 +6,7 @@ struct AppState;
 // Works out the folders and data file names below the installation folder.
 void SetFolders(AppState& state, const QString& installFolder);
 
-// Name of database slot `slot` (0 main, 1 layout): DataFolder + "Kivora" + slot + ".MDB".
+// Name of database slot `slot` (DbSlot): DataFolder + "Kivora" + slot + ".MDB".
 QString DbFileName(const QString& dataFolder, int slot);
 
 // Names of the tables that prove a file is the database it should be.

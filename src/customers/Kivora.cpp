@@ -79,7 +79,7 @@ Kivora::~Kivora() {
 void Kivora::Load() {
     CenterForm(this);
     TabStripSlip->setCurrentIndex(CustomerPage::Address);
-    auto main = std::make_unique<Database>(m_state.DbNames[0], MainDbMarkerTable());
+    auto main = std::make_unique<Database>(m_state.DbNames[DbSlot::Main], MainDbMarkerTable());
     auto post = std::make_unique<Database>(m_state.PostCodePath, PostDbMarkerTable());
     m_dbMain = std::move(main);
     m_dbPost = std::move(post);

@@ -203,7 +203,8 @@ void KivoraSlip::PrintSlip() {
         return;
     std::unique_ptr<Database> layoutDb;
     if (!RunGuarded(m_state, [&] {
-            layoutDb = std::make_unique<Database>(m_state.DbNames[1], LayoutDbMarkerTable());
+            layoutDb =
+                std::make_unique<Database>(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
         }))
         return;
     const SlipPrintHeader header = printHeader();

@@ -291,7 +291,8 @@ void KivoraPrintS::restoreSettings() {
 
 QString KivoraPrintS::loadLayouts() {
     try {
-        m_layoutDb = std::make_unique<Database>(m_state.DbNames[1], LayoutDbMarkerTable());
+        m_layoutDb =
+            std::make_unique<Database>(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
         for (const DocumentLayoutKind& kind :
              LayoutTables::DocumentLayouts(*m_layoutDb, m_docType)) {
             auto* item = new QListWidgetItem(kind.Name, ListPrintS);
