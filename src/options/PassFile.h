@@ -21,11 +21,11 @@ struct StoredPassword {
 // hash (no password).
 StoredPassword MakeStoredPassword(const QString& digits);
 
-// True when `digits` is the password recorded in `first`/`second`. Records written by
-// earlier versions of the program (a scrambled text and a ten-letter table) are
-// recognised too, so that an existing password keeps working until it is next changed.
+// True when `digits` is the password recorded in `first`/`second`. Records in the
+// scrambled form (a scrambled text and a ten-letter table) are recognised too, so that a
+// password file in that form keeps working until the password is next changed.
 bool VerifyPassword(const QString& digits, const QString& first, const QString& second);
 
-// The scrambling of earlier versions: each digit d picks letter d + 1 of the table and
+// The scrambled form: each digit d picks letter d + 1 of the table and
 // contributes that letter's character code in decimal.
 QString MakeCipher(const QString& digits, const QString& table);
