@@ -94,12 +94,12 @@ enum : int {
 // OptionSlip: the month whose closing a sale falls into; the customer's ClosingType is
 // stored as the position of the chosen option.
 namespace CustomerClosing {
-enum : int { ThisMonth = 0, NextMonth = 1 };
+enum : int { ThisMonth = 0, NextMonth = 1, Count = 2 };
 }
 
 // FrameSlip and the tabs of TabStripSlip.
 namespace CustomerPage {
-enum : int { Address = 0, Terms = 1 };
+enum : int { Address = 0, Terms = 1, Count = 2 };
 }
 
 // MenuBusiness: 取引.
@@ -134,6 +134,11 @@ enum : int {
 // MenuBill: the bills submenu.
 namespace BillMenu {
 enum : int { Invoice = 0, DetailedBill = 1, TotalBill = 2, Count = 3 };
+}
+
+// MenuList: 作表; none of its windows is part of the program yet.
+namespace ListMenu {
+enum : int { Customers = 0, Staff = 1, Goods = 2, Sales = 4, Receipts = 5, Count = 6 };
 }
 
 // MenuRegist: 登録.
@@ -209,18 +214,18 @@ public:
     std::array<QLineEdit*, CustomerField::Count> TextSlip{};
     std::array<QLabel*, CustomerField::Count> LabelSlip{};
     std::array<QComboBox*, CustomerCombo::Count> ComboSlip{};
-    std::array<QRadioButton*, 2> OptionSlip{};
+    std::array<QRadioButton*, CustomerClosing::Count> OptionSlip{};
     QLabel* LabelClass = nullptr;
     QPushButton* BtnClass = nullptr;
     QTabWidget* TabStripSlip = nullptr;
-    std::array<QWidget*, 2> FrameSlip{};
+    std::array<QWidget*, CustomerPage::Count> FrameSlip{};
     QPushButton* cmd_Post = nullptr;
     QListWidget* List_Zip = nullptr;
 
     std::array<QAction*, BusinessMenu::Count> MenuBusiness{};
     std::array<QAction*, DocumentMenu::Count> MenuSlip{};
     std::array<QAction*, BillMenu::Count> MenuBill{};
-    std::array<QAction*, 6> MenuList{};
+    std::array<QAction*, ListMenu::Count> MenuList{};
     std::array<QAction*, RegistMenu::Count> MenuRegist{};
     std::array<QAction*, ToolMenu::Count> MenuTool{};
     std::array<QAction*, HelpMenu::Count> MenuHelp{};

@@ -35,8 +35,8 @@ StackedSearchDialog::Look ItemLook(RecordSearch::Source source) {
 
 KivoraFindItem::KivoraFindItem(AppState& state, QWidget* parent)
     : StackedSearchDialog(state, ItemSource(state), ItemLook(ItemSource(state)), parent),
-      FrameFindItem(optionFrame()), OptFindItem(optionArray<2>()), LabelFindItem(textLabel()),
-      TextFindItem(searchText()), FxGridFindItem(grid()) {
+      FrameFindItem(optionFrame()), OptFindItem(optionArray<FindItemOption::Count>()),
+      LabelFindItem(textLabel()), TextFindItem(searchText()), FxGridFindItem(grid()) {
     BusyCursor busy;
     // The caller leaves itself in gCaller; the dialog opens over that window.
     finishSetUp(0, callerOr(parent));

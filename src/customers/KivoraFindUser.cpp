@@ -27,8 +27,8 @@ StackedSearchDialog::Look CustomerLook() {
 
 KivoraFindUser::KivoraFindUser(AppState& state, QWidget* parent)
     : StackedSearchDialog(state, RecordSearch::Source::Customers, CustomerLook(), parent),
-      FrameFindUser(optionFrame()), OptFindUser(optionArray<6>()), LabelFindUser(textLabel()),
-      TextFindUser(searchText()), FxGridFindUser(grid()) {
+      FrameFindUser(optionFrame()), OptFindUser(optionArray<FindUserOption::Count>()),
+      LabelFindUser(textLabel()), TextFindUser(searchText()), FxGridFindUser(grid()) {
     BusyCursor busy;
     // Opened from the main window or the history, always over the window that opens it.
     finishSetUp(0, parent);

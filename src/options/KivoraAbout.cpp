@@ -61,7 +61,8 @@ KivoraAbout::KivoraAbout(AppState& state, QWidget* parent) : QDialog(parent), m_
     ImageAbout->setObjectName(QStringLiteral("ImageAbout"));
     ImageAbout->setPixmap(Pictures::Emblem().scaledToWidth(148, Qt::SmoothTransformation));
 
-    const std::array<QString, 4> texts = {FileDescription, ProductName, VersionText(), LegalNotice};
+    const std::array<QString, AboutLabel::Count> texts = {FileDescription, ProductName,
+                                                          VersionText(), LegalNotice};
     auto* labels = new QVBoxLayout;
     for (size_t i = 0; i < LabelAbout.size(); ++i) {
         LabelAbout[i] = new QLabel(texts[i], FrameAbout);

@@ -7,6 +7,11 @@ class QLabel;
 class QPushButton;
 struct AppState;
 
+// LabelAbout: the lines beside the picture.
+namespace AboutLabel {
+enum : int { Description = 0, Product = 1, Version = 2, Notice = 3, Count = 4 };
+}
+
 // The about window: the program's picture, what it is, its version and its copyright.
 // Ctrl+Shift+F12 on the OK button switches the style of the work-bar hover frame for
 // the rest of the run.
@@ -20,7 +25,7 @@ public:
 
     QFrame* FrameAbout = nullptr;
     QLabel* ImageAbout = nullptr;
-    std::array<QLabel*, 4> LabelAbout{};
+    std::array<QLabel*, AboutLabel::Count> LabelAbout{};
     QPushButton* BtnOK = nullptr;
 
 protected:
