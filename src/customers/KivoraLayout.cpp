@@ -306,7 +306,7 @@ QWidget* Kivora::buildPage2() {
                                              QStringLiteral("締め日"), QStringLiteral("払い日"),
                                              QStringLiteral("DM発送")};
     const std::array<std::pair<int, int>, 5> places = {{{1, 0}, {1, 2}, {2, 0}, {2, 2}, {3, 0}}};
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < int(captions.size()); ++i) {
         grid->addWidget(caption(captions[i], page), places[i].first, places[i].second);
         grid->addWidget(ComboSlip[CustomerCombo::Excise + i], places[i].first,
                         places[i].second + 1);
