@@ -51,8 +51,8 @@ enum : int {
     StaffPosition = 40,
     FirstAmount = 41, // receipts: 現金 … その他, 但し, 手形No, FirstAmount to LastAmount
     LastAmount = 48,
-    DueDate = 49,   // receipts: the bill's due date
-    LineDate = 50,  // the line items of bills, with Goods to LineRemark
+    DueDate = 49,  // receipts: the bill's due date
+    LineDate = 50, // the line items of bills, with Goods to LineRemark
     LineNumber = 51,
     PreviousBilled = 52, // bills: 前回請求額, 入金額, 繰越金額
     Received = 53,
@@ -66,10 +66,10 @@ enum : int {
 namespace ValueKind {
 enum : int {
     Text = 0,
-    Amount = 1,    // "#,#0"
-    Yen = 2,       // "\#,#0", drawn with "¥"
-    Quantity = 3,  // the quantity format of the Zero preference
-    YmdDate = 4    // "0/00/00"; a date of 0 prints nothing
+    Amount = 1,   // "#,#0"
+    Yen = 2,      // "\#,#0", drawn with "¥"
+    Quantity = 3, // the quantity format of the Zero preference
+    YmdDate = 4   // "0/00/00"; a date of 0 prints nothing
 };
 }
 
