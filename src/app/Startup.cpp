@@ -82,20 +82,17 @@ bool Startup::checkFile(const QString& path) {
     return false;
 }
 
-bool Startup::checkWritable(const QString& path, bool folder) {
+bool Startup::checkWritable(const QString& path) {
     if (writable(path))
         return true;
     // SQLite opens a write-protected file read-only without a word, and a folder it
     // cannot write keeps it from making its journal: either way nothing could be saved.
-    const QString name = QFileInfo(QDir::cleanPath(path)).fileName();
+    const QFileInfo info(QDir::cleanPath(path));
     ShowText(*m_state.messages,
-             folder
-                 ? QStringLiteral("フォルダ「%1」に書き込めません(読み取り専用か、書き込みの権限が"
-                                  "ありません)｡このままでは何も保存できないため終了します｡")
-                       .arg(name)
-                 : QStringLiteral("ファイル「%1」に書き込めません(読み取り専用か、書き込みの権限が"
-                                  "ありません)｡このままでは何も保存できないため終了します｡")
-                       .arg(name),
+             QStringLiteral("%1「%2」に書き込めません(読み取り専用か、書き込みの権限がありません)｡"
+                            "このままでは何も保存できないため終了します｡")
+                 .arg(info.isDir() ? QStringLiteral("フォルダ") : QStringLiteral("ファイル"),
+                      info.fileName()),
              Box::Stop, m_state.AppTitle);
     return false;
 }
@@ -132,7 +129,7 @@ std::unique_ptr<Kivora> Startup::run() {
     if (!checkFile(m_state.DbNames[DbSlot::Main]) || !checkFile(m_state.DbNames[DbSlot::Layout]) ||
         !checkFile(m_state.PostCodePath))
         return nullptr;
-    if (!checkWritable(m_state.DataFolder, true) || !checkWritable(m_state.DbNames[0], false))
+    if (!checkWritable(m_state.DataFolder) || !checkWritable(m_state.DbNames[0]))
         return nullptr;
     // The layout database is opened only while printing; a damaged one is reported now
     // rather than in the middle of the first print run.

@@ -25,7 +25,7 @@ public:
 
 private:
     bool checkFile(const QString& path);
-    bool checkWritable(const QString& path, bool folder);
+    bool checkWritable(const QString& path);
     bool probeDatabase(const QString& path, const QString& marker);
     bool askPassword(Kivora& window);
 

@@ -142,9 +142,9 @@ QString Database::fileName() const {
     return QFileInfo(m_path).fileName();
 }
 
-DatabaseError Database::statementError(const QString& sql, const QString& detail) const {
-    return DatabaseError(DatabaseError::Kind::Statement, m_path,
-                         detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
+DatabaseError Database::statementError(const QString& sql, const QString& detail,
+                                       DatabaseError::Kind kind) const {
+    return DatabaseError(kind, m_path, detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
 }
 
 QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
@@ -163,8 +163,7 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
             // file lacks means the file is damaged or not ours, not that a write failed.
             if (detail.contains(QLatin1String("no such table")) ||
                 detail.contains(QLatin1String("no such column")))
-                throw DatabaseError(DatabaseError::Kind::NotDatabase, m_path,
-                                    detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
+                throw statementError(sql, detail, DatabaseError::Kind::NotDatabase);
             throw statementError(sql, detail);
         }
         it = m_statements->queries.insert(sql, q);

@@ -47,7 +47,8 @@ private:
     void begin();
     void commit();
     void rollback();
-    DatabaseError statementError(const QString& sql, const QString& detail) const;
+    DatabaseError statementError(const QString& sql, const QString& detail,
+                                 DatabaseError::Kind kind = DatabaseError::Kind::Statement) const;
     // Runs `sql` with `values` on a statement prepared once per text and kept, so that
     // the small queries behind every keystroke skip the compile step.
     QSqlQuery& run(const QString& sql, const QVariantList& values) const;
