@@ -213,6 +213,7 @@ void KivoraSlip::PrintSlip() {
     QPrinter& printer = m_state.printers->printer();
     printer.setDocName(StripParen(m_state.gCaption) + QLatin1Char(' ') + header.Number);
     PrinterCanvas canvas(printer);
+    canvas.checkQueueWith(m_state.printers);
     if (!SlipPrint::PrintSlip(canvas, *m_state.DbMain, *layoutDb, *m_state.settings,
                               *m_state.messages, m_state.gCaption, m_state.NumFormat, code, header))
         KivoraPrintS::ReportOutputFailure(*m_state.messages, canvas, false, m_state.gCaption);

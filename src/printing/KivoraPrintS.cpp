@@ -433,12 +433,14 @@ void KivoraPrintS::ReportOutputFailure(MessageService& messages, const PrinterCa
     case PrinterCanvas::Failure::NoPrinter:
         ShowMsg(messages, QStringLiteral("プリンタが"), Msg::NotFound, Box::Stop, title);
         break;
-    case PrinterCanvas::Failure::CannotStart:
-        ShowText(messages,
-                 toFile ? QStringLiteral("PDFファイルを保存できませんでした｡")
-                        : QStringLiteral("印刷を開始できませんでした｡"),
-                 Box::Stop, title);
+    case PrinterCanvas::Failure::CannotStart: {
+        QString text = toFile ? QStringLiteral("PDFファイルを保存できませんでした｡")
+                              : QStringLiteral("印刷を開始できませんでした｡");
+        if (!canvas.failureReason().isEmpty())
+            text += QLatin1Char('\n') + canvas.failureReason();
+        ShowText(messages, text, Box::Stop, title);
         break;
+    }
     default:
         break;
     }

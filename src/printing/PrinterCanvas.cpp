@@ -1,6 +1,7 @@
 #include "printing/PrinterCanvas.h"
 
 #include "printing/PrintFont.h"
+#include "printing/PrinterService.h"
 
 #include <QPrinter>
 #include <algorithm>
@@ -210,6 +211,7 @@ void PrinterCanvas::newPage() {
 bool PrinterCanvas::endJob() {
     finishPage();
     m_failure = Failure::None;
+    m_reason.clear();
     if (m_pages.isEmpty()) {
         m_failure = Failure::NothingDrawn;
         return false;
@@ -225,11 +227,21 @@ bool PrinterCanvas::endJob() {
         m_failure = Failure::NoPrinter;
         return false;
     }
-    if (!playPages(m_printer)) {
-        m_failure = Failure::CannotStart;
-        return false;
+    // A queue that does not take jobs, or a print system that is gone, would swallow the
+    // job with QPrinter none the wiser: ask before sending, and ask again after.
+    if (m_service)
+        m_reason = m_service->queueProblem(m_printer);
+    if (m_reason.isEmpty()) {
+        if (!playPages(m_printer)) {
+            m_failure = Failure::CannotStart;
+            return false;
+        }
+        if (m_service)
+            m_reason = m_service->jobProblem(m_printer);
     }
-    return true;
+    if (!m_reason.isEmpty())
+        m_failure = Failure::CannotStart;
+    return m_failure == Failure::None;
 }
 
 void PrinterCanvas::discardJob() {
@@ -238,6 +250,7 @@ void PrinterCanvas::discardJob() {
     m_current.reset();
     m_pages.clear();
     m_failure = Failure::None;
+    m_reason.clear();
 }
 
 bool PrinterCanvas::playPages(QPrinter& target) const {

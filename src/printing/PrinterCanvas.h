@@ -10,6 +10,7 @@
 #include <memory>
 
 class QPrinter;
+class PrinterService;
 
 // The canvas of the program: pages for a QPrinter, which writes to a printer or, with
 // QPrinter::PdfFormat and a file name, to a PDF. Nothing reaches the printer while the
@@ -33,7 +34,7 @@ public:
     enum class Failure {
         None,
         NoPrinter,    // no print system: QPrinter fell back to a PDF without a file
-        CannotStart,  // the printer or file refused the job
+        CannotStart,  // the printer, the file or the print system refused the job
         NothingDrawn, // endJob() without a page
     };
 
@@ -71,6 +72,11 @@ public:
     // own sheet, scaled to its resolution. No check of the print system is made here.
     bool playPages(QPrinter& target) const;
     Failure failure() const { return m_failure; }
+    // The print system's reason for CannotStart, when it gave one.
+    QString failureReason() const { return m_reason; }
+    // Before the pages are sent, ask `service` whether the queue takes jobs, and after,
+    // whether it took this one.
+    void checkQueueWith(PrinterService* service) { m_service = service; }
     // Draws one recorded page with `painter` at `dotsPerInch` dots per inch of paper
     // (a preview, an image of the page).
     static void PaintPage(QPainter& painter, const QPicture& page, double dotsPerInch);
@@ -106,4 +112,6 @@ private:
     int m_penWidth = 1;
     int m_penStyle = 0;
     Failure m_failure = Failure::None;
+    QString m_reason;
+    PrinterService* m_service = nullptr;
 };

@@ -30,4 +30,10 @@ public:
     // more than once (the preview redraws when the user changes the page set-up there).
     virtual void preview(QWidget* parent, const QString& title, QPrinter& printer,
                          const std::function<void(QPrinter&)>& paint) = 0;
+
+    // Why the print system would refuse a job for `printer` now (unreachable, queue not
+    // accepting jobs); empty when it takes jobs or when `printer` writes a file.
+    virtual QString queueProblem(const QPrinter& printer) = 0;
+    // Why the print system refused the job just sent to `printer`; empty when it took it.
+    virtual QString jobProblem(const QPrinter& printer) = 0;
 };

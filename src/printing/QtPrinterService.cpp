@@ -1,4 +1,5 @@
 #include "printing/QtPrinterService.h"
+#include "printing/PrintQueue.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -59,4 +60,16 @@ void QtPrinterService::preview(QWidget* parent, const QString& title, QPrinter& 
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&paint](QPrinter* target) { paint(*target); });
     dialog.exec();
+}
+
+QString QtPrinterService::queueProblem(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty())
+        return {};
+    return PrintQueue::Problem(printer.printerName());
+}
+
+QString QtPrinterService::jobProblem(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::NativeFormat || printer.printerName().isEmpty())
+        return {};
+    return PrintQueue::JobProblem();
 }

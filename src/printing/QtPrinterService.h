@@ -17,6 +17,8 @@ public:
                          const QString& filter) override;
     void preview(QWidget* parent, const QString& title, QPrinter& printer,
                  const std::function<void(QPrinter&)>& paint) override;
+    QString queueProblem(const QPrinter& printer) override;
+    QString jobProblem(const QPrinter& printer) override;
 
 private:
     std::unique_ptr<QPrinter> m_printer;

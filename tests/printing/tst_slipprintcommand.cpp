@@ -4,6 +4,7 @@
 #include "documents/DocumentStore.h"
 #include "documents/KivoraSlip.h"
 #include "printing/KivoraPrintS.h"
+#include "printing/PrintQueue.h"
 #include "resources/StringTable.h"
 #include "support/FakePrinterService.h"
 #include "support/ModalHelper.h"
@@ -94,18 +95,41 @@ private slots:
     }
 
     // With a printer the run prints; without a print system (the printer falls back to a
-    // PDF writer without a file) the user is told and nothing is printed.
+    // PDF writer without a file), with a queue that takes no jobs or a job the print system
+    // refuses, the user is told why; once the queue takes jobs again, printing works.
     void printerThereOrNot() {
-        for (const bool printer : {true, false}) {
+        enum Case { Printer, NoPrintSystem, QueueRefuses, JobRefused };
+        for (const Case c : {Printer, NoPrintSystem, QueueRefuses, JobRefused}) {
             Fixture f;
             f.storeDeliveryNote(u"D003"_s, 2);
             f.window->TextSlip[0]->setText(u"D003"_s);
-            if (!printer)
+            if (c == NoPrintSystem)
                 f.printers.printer().setOutputFileName(QString());
+            f.printers.queueAnswer = c == QueueRefuses ? u"停止中"_s : QString();
+            f.printers.jobAnswer = c == JobRefused ? u"拒否"_s : QString();
             QVERIFY(f.print(2, Fixture::start));
-            QCOMPARE(f.env.messages.count(), printer ? 0 : 1);
-            QCOMPARE(PdfProbe::Pages(f.printers.printedPdf()), printer ? 1 : -1);
+            QCOMPARE(f.env.messages.count(), c == Printer ? 0 : 1);
+            // A refusing queue is asked before anything is sent.
+            QCOMPARE(PdfProbe::Pages(f.printers.printedPdf()),
+                     c == Printer || c == JobRefused ? 1 : -1);
+            if (c == QueueRefuses || c == JobRefused) {
+                QCOMPARE(f.env.messages.lastText(),
+                         u"印刷を開始できませんでした｡\n"_s +
+                             (c == QueueRefuses ? u"停止中"_s : u"拒否"_s));
+                QFile::remove(f.printers.printedPdf());
+                f.printers.queueAnswer.clear();
+                f.printers.jobAnswer.clear();
+                QVERIFY(f.print(2, Fixture::start));
+                QCOMPARE(f.env.messages.count(), 1);
+                QCOMPARE(PdfProbe::Pages(f.printers.printedPdf()), 1);
+            }
         }
+    }
+
+    // The program's own check of a queue, on a machine whose print system cannot be
+    // reached (the tests point it at a socket that does not exist).
+    void unreachablePrintSystemIsNamed() {
+        QCOMPARE(PrintQueue::Problem(u"KivoraNone"_s), u"印刷システムに接続できません｡"_s);
     }
 };
 

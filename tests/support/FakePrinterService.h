@@ -50,11 +50,16 @@ public:
         paint(shown);
     }
 
+    QString queueProblem(const QPrinter&) override { return queueAnswer; }
+    QString jobProblem(const QPrinter&) override { return jobAnswer; }
+
     QString printedPdf() const { return m_folder + QStringLiteral("/printed.pdf"); }
     QString previewPdf() const { return m_folder + QStringLiteral("/preview.pdf"); }
 
     // Answers of the next set-up and pickers, and what was asked.
     bool setUpAnswer = true;
+    // What the print system says before and after the next job; empty: it takes it.
+    QString queueAnswer, jobAnswer;
     QString openAnswer, saveAnswer, lastTitle;
     int setUpCalls = 0, previewCalls = 0;
     QStringList openFilters, saveSuggestions;
