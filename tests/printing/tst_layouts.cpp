@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "printing/DocumentItems.h"
 #include "printing/LayoutTables.h"
+#include "printing/PrintCodes.h"
 #include "printing/PrintEngine.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
@@ -169,6 +170,26 @@ private slots:
                        u"line at %1,%2"_s.arg(line.X1).arg(line.Y1));
             }
             CHECK(cut == (l.kind.Block > 1), "cut line");
+        }
+    }
+
+    // A seal of 15 mm, placed 40 mm right of the company name's box, covers no other item
+    // of the header (the name is printed over it, as it should be).
+    void sealCoversNothing() {
+        constexpr double Seal = 15.0;
+        for (const DocumentLayout& l : m_layouts) {
+            if (l.kind.DocType > 3 || !l.positions.contains(LayoutItem::CompanyName))
+                continue;
+            const LayoutPosition name = l.positions.value(LayoutItem::CompanyName);
+            const QRectF seal(name.X1 + 40.0, name.Y1, Seal, Seal);
+            CHECK(seal.right() <= 210 - Margin, "seal off the paper");
+            const double em = l.kind.FontSize * 25.4 / 72.0;
+            for (const LayoutPosition& p : l.positions) {
+                if (p.ItemNo == LayoutItem::CompanyName || IsDetail(l.kind.DocType, p.ItemNo))
+                    continue;
+                const QRectF box(QPointF(p.X1, p.Y1), QPointF(p.X2, p.Y1 + em));
+                CHECK(!seal.intersects(box), u"seal over item %1"_s.arg(p.ItemNo));
+            }
         }
     }
 };
