@@ -1,6 +1,7 @@
 #include "DataGenerator.h"
 
 #include "core/Database.h"
+#include "core/SchemaUpgrade.h"
 
 #include <QStringList>
 #include <array>
@@ -178,7 +179,7 @@ void AddDocuments(Database& db, int documents, int linesPerDocument, unsigned se
 }
 
 void CreateMainDatabase(const QString& path, const QString& sourceDir) {
-    Database::createFromScript(path, sourceDir + QStringLiteral("/data/main.sql"));
+    SchemaUpgrade::CreateMainDatabase(path, sourceDir + QStringLiteral("/data/main.sql"));
 }
 
 } // namespace DataGenerator

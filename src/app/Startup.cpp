@@ -5,6 +5,7 @@
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "core/MessageService.h"
+#include "core/SchemaUpgrade.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
 #include "customers/Kivora.h"
@@ -107,6 +108,18 @@ bool Startup::probeDatabase(const QString& path, const QString& marker) {
     }
 }
 
+bool Startup::upgradeMainDatabase() {
+    const QString path = m_state.DbNames[DbSlot::Main];
+    try {
+        Database db(path, MainDbMarkerTable());
+        SchemaUpgrade::Upgrade(db, SchemaUpgrade::CopyPath(path, db.schemaVersion()));
+        return true;
+    } catch (const DatabaseError& e) {
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
+        return false;
+    }
+}
+
 std::unique_ptr<Kivora> Startup::run() {
     m_state.AppTitle = Res::text(1);
     if (!m_lock.tryLock(0)) {
@@ -133,7 +146,8 @@ std::unique_ptr<Kivora> Startup::run() {
         return nullptr;
     // The layout database is opened only while printing; a damaged one is reported now
     // rather than in the middle of the first print run.
-    if (!probeDatabase(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable()))
+    if (!probeDatabase(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable()) ||
+        !upgradeMainDatabase())
         return nullptr;
 
     auto window = std::make_unique<Kivora>(m_state);

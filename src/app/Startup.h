@@ -26,6 +26,9 @@ public:
 private:
     bool checkFile(const QString& path);
     bool checkWritable(const QString& path);
+    // Brings the main database's schema up to this program's version (a copy of the file
+    // is kept beside it first); false, after telling the user, when it cannot be used.
+    bool upgradeMainDatabase();
     bool probeDatabase(const QString& path, const QString& marker);
     bool askPassword(Kivora& window);
 

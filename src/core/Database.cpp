@@ -55,6 +55,14 @@ QString DatabaseError::userMessage() const {
         return QStringLiteral("ファイル「%1」は他のプログラムが使用中のため開けません｡").arg(name);
     case Kind::CannotOpen:
         return QStringLiteral("ファイル「%1」を開けませんでした｡").arg(name);
+    case Kind::Newer:
+        return QStringLiteral("ファイル「%1」はこのプログラムより新しい版で作られているため"
+                              "使えません｡新しい版のプログラムをお使いください｡")
+            .arg(name);
+    case Kind::NotUpgraded:
+        return QStringLiteral("ファイル「%1」を新しい形式に更新できませんでした｡"
+                              "ファイルは元のままです｡")
+            .arg(name);
     case Kind::Statement:
         break;
     }
@@ -288,6 +296,15 @@ void Database::createFromScript(const QString& path, const QString& scriptFile) 
         QFile::remove(path);
         throw;
     }
+}
+
+int Database::schemaVersion() const {
+    return scalar(QStringLiteral("PRAGMA user_version")).toInt();
+}
+
+void Database::setSchemaVersion(int version) {
+    // A pragma takes no bound value; the version is the program's own number.
+    exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
 bool Database::tableExists(const QString& table) const {

@@ -38,6 +38,10 @@ public:
     static QStringList splitScript(const QString& script);
 
     bool tableExists(const QString& table) const;
+    // The schema version the file carries (0 for the base schema), and setting it; set
+    // inside a transaction, it is rolled back with it.
+    int schemaVersion() const;
+    void setSchemaVersion(int version);
 
     // Depth of open transactions; 0 when none.
     int transactionDepth() const { return m_depth; }

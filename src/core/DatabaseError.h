@@ -7,7 +7,15 @@
 // leaves the data as it was (the action's transaction is rolled back on the way out).
 class DatabaseError : public std::runtime_error {
 public:
-    enum class Kind { Statement, NotFound, NotDatabase, Locked, CannotOpen };
+    enum class Kind {
+        Statement,
+        NotFound,
+        NotDatabase,
+        Locked,
+        CannotOpen,
+        Newer,       // written by a newer version of the program
+        NotUpgraded, // its schema could not be brought up to date; left as it was
+    };
 
     DatabaseError(Kind kind, QString file, QString detail)
         : std::runtime_error(detail.toStdString()), m_kind(kind), m_file(std::move(file)),

@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
+#include "core/SchemaUpgrade.h"
 #include "customers/Kivora.h"
 #include "options/KivoraPassword.h"
 #include "options/PassFile.h"
@@ -95,6 +96,7 @@ private slots:
         row("main lacks a table", "notable", "「Kivora0.MDB」はデータベースとして読めません");
         row("main write-protected", "rofile", "「Kivora0.MDB」に書き込めません");
         row("data folder write-protected", "rofolder", "「DataFile」に書き込めません");
+        row("main from a newer program", "newer", "「Kivora0.MDB」はこのプログラムより新しい版");
     }
     void refusedStarts() {
         QFETCH(QString, what);
@@ -104,6 +106,8 @@ private slots:
             writeFile(paths[what == "nopost" ? 0 : what.toInt()], what == "2" ? "" : "顧客一覧\n");
         if (what == "notable")
             env.openMain()->exec("DROP TABLE 自社情報");
+        if (what == "newer")
+            env.openMain()->setSchemaVersion(SchemaUpgrade::ProgramVersion() + 1);
         const QString protectedPath = what == "rofile" ? paths[0] : env.dataFolder();
         const auto permissions = QFile::permissions(protectedPath);
         if (what.startsWith("ro"))

@@ -2,6 +2,7 @@
 
 #include "core/DataPaths.h"
 #include "core/Database.h"
+#include "core/SchemaUpgrade.h"
 
 #include <QDir>
 
@@ -24,8 +25,8 @@ QString TestEnv::sourceFile(const QString& relative) {
 
 void TestEnv::createFiles(int files) {
     if (files & MainDb)
-        Database::createFromScript(DbFileName(dataFolder(), 0),
-                                   sourceFile(QStringLiteral("data/main.sql")));
+        SchemaUpgrade::CreateMainDatabase(DbFileName(dataFolder(), 0),
+                                          sourceFile(QStringLiteral("data/main.sql")));
     if (files & LayoutDb)
         Database::createFromScript(DbFileName(dataFolder(), 1),
                                    sourceFile(QStringLiteral("data/layout.sql")));

@@ -10,6 +10,7 @@
 #include "app/Startup.h"
 #include "core/DataPaths.h"
 #include "core/Database.h"
+#include "core/SchemaUpgrade.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
 #include "documents/DocumentStore.h"
@@ -134,8 +135,8 @@ int main(int argc, char* argv[]) {
     const QString dataFolder = install.path() + QStringLiteral("/DataFile/");
     QDir().mkpath(dataFolder);
     try {
-        Database::createFromScript(DbFileName(dataFolder, 0),
-                                   source + QStringLiteral("/data/main.sql"));
+        SchemaUpgrade::CreateMainDatabase(DbFileName(dataFolder, 0),
+                                          source + QStringLiteral("/data/main.sql"));
         Database::createFromScript(DbFileName(dataFolder, 1),
                                    source + QStringLiteral("/data/layout.sql"));
         Database mainDb(DbFileName(dataFolder, 0), MainDbMarkerTable());

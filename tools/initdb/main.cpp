@@ -1,6 +1,7 @@
 // Creates a database file from one of the schema scripts, for the build's DataFile
 // folder. An existing file is a user's data and is never touched.
 #include "core/Database.h"
+#include "core/SchemaUpgrade.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -9,8 +10,10 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: kivora_initdb SCRIPT.sql DATABASE\n");
+    // --upgrade: the main database, whose base schema is followed by the upgrade steps.
+    const bool upgrade = args.size() == 4 && args[3] == QStringLiteral("--upgrade");
+    if (args.size() != 3 && !upgrade) {
+        std::fprintf(stderr, "usage: kivora_initdb SCRIPT.sql DATABASE [--upgrade]\n");
         return 2;
     }
     const QString script = args[1];
@@ -20,7 +23,10 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     try {
-        Database::createFromScript(target, script);
+        if (upgrade)
+            SchemaUpgrade::CreateMainDatabase(target, script);
+        else
+            Database::createFromScript(target, script);
     } catch (const DatabaseError& e) {
         std::fprintf(stderr, "kivora_initdb: %s: %s\n", qPrintable(e.file()),
                      qPrintable(e.detail()));

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+class Database;
+
+// The main database's schema version and the ordered steps that bring an older file up
+// to the version this program writes. A fresh file is the base schema plus every step,
+// so that a new installation and an upgraded one end up the same.
+namespace SchemaUpgrade {
+
+// The version this program writes: the number of its steps.
+int ProgramVersion();
+
+// Applies the steps `db` lacks, all in one transaction: on any failure the file stays
+// exactly as it was. Before the first step a copy of the file is kept at `copyPath`
+// (none when empty); the steps are not run when the copy cannot be made. A file newer
+// than the program is refused (DatabaseError::Kind::Newer) and left untouched. Other
+// failures throw DatabaseError::Kind::NotUpgraded. `stepsFolder` holds NNNN-name.sql
+// files; the program's own steps by default.
+void Upgrade(Database& db, const QString& copyPath = {},
+             const QString& stepsFolder = QStringLiteral(":/upgrade"));
+
+// Creates the main database at `path` from the base schema `baseScript` and every step.
+void CreateMainDatabase(const QString& path, const QString& baseScript);
+
+// Where the copy of `path` taken before upgrading from `version` is kept: beside it.
+QString CopyPath(const QString& path, int version);
+
+} // namespace SchemaUpgrade
