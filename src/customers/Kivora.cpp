@@ -456,13 +456,14 @@ void Kivora::TakeZipEntry(const QString& entry) {
     if (taken.setsAddress && !PlaceAddress(taken.address1))
         return;
     if (taken.hideOnly || taken.setsCode || taken.setsAddress) {
-        List_Zip->hide();
         // On to the address, where the street number is typed next; a cancelled list
-        // returns to its button.
+        // returns to its button. The focus moves before the list hides, so that hiding
+        // does not pass it on along the tab chain.
         if (taken.hideOnly)
             cmd_Post->setFocus();
         else
             TextSlip[CustomerField::Address1]->setFocus();
+        List_Zip->hide();
     }
 }
 

@@ -69,11 +69,18 @@ bool Kivora::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             if (key->key() == Qt::Key_Escape) {
-                List_Zip->hide();
+                // Focus first: hiding the focused list would pass the focus on along the
+                // tab chain, and on a real display that move can land after ours.
                 cmd_Post->setFocus();
+                List_Zip->hide();
                 return true;
             }
             break;
+        }
+        // A button of the main window is pressed with Enter too, as in a dialog.
+        if (watched == cmd_Post && IsEnterKey(event)) {
+            cmd_Post->click();
+            return true;
         }
         if (IsEnterKey(event))
             return enterPressed(watched);

@@ -279,6 +279,7 @@ QWidget* Kivora::buildPage1() {
     grid->setRowStretch(11, 1);
     connect(cmd_Post, &QPushButton::clicked, this, &Kivora::PostLookup);
     List_Zip->installEventFilter(this);
+    cmd_Post->installEventFilter(this);
     connect(List_Zip, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { TakeZipEntry(item ? item->text() : QString()); });
     return page;

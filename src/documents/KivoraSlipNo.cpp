@@ -71,7 +71,7 @@ KivoraSlipNo::KivoraSlipNo(AppState& state, QWidget* parent)
         // typing, nor an input method's text.
         text->setReadOnly(true);
         text->setFocusPolicy(Qt::NoFocus);
-        text->setAttribute(Qt::WA_InputMethodEnabled, false);
+        AsciiOnly(text);
         text->setFixedWidth(text->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 2 + 8);
         text->setText(QStringLiteral("0"));
 

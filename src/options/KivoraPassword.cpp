@@ -50,7 +50,7 @@ KivoraPassword::KivoraPassword(AppState& state, QWidget* parent) : QDialog(paren
         TextPass[i]->setObjectName(QStringLiteral("TextPass%1").arg(i));
         TextPass[i]->setEchoMode(QLineEdit::Password);
         TextPass[i]->setStyle(style);
-        TextPass[i]->setAttribute(Qt::WA_InputMethodEnabled, false);
+        AsciiOnly(TextPass[i]);
         TextPass[i]->setMinimumWidth(160);
         AttachLimitLength(TextPass[i], 11);
         AttachSelectOnFocus(TextPass[i], m_state);

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,9 +36,36 @@ void LimitLength(QLineEdit* field) {
     field->setCursorPosition(static_cast<int>(text.size()));
 }
 
+namespace {
+
+// Answers "no" when the platform asks whether the field takes an input method. A line
+// edit answers that question from its enabled and read-only state alone, so clearing
+// WA_InputMethodEnabled does not keep an input method such as ibus from composing in it.
+class NoInputMethod : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::InputMethodQuery)
+            return false;
+        auto* query = static_cast<QInputMethodQueryEvent*>(event);
+        if (!(query->queries() & Qt::ImEnabled))
+            return false;
+        // Filters are called outside event(), so the field answers the other queries as
+        // usual and only the one answer is replaced.
+        watched->event(event);
+        query->setValue(Qt::ImEnabled, false);
+        return true;
+    }
+};
+
+} // namespace
+
 void AsciiOnly(QLineEdit* field) {
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    field->installEventFilter(new NoInputMethod(field));
 }
 
 void AttachLimitLength(QLineEdit* field, int maxLength) {
