@@ -12,6 +12,7 @@
 #include "customers/KivoraFindUser.h"
 #include "customers/NameReadingFilter.h"
 #include "customers/PostalLookup.h"
+#include "documents/KivoraReceipt.h"
 #include "documents/KivoraSlip.h"
 #include "documents/Slip.h"
 #include "masters/CompanyStore.h"
@@ -349,9 +350,10 @@ void Kivora::FindClass() {
 }
 
 bool Kivora::HasDocumentWindow(int docType) {
-    // Estimates, purchase orders, delivery notes and invoices share the slip window;
-    // receipts, bills and the ledger get theirs later and wait until then.
-    return docType >= DocType::Estimate && docType <= DocType::Invoice;
+    // Estimates, purchase orders, delivery notes and invoices share the slip window and
+    // receipts have their own; bills and the ledger get theirs later and wait until then.
+    return (docType >= DocType::Estimate && docType <= DocType::Invoice) ||
+           docType == DocType::Receipt;
 }
 
 int Kivora::WorkBarDocType(int image) {
@@ -368,6 +370,11 @@ int Kivora::WorkBarDocType(int image) {
 void Kivora::openDocumentWindow(int docType) {
     if (!HasDocumentWindow(docType))
         return;
+    if (docType == DocType::Receipt) {
+        KivoraReceipt window(m_state, this);
+        window.exec();
+        return;
+    }
     KivoraSlip window(m_state, this);
     window.exec();
 }

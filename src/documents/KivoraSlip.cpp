@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,30 +34,6 @@ constexpr std::array<int, SlipField::Count> kFieldWidth = {70, 56, 0, 44, 28, 28
 constexpr std::array<const char16_t*, SlipTitle::Count> kTitles = {
     u"伝票番号", u"担当者",   u"作成日",   u"税抜金額", u"税額",    u"税込金額",
     u"適用",     u"納入期日", u"納入場所", u"有効期限", u"取引方法"};
-
-// Pictures the shared picture set does not draw: a printer for the print command and a
-// numbered sheet for the number button.
-enum SlipPicture { Printer, NumberedSheet };
-
-QPixmap slipPicture(SlipPicture kind) {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x1f, 0x4e, 0x79), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (kind == Printer) {
-        p.drawRect(QRectF(7, 3, 10, 6));
-        p.drawRect(QRectF(3, 9, 18, 8));
-        p.drawRect(QRectF(7, 14, 10, 7));
-    } else {
-        p.drawRect(QRectF(5, 3, 14, 18));
-        p.drawLine(QPointF(10, 7), QPointF(9, 17));
-        p.drawLine(QPointF(15, 7), QPointF(14, 17));
-        p.drawLine(QPointF(7, 10), QPointF(17, 10));
-        p.drawLine(QPointF(7, 14), QPointF(17, 14));
-    }
-    return pixmap;
-}
 
 QLabel* sunkenLabel(QWidget* parent, Qt::Alignment alignment) {
     auto* label = new QLabel(parent);
@@ -135,7 +110,7 @@ void KivoraSlip::buildFields() {
 
     BtnSlipNo = new QPushButton(this);
     BtnSlipNo->setObjectName(QStringLiteral("BtnSlipNo"));
-    BtnSlipNo->setIcon(QIcon(slipPicture(NumberedSheet)));
+    BtnSlipNo->setIcon(QIcon(Pictures::NumberedSheet()));
     BtnSlipNo->setToolTip(Res::text(1019));
     BtnCharge = new QPushButton(this);
     BtnCharge->setObjectName(QStringLiteral("BtnCharge"));
@@ -259,7 +234,7 @@ QWidget* KivoraSlip::buildImageBar() {
     auto* layout = new QVBoxLayout(LabelSlipBar);
     layout->setContentsMargins(6, 10, 6, 10);
     layout->setSpacing(12);
-    const QPixmap pictures[SlipImage::Count] = {Pictures::Tool(203), slipPicture(Printer),
+    const QPixmap pictures[SlipImage::Count] = {Pictures::Tool(203), Pictures::Printer(),
                                                 Pictures::Tool(212)};
     for (int i = 0; i < SlipImage::Count; ++i) {
         auto* image = new QToolButton(LabelSlipBar);

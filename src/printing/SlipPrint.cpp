@@ -19,21 +19,17 @@ namespace {
 // The seal sits this far right of the company name's left edge, over the name.
 constexpr double kSealOffsetX = 40.0;
 
-// The print dialog's choices for one document type ("S" + type + name) and the seal.
-struct SlipOptions {
-    int Top = 0;
-    int Left = 0;
-    int Charge = ContactChoice::Contact1;
-    bool Company = false;
-    int Font = FontChoice::Mincho;
-    int Duplicate = CopyChoice::WithCopy;
-    int Bank = BankChoice::Bank1;
-    QString Inkan;
-    double InkanT = 1.0;
-    double InkanY = 1.0;
+// Everything the run reads before it draws: a failure here leaves the canvas untouched.
+struct SlipRunData {
+    std::optional<DocumentLayout> layout;
+    std::optional<CustomerRow> customer;
+    std::optional<CompanyRow> company;
+    QList<SlipLine> lines;
 };
 
-SlipOptions ReadOptions(const SettingsStore& settings, int docType) {
+} // namespace
+
+SlipOptions SlipPrint::ReadOptions(const SettingsStore& settings, int docType) {
     const QString prefix = QStringLiteral("S") + QString::number(docType);
     SlipOptions o;
     o.Top = settings.getInt16(prefix + QStringLiteral("Top"));
@@ -49,28 +45,16 @@ SlipOptions ReadOptions(const SettingsStore& settings, int docType) {
     return o;
 }
 
-// Everything the run reads before it draws: a failure here leaves the canvas untouched.
-struct SlipRunData {
-    std::optional<DocumentLayout> layout;
-    std::optional<CustomerRow> customer;
-    std::optional<CompanyRow> company;
-    QList<SlipLine> lines;
-};
-
-// The subject of the "… が見つかりませんでした｡" message for what is missing; empty when
-// everything is there. The last missing piece names the message.
-QString MissingSubject(const SlipRunData& data, bool companyWanted) {
+QString SlipPrint::MissingSubject(bool layout, bool customer, bool companyMissing) {
     QString subject;
-    if (!data.layout)
+    if (!layout)
         subject = QStringLiteral("用紙情報");
-    if (!data.customer)
+    if (!customer)
         subject = QStringLiteral("顧客");
-    if (companyWanted && !data.company)
+    if (companyMissing)
         subject = QStringLiteral("自社情報");
     return subject;
 }
-
-} // namespace
 
 bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database& layoutDb,
                           const SettingsStore& settings, MessageService& messages,
@@ -87,7 +71,8 @@ bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database
         data.customer = PrintData::Customer(mainDb, header.UserCode);
         if (options.Company)
             data.company = PrintData::Company(mainDb);
-        const QString missing = MissingSubject(data, options.Company);
+        const QString missing = MissingSubject(data.layout.has_value(), data.customer.has_value(),
+                                               options.Company && !data.company);
         if (!missing.isEmpty()) {
             canvas.discardJob();
             busy.reset();

@@ -118,4 +118,36 @@ QPixmap Tool(int resource) {
     return pixmap;
 }
 
+namespace {
+
+QPixmap documentPicture(bool printer) {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x1f, 0x4e, 0x79), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (printer) {
+        p.drawRect(QRectF(7, 3, 10, 6));
+        p.drawRect(QRectF(3, 9, 18, 8));
+        p.drawRect(QRectF(7, 14, 10, 7));
+    } else {
+        p.drawRect(QRectF(5, 3, 14, 18));
+        p.drawLine(QPointF(10, 7), QPointF(9, 17));
+        p.drawLine(QPointF(15, 7), QPointF(14, 17));
+        p.drawLine(QPointF(7, 10), QPointF(17, 10));
+        p.drawLine(QPointF(7, 14), QPointF(17, 14));
+    }
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap Printer() {
+    return documentPicture(true);
+}
+
+QPixmap NumberedSheet() {
+    return documentPicture(false);
+}
+
 } // namespace Pictures

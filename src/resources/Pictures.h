@@ -13,4 +13,8 @@ QPixmap Title();
 QPixmap WorkBar(int index);
 // Picture of a tool-bar button by its resource number (201-212): a drawn glyph.
 QPixmap Tool(int resource);
+// Pictures of the document windows: a printer (print) and a numbered sheet (the
+// document-number button).
+QPixmap Printer();
+QPixmap NumberedSheet();
 } // namespace Pictures
