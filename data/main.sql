@@ -318,6 +318,9 @@ CREATE INDEX IX_売掛_UserDate ON 売掛 (UserCode, SaleYMD, Division);
 -- Lists that span all customers by date: the ledger overview, the sales
 -- or payments of one day, customers with sales in a month, staff sales.
 CREATE INDEX IX_売掛_SaleYMD ON 売掛 (SaleYMD);
+-- The receivables list of a month sums every customer's rows up to the month's end:
+-- with the amounts in the index it reads them customer by customer without the table.
+CREATE INDEX IX_売掛_Balance ON 売掛 (UserCode, SaleYMD, Price, Receive);
 -- A saved delivery note or invoice finds and replaces its own posted row.
 CREATE INDEX IX_売掛_Doc ON 売掛 (UserCode, DocType, DocNumber);
 
