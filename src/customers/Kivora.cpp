@@ -20,6 +20,7 @@
 #include "masters/MasterStore.h"
 #include "options/KivoraAbout.h"
 #include "options/KivoraPassword.h"
+#include "receivables/KivoraSale.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QAction>
@@ -350,8 +351,9 @@ void Kivora::FindClass() {
 
 bool Kivora::HasDocumentWindow(int docType) {
     // Estimates, purchase orders, delivery notes and invoices share the slip window;
-    // receipts, bills and the ledger get theirs later and wait until then.
-    return docType >= DocType::Estimate && docType <= DocType::Invoice;
+    // receipts and bills get theirs later and wait until then.
+    return (docType >= DocType::Estimate && docType <= DocType::Invoice) ||
+           docType == DocType::Receivables;
 }
 
 int Kivora::WorkBarDocType(int image) {
@@ -368,6 +370,11 @@ int Kivora::WorkBarDocType(int image) {
 void Kivora::openDocumentWindow(int docType) {
     if (!HasDocumentWindow(docType))
         return;
+    if (docType == DocType::Receivables) {
+        KivoraSale window(m_state, this);
+        window.exec();
+        return;
+    }
     KivoraSlip window(m_state, this);
     window.exec();
 }
