@@ -3,6 +3,8 @@
 #include "core/Database.h"
 #include "core/SchemaUpgrade.h"
 
+#include <QPair>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <cmath>
@@ -174,6 +176,48 @@ void AddDocuments(Database& db, int documents, int linesPerDocument, unsigned se
             {QString::number(c + 1), numbers[0].isNull() ? empty : numbers[0],
              numbers[1].isNull() ? empty : numbers[1], numbers[2].isNull() ? empty : numbers[2],
              numbers[3].isNull() ? empty : numbers[3]});
+    }
+    tx.commit();
+}
+
+void AddLedger(Database& db, int rows, unsigned seed) {
+    std::mt19937 random(seed);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    const int customers = db.scalar(QStringLiteral("SELECT COUNT(*) FROM 顧客")).toInt();
+    if (customers < 1)
+        throw std::invalid_argument("AddLedger needs the customers first");
+    const QString insert =
+        QStringLiteral("INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, Price, Receive, "
+                       "Division, Charge, ChargeCode) VALUES (?, ?, ?, ?, ?, ?, ?, '', '')");
+    // A customer has at most one payment per date.
+    QSet<QPair<int, qint64>> paid;
+    Transaction tx(db);
+    int written = 0;
+    for (int day = 1; day <= 28; ++day) {
+        const qint64 date = LedgerYear * 10000 + LedgerMonth * 100 + day;
+        db.exec(insert,
+                {LedgerCustomer, date, 2, QStringLiteral("L%1").arg(day), 10000.0 + day, 0.0, 0});
+        db.exec(insert, {LedgerCustomer, date, 0, QStringLiteral(""), 0.0, 5000.0, 1 + day % 6});
+        paid.insert({LedgerCustomer.toInt(), date});
+        written += 2;
+    }
+    for (int i = written; i < rows; ++i) {
+        const int customer = 1 + pick(customers);
+        const qint64 month = 20150101 + pick(10) * 10000 + pick(12) * 100;
+        if (pick(4) == 0) {
+            const qint64 date = month + 1 + pick(28);
+            if (paid.contains({customer, date})) {
+                --i;
+                continue;
+            }
+            paid.insert({customer, date});
+            const double amount = pick(20) == 0 ? -100.0 * (1 + pick(20)) : 1000.0 * (1 + pick(50));
+            db.exec(insert, {QString::number(customer), date, 0, QStringLiteral(""), 0.0, amount,
+                             1 + pick(6)});
+        } else {
+            db.exec(insert, {QString::number(customer), month + pick(28), 2, DocumentNumber(i + 1),
+                             1000.0 * (1 + pick(80)), 0.0, 0});
+        }
     }
     tx.commit();
 }

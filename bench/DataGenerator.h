@@ -21,6 +21,15 @@ constexpr int HistoryDocuments = 1000;
 // note is posted to 売掛, and 前回伝票 holds each customer's last numbers. Numbers are
 // six characters 0-9/A-Z, unique over the whole set.
 void AddDocuments(Database& db, int documents, int linesPerDocument, unsigned seed = 1);
+// Customer whose ledger month the receivables benchmark opens, and that month.
+inline const QString LedgerCustomer = QStringLiteral("1");
+constexpr int LedgerYear = 2024;
+constexpr int LedgerMonth = 6;
+// `rows` rows of 売掛 over the customers that AddCustomers made, dated 2015-2024: about
+// three sales to one payment (at most one payment per customer and date), a few of them
+// refunds. LedgerCustomer gets a sale and a payment on each of the first 28 days of
+// LedgerMonth.
+void AddLedger(Database& db, int rows, unsigned seed = 1);
 // A fresh main database at `path` from the delivered schema.
 void CreateMainDatabase(const QString& path, const QString& sourceDir);
 

@@ -13,4 +13,5 @@ export QT_QPA_PLATFORM=offscreen
 ./bench/bench_postal "$KIVORA_ROOT/build/DataFile/PostCode.mdb"
 ./bench/bench_customers "$KIVORA_ROOT"
 ./bench/bench_documents "$KIVORA_ROOT"
+./bench/bench_ledger "$KIVORA_ROOT"
 ./bench/bench_print 2>/dev/null

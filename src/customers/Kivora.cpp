@@ -21,6 +21,7 @@
 #include "masters/MasterStore.h"
 #include "options/KivoraAbout.h"
 #include "options/KivoraPassword.h"
+#include "receivables/KivoraSale.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QAction>
@@ -350,10 +351,10 @@ void Kivora::FindClass() {
 }
 
 bool Kivora::HasDocumentWindow(int docType) {
-    // Estimates, purchase orders, delivery notes and invoices share the slip window and
-    // receipts have their own; bills and the ledger get theirs later and wait until then.
+    // Estimates, purchase orders, delivery notes and invoices share the slip window;
+    // receipts and the ledger have their own; bills get theirs later and wait until then.
     return (docType >= DocType::Estimate && docType <= DocType::Invoice) ||
-           docType == DocType::Receipt;
+           docType == DocType::Receipt || docType == DocType::Receivables;
 }
 
 int Kivora::WorkBarDocType(int image) {
@@ -372,6 +373,11 @@ void Kivora::openDocumentWindow(int docType) {
         return;
     if (docType == DocType::Receipt) {
         KivoraReceipt window(m_state, this);
+        window.exec();
+        return;
+    }
+    if (docType == DocType::Receivables) {
+        KivoraSale window(m_state, this);
         window.exec();
         return;
     }

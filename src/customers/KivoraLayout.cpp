@@ -125,8 +125,11 @@ QWidget* Kivora::buildWorkBar() {
             const int type = WorkBarDocType(i);
             if (type != DocType::Receivables)
                 OpenDocument(type, ImageWorkBar[i]->toolTip());
-            else if (m_documentOpener)
-                m_documentOpener(type); // the ledger opens without a customer check
+            else if (m_documentOpener) {
+                // The ledger opens without a customer check.
+                m_state.gCaption = ImageWorkBar[i]->toolTip();
+                m_documentOpener(type);
+            }
         });
     }
     layout->addStretch();
@@ -355,6 +358,11 @@ void Kivora::buildMenus() {
     for (int i = BusinessMenu::First; i <= BusinessMenu::Last; ++i)
         connect(MenuBusiness[i], &QAction::triggered, this,
                 [this, i] { DataMove(i - BusinessMenu::First); });
+    connect(MenuBusiness[BusinessMenu::Receivables], &QAction::triggered, this, [this] {
+        m_state.gCaption = StripParen(MenuBusiness[BusinessMenu::Receivables]->text());
+        if (m_documentOpener)
+            m_documentOpener(DocType::Receivables);
+    });
     connect(MenuBusiness[BusinessMenu::Exit], &QAction::triggered, this, &QWidget::close);
 
     QMenu* slip = menuBar()->addMenu(QStringLiteral("伝票(&S)"));

@@ -1,0 +1,214 @@
+// The receivables ledger on a main database of 30,000 customers and 400,000 ledger rows,
+// each figure against the same statements on the bare SQLite interface on the same file
+// in the same run:
+//   the all-customers list of one month (one grouped query), and one customer's ledger
+//   of a month (its rows and its carry-over).
+// For comparison it also times once, on the bare interface, the list computed with one
+// period query per customer.
+// The two sides take turns over several rounds; each figure is the median of its calls.
+//
+//   bench_ledger SOURCE_DIR
+#include "DataGenerator.h"
+#include "core/Database.h"
+#include "receivables/Ledger.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sqlite3.h>
+#include <vector>
+
+namespace {
+
+constexpr int Customers = 30000;
+constexpr int LedgerRows = 400000;
+constexpr int Rounds = 5;
+
+struct Samples {
+    std::vector<double> times;
+
+    // One untimed call first (statements prepared, pages read), then `repeats` timed ones.
+    void run(int repeats, const std::function<void()>& work) {
+        work();
+        for (int r = 0; r < repeats; ++r) {
+            QElapsedTimer clock;
+            clock.start();
+            work();
+            times.push_back(clock.nsecsElapsed() / 1e6);
+        }
+    }
+    double median() const {
+        std::vector<double> sorted = times;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted[sorted.size() / 2];
+    }
+};
+
+// The bare interface with the advantages the program's layer has too: statements
+// prepared once and kept, the file held in exclusive locking mode.
+struct Raw {
+    sqlite3* db = nullptr;
+    std::vector<std::pair<const char*, sqlite3_stmt*>> statements;
+
+    explicit Raw(const QString& path) {
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+    }
+    ~Raw() {
+        for (auto& [sql, stmt] : statements)
+            sqlite3_finalize(stmt);
+        sqlite3_close(db);
+    }
+    sqlite3_stmt* prepare(const char* sql) {
+        for (auto& [text, stmt] : statements) {
+            if (text == sql) {
+                sqlite3_reset(stmt);
+                return stmt;
+            }
+        }
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+            std::fprintf(stderr, "raw prepare failed: %s\n", sqlite3_errmsg(db));
+            std::exit(1);
+        }
+        statements.emplace_back(sql, stmt);
+        return stmt;
+    }
+    // Every row read, each column as the text or number it holds; the row count.
+    int read(sqlite3_stmt* stmt) {
+        int rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+                if (sqlite3_column_type(stmt, c) == SQLITE_TEXT)
+                    (void)QString::fromUtf16(
+                        static_cast<const char16_t*>(sqlite3_column_text16(stmt, c)),
+                        sqlite3_column_bytes16(stmt, c) / 2);
+                else
+                    (void)sqlite3_column_double(stmt, c);
+            }
+            ++rows;
+        }
+        return rows;
+    }
+};
+
+const char* const ListSql =
+    "SELECT 顧客.Code AS Code, 顧客.Name AS Name, "
+    "SUM(売掛.Price) AS PriceTotal, SUM(売掛.Receive) AS ReceiveTotal, "
+    "SUM(CASE WHEN 売掛.SaleYMD >= ?1 THEN 売掛.Price ELSE 0 END) AS PeriodPrice, "
+    "SUM(CASE WHEN 売掛.SaleYMD >= ?1 THEN 売掛.Receive ELSE 0 END) AS PeriodReceive "
+    "FROM 売掛 INNER JOIN 顧客 ON 売掛.UserCode = 顧客.Code "
+    "WHERE 売掛.SaleYMD <= ?2 GROUP BY 顧客.Code, 顧客.Name ORDER BY 顧客.Code";
+const char* const RowsSql = "SELECT * FROM 売掛 WHERE UserCode = ? AND SaleYMD BETWEEN ? AND ? "
+                            "ORDER BY SaleYMD, Division, DocType, DocNumber";
+const char* const CarrySql = "SELECT SUM(Price - Receive) AS CarryOver FROM 売掛 "
+                             "WHERE UserCode = ? AND SaleYMD BETWEEN ? AND ?";
+const char* const CumulativeSql =
+    "SELECT Code, Name, SUM(Price) AS PriceTotal, SUM(Receive) AS ReceiveTotal FROM 売掛 "
+    "INNER JOIN 顧客 ON (売掛.UserCode = 顧客.Code) WHERE SaleYMD BETWEEN ? AND ? "
+    "GROUP BY Code, Name ORDER BY Code";
+const char* const PeriodSql = "SELECT SUM(Price) AS PriceTotal, SUM(Receive) AS ReceiveTotal "
+                              "FROM 売掛 WHERE UserCode = ? AND SaleYMD BETWEEN ? AND ?";
+
+void report(const char* name, double value, double base) {
+    std::printf("%s: %.3f ms (baseline %.3f ms, ratio %.2f)\n", name, value, base, value / base);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_ledger SOURCE_DIR\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Kivora0.MDB");
+    DataGenerator::CreateMainDatabase(path, QString::fromLocal8Bit(argv[1]));
+    ClosingRule rule;
+    {
+        QElapsedTimer clock;
+        clock.start();
+        Database db(path, QStringLiteral("顧客"));
+        DataGenerator::AddCustomers(db, Customers);
+        DataGenerator::AddLedger(db, LedgerRows);
+        const int rows = db.scalar(QStringLiteral("SELECT COUNT(*) FROM 売掛")).toInt();
+        std::fprintf(stderr, "generated %d ledger rows in %.1f s\n", rows, clock.elapsed() / 1e3);
+        if (rows != LedgerRows)
+            return 1;
+        rule = Ledger(db).Closing();
+    }
+    const LedgerPeriod period =
+        Ledger::Period(DataGenerator::LedgerYear, DataGenerator::LedgerMonth, rule);
+    const QString customer = DataGenerator::LedgerCustomer;
+    const QByteArray customerUtf8 = customer.toUtf8();
+
+    int listed = -1, perCustomerListed = -1;
+    double perCustomer = 0;
+    Samples rawList, rawCustomer, list, customerLedger;
+    for (int round = 0; round < Rounds; ++round) {
+        {
+            // Raw first, on the file alone: the program's connection would hold it.
+            Raw raw(path);
+            rawList.run(5, [&] {
+                sqlite3_stmt* stmt = raw.prepare(ListSql);
+                sqlite3_bind_int64(stmt, 1, period.Start);
+                sqlite3_bind_int64(stmt, 2, period.End);
+                raw.read(stmt);
+            });
+            rawCustomer.run(20, [&] {
+                sqlite3_stmt* rows = raw.prepare(RowsSql);
+                sqlite3_bind_text(rows, 1, customerUtf8.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_int64(rows, 2, period.Start);
+                sqlite3_bind_int64(rows, 3, period.End);
+                if (raw.read(rows) != 56)
+                    std::exit(1);
+                sqlite3_stmt* carry = raw.prepare(CarrySql);
+                sqlite3_bind_text(carry, 1, customerUtf8.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_int64(carry, 2, LedgerOrigin);
+                sqlite3_bind_int64(carry, 3, period.PreviousEnd);
+                raw.read(carry);
+            });
+            if (round == 0) {
+                // The list the slow way: the cumulative sums, then one query per customer.
+                QElapsedTimer clock;
+                clock.start();
+                sqlite3_stmt* all = raw.prepare(CumulativeSql);
+                sqlite3_bind_int64(all, 1, LedgerOrigin);
+                sqlite3_bind_int64(all, 2, period.End);
+                std::vector<QByteArray> codes;
+                while (sqlite3_step(all) == SQLITE_ROW)
+                    codes.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(all, 0)));
+                perCustomerListed = 0;
+                for (const QByteArray& code : codes) {
+                    sqlite3_stmt* own = raw.prepare(PeriodSql);
+                    sqlite3_bind_text(own, 1, code.constData(), -1, SQLITE_TRANSIENT);
+                    sqlite3_bind_int64(own, 2, period.Start);
+                    sqlite3_bind_int64(own, 3, period.End);
+                    perCustomerListed += raw.read(own);
+                }
+                perCustomer = clock.nsecsElapsed() / 1e6;
+            }
+        }
+        Database db(path, QStringLiteral("顧客"));
+        const Ledger ledger(db);
+        list.run(5, [&] { listed = int(ledger.ReadList(period).Records.RecordCount()); });
+        customerLedger.run(20, [&] {
+            if (ledger.ReadCustomer(customer, period).Entries.size() != 56)
+                std::exit(1);
+        });
+    }
+    if (listed != perCustomerListed) {
+        std::fprintf(stderr, "the grouped list has %d customers, the per-customer one %d\n", listed,
+                     perCustomerListed);
+        return 1;
+    }
+    report("ledger_list_month_30000_customers", list.median(), rawList.median());
+    report("ledger_customer_month", customerLedger.median(), rawCustomer.median());
+    std::printf("ledger_list_per_customer_queries: %.3f ms (one run, bare interface)\n",
+                perCustomer);
+    return 0;
+}
