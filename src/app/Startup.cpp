@@ -12,9 +12,11 @@
 #include "options/KivoraPassword.h"
 #include "options/KivoraTitle.h"
 #include "options/PassFile.h"
+#include "receivables/CarriedTotals.h"
 #include "resources/StringTable.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -153,6 +155,9 @@ std::unique_ptr<Kivora> Startup::run() {
     auto window = std::make_unique<Kivora>(m_state);
     try {
         window->Load();
+        // Once a year the ledger's kept sums move on, so that the months a shop looks at
+        // list quickly; only on a start that goes ahead.
+        CarriedTotals(*m_state.DbMain).KeepFor(QDate::currentDate());
     } catch (const DatabaseError& e) {
         ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
         return nullptr;

@@ -215,6 +215,22 @@ RecordSet Database::select(const QString& sql, const QVariantList& values) const
     return RecordSet(fields, rows);
 }
 
+void Database::forEach(const QString& sql, const QVariantList& values,
+                       const std::function<void(const QVariantList&)>& row) const {
+    QSqlQuery& q = run(sql, values);
+    const int columns = q.record().count();
+    QVariantList current(columns);
+    while (q.next()) {
+        for (int i = 0; i < columns; ++i)
+            current[i] = q.value(i);
+        row(current);
+    }
+    const QSqlError error = q.lastError();
+    q.finish();
+    if (error.isValid())
+        throw statementError(sql, error.text());
+}
+
 QVariant Database::scalar(const QString& sql, const QVariantList& values) const {
     QSqlQuery& q = run(sql, values);
     QVariant value;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 
 class QSqlQuery;
@@ -28,6 +29,10 @@ public:
     QString fileName() const;
 
     RecordSet select(const QString& sql, const QVariantList& values = {}) const;
+    // Hands each row's values to `row` in turn without keeping them: for the few reads of
+    // tens of thousands of rows that are summed or merged as they come.
+    void forEach(const QString& sql, const QVariantList& values,
+                 const std::function<void(const QVariantList&)>& row) const;
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& values = {}) const;
     // Runs a statement that changes data; returns the number of rows affected.

@@ -4,6 +4,11 @@ RecordSet::RecordSet(QStringList fields, QList<QVariantList> rows)
     : m_fields(std::move(fields)), m_rows(std::move(rows)) {}
 
 int RecordSet::fieldIndex(const QString& field) const {
+    // The program names columns as the schema spells them: the exact match is tried
+    // first, being many times cheaper than the case-blind one it falls back to.
+    const qsizetype exact = m_fields.indexOf(field);
+    if (exact >= 0)
+        return static_cast<int>(exact);
     for (qsizetype i = 0; i < m_fields.size(); ++i) {
         if (m_fields[i].compare(field, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);

@@ -29,6 +29,8 @@ public:
     // Moves to the absolute row `index` (0-based); out of range leaves Eof or Bof set.
     void Move(int index) { m_pos = index; }
     int position() const { return static_cast<int>(m_pos); }
+    // Row `index` (0-based, in range) as read, for a loop that reads many rows whole.
+    const QVariantList& row(int index) const { return m_rows[index]; }
 
     // Moves to the first row (from the top) whose `field` equals `value`; NoMatch tells
     // whether none did, in which case the position is unchanged.

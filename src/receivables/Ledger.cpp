@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "core/SharedRoutines.h"
 #include "masters/CompanyStore.h"
+#include "receivables/CarriedTotals.h"
 #include "resources/StringTable.h"
 
 #include <QDate>
@@ -87,33 +88,42 @@ LedgerList Ledger::ReadList(const LedgerPeriod& period) const {
     // customer. The range has no lower bound: no date before LedgerOrigin can be entered,
     // and a one-sided range lets the engine read the sums from the (UserCode, SaleYMD,
     // Price, Receive) index customer by customer instead of visiting every row by date.
+    // A month after the date of the kept sums needs only those sums and the rows since.
     LedgerList list;
-    list.Records = m_db.select(
-        QStringLiteral(
-            "SELECT 顧客.Code AS Code, 顧客.Name AS Name, "
-            "SUM(売掛.Price) AS PriceTotal, SUM(売掛.Receive) AS ReceiveTotal, "
-            "SUM(CASE WHEN 売掛.SaleYMD >= ? THEN 売掛.Price ELSE 0 END) AS PeriodPrice, "
-            "SUM(CASE WHEN 売掛.SaleYMD >= ? THEN 売掛.Receive ELSE 0 END) AS PeriodReceive "
-            "FROM 売掛 INNER JOIN 顧客 ON 売掛.UserCode = 顧客.Code "
-            "WHERE 売掛.SaleYMD <= ? "
-            "GROUP BY 顧客.Code, 顧客.Name ORDER BY 顧客.Code"),
-        {period.Start, period.Start, period.End});
+    const CarriedTotals carried(m_db);
+    if (carried.Covers(period))
+        list.Records = carried.ListRecords(period);
+    else
+        list.Records = m_db.select(
+            QStringLiteral(
+                "SELECT 顧客.Code AS Code, 顧客.Name AS Name, "
+                "SUM(売掛.Price) AS PriceTotal, SUM(売掛.Receive) AS ReceiveTotal, "
+                "SUM(CASE WHEN 売掛.SaleYMD >= ? THEN 売掛.Price ELSE 0 END) AS PeriodPrice, "
+                "SUM(CASE WHEN 売掛.SaleYMD >= ? THEN 売掛.Receive ELSE 0 END) AS PeriodReceive "
+                "FROM 売掛 INNER JOIN 顧客 ON 売掛.UserCode = 顧客.Code "
+                "WHERE 売掛.SaleYMD <= ? "
+                "GROUP BY 顧客.Code, 顧客.Name ORDER BY 顧客.Code"),
+            {period.Start, period.Start, period.End});
 
+    // Both reads give the columns in this order; the list can run to every customer.
+    enum { Code, Name, PriceTotal, ReceiveTotal, PeriodPrice, PeriodReceive };
     RecordSet& rs = list.Records;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        const double priceTotal = rs.number(QStringLiteral("PriceTotal"));
-        const double receiveTotal = rs.number(QStringLiteral("ReceiveTotal"));
+    list.Rows.reserve(rs.RecordCount());
+    for (int i = 0; i < rs.RecordCount(); ++i) {
+        const QVariantList& values = rs.row(i);
+        const double priceTotal = values[PriceTotal].toDouble();
+        const double receiveTotal = values[ReceiveTotal].toDouble();
         LedgerListRow row;
-        row.Code = rs.text(QStringLiteral("Code"));
-        row.Name = rs.text(QStringLiteral("Name"));
-        row.Sales = rs.number(QStringLiteral("PeriodPrice"));
-        row.Receipts = rs.number(QStringLiteral("PeriodReceive"));
+        row.Sales = values[PeriodPrice].toDouble();
+        row.Receipts = values[PeriodReceive].toDouble();
         row.CarryOver = (priceTotal - receiveTotal) - row.Sales + row.Receipts;
         row.Balance = row.CarryOver + row.Sales - row.Receipts;
         // A customer with nothing carried, sold, paid or owed has nothing to show for
         // this month, whatever it did in others.
         if (row.CarryOver == 0 && row.Sales == 0 && row.Receipts == 0 && row.Balance == 0)
             continue;
+        row.Code = values[Code].toString();
+        row.Name = values[Name].toString();
         list.Rows.append(row);
     }
     rs.MoveFirst();
