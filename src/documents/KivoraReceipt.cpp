@@ -9,6 +9,7 @@
 #include "documents/Slip.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
+#include "widgets/ImageBar.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QAction>
@@ -194,42 +195,15 @@ void KivoraReceipt::buildMenus() {
 }
 
 QWidget* KivoraReceipt::buildImageBar() {
-    LabelReceiptBar = new QFrame(this);
-    LabelReceiptBar->setObjectName(QStringLiteral("LabelReceiptBar"));
-    LabelReceiptBar->setFrameShape(QFrame::StyledPanel);
-    LabelReceiptBar->setAutoFillBackground(true);
-    QPalette palette = LabelReceiptBar->palette();
-    // Light, so that the dark glyphs of the pictures stand out (as in the slip window).
-    palette.setColor(QPalette::Window, QColor(0xdd, 0xe6, 0xef));
-    LabelReceiptBar->setPalette(palette);
-    LabelReceiptBar->installEventFilter(this);
-    auto* layout = new QVBoxLayout(LabelReceiptBar);
-    layout->setContentsMargins(6, 10, 6, 10);
-    layout->setSpacing(12);
-    const QPixmap pictures[ReceiptImage::Count] = {Pictures::Tool(203), Pictures::Printer(),
-                                                   Pictures::Tool(212)};
-    for (int i = 0; i < ReceiptImage::Count; ++i) {
-        auto* image = new QToolButton(LabelReceiptBar);
-        image->setObjectName(QStringLiteral("ImageReceiptBar%1").arg(i));
-        image->setAutoRaise(true);
-        image->setIcon(QIcon(pictures[i]));
-        image->setIconSize(QSize(32, 32));
-        image->setToolTip(Res::text(151 + i));
-        image->setFocusPolicy(Qt::NoFocus);
-        image->setCursor(Qt::PointingHandCursor);
-        image->installEventFilter(this);
-        ImageReceiptBar[i] = image;
-        layout->addWidget(image);
-        connect(image, &QToolButton::clicked, this, [this, i] { runImageCommand(i); });
-    }
-    layout->addStretch();
-    LineReceiptBar = new QFrame(LabelReceiptBar);
-    LineReceiptBar->setObjectName(QStringLiteral("LineReceiptBar"));
-    LineReceiptBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    LineReceiptBar->setLineWidth(2);
-    LineReceiptBar->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LineReceiptBar->hide();
-    return LabelReceiptBar;
+    auto* bar = new ImageBar(QStringLiteral("Receipt"),
+                             {Pictures::Tool(203), Pictures::Printer(), Pictures::Tool(212)},
+                             {Res::text(151), Res::text(152), Res::text(153)}, this);
+    LabelReceiptBar = bar;
+    for (int i = 0; i < int(ImageReceiptBar.size()); ++i)
+        ImageReceiptBar[i] = bar->image(i);
+    LineReceiptBar = bar->line();
+    connect(bar, &ImageBar::clicked, this, &KivoraReceipt::runImageCommand);
+    return bar;
 }
 
 void KivoraReceipt::layOut() {

@@ -305,20 +305,6 @@ bool KivoraReceipt::eventFilter(QObject* watched, QEvent* event) {
             k >= ReceiptField::Cash && k <= ReceiptField::Other)
             amountLeft(k);
         break;
-    case QEvent::Enter:
-        for (QToolButton* image : ImageReceiptBar) {
-            if (watched == image) {
-                // A frame around the picture under the pointer.
-                LineReceiptBar->setGeometry(image->geometry().adjusted(-3, -3, 3, 3));
-                LineReceiptBar->show();
-                LineReceiptBar->raise();
-            }
-        }
-        break;
-    case QEvent::Leave:
-        if (watched == LabelReceiptBar)
-            LineReceiptBar->hide();
-        break;
     default:
         break;
     }

@@ -8,6 +8,7 @@
 #include "documents/SlipGrid.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
+#include "widgets/ImageBar.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QAction>
@@ -222,42 +223,15 @@ void KivoraSlip::buildMenus() {
 }
 
 QWidget* KivoraSlip::buildImageBar() {
-    LabelSlipBar = new QFrame(this);
-    LabelSlipBar->setObjectName(QStringLiteral("LabelSlipBar"));
-    LabelSlipBar->setFrameShape(QFrame::StyledPanel);
-    LabelSlipBar->setAutoFillBackground(true);
-    QPalette palette = LabelSlipBar->palette();
-    // Light, so that the dark glyphs of the pictures stand out.
-    palette.setColor(QPalette::Window, QColor(0xdd, 0xe6, 0xef));
-    LabelSlipBar->setPalette(palette);
-    LabelSlipBar->installEventFilter(this);
-    auto* layout = new QVBoxLayout(LabelSlipBar);
-    layout->setContentsMargins(6, 10, 6, 10);
-    layout->setSpacing(12);
-    const QPixmap pictures[SlipImage::Count] = {Pictures::Tool(203), Pictures::Printer(),
-                                                Pictures::Tool(212)};
-    for (int i = 0; i < SlipImage::Count; ++i) {
-        auto* image = new QToolButton(LabelSlipBar);
-        image->setObjectName(QStringLiteral("ImageSlipBar%1").arg(i));
-        image->setAutoRaise(true);
-        image->setIcon(QIcon(pictures[i]));
-        image->setIconSize(QSize(32, 32));
-        image->setToolTip(Res::text(151 + i));
-        image->setFocusPolicy(Qt::NoFocus);
-        image->setCursor(Qt::PointingHandCursor);
-        image->installEventFilter(this);
-        ImageSlipBar[i] = image;
-        layout->addWidget(image);
-        connect(image, &QToolButton::clicked, this, [this, i] { runImageCommand(i); });
-    }
-    layout->addStretch();
-    LineSlipBar = new QFrame(LabelSlipBar);
-    LineSlipBar->setObjectName(QStringLiteral("LineSlipBar"));
-    LineSlipBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    LineSlipBar->setLineWidth(2);
-    LineSlipBar->setAttribute(Qt::WA_TransparentForMouseEvents);
-    LineSlipBar->hide();
-    return LabelSlipBar;
+    auto* bar = new ImageBar(QStringLiteral("Slip"),
+                             {Pictures::Tool(203), Pictures::Printer(), Pictures::Tool(212)},
+                             {Res::text(151), Res::text(152), Res::text(153)}, this);
+    LabelSlipBar = bar;
+    for (int i = 0; i < int(ImageSlipBar.size()); ++i)
+        ImageSlipBar[i] = bar->image(i);
+    LineSlipBar = bar->line();
+    connect(bar, &ImageBar::clicked, this, &KivoraSlip::runImageCommand);
+    return bar;
 }
 
 void KivoraSlip::layOut() {

@@ -284,20 +284,6 @@ bool KivoraSlip::eventFilter(QObject* watched, QEvent* event) {
             return headerEnter(k);
         break;
     }
-    case QEvent::Enter:
-        for (QToolButton* image : ImageSlipBar) {
-            if (watched == image) {
-                // A frame around the picture under the pointer.
-                LineSlipBar->setGeometry(image->geometry().adjusted(-3, -3, 3, 3));
-                LineSlipBar->show();
-                LineSlipBar->raise();
-            }
-        }
-        break;
-    case QEvent::Leave:
-        if (watched == LabelSlipBar)
-            LineSlipBar->hide();
-        break;
     default:
         break;
     }

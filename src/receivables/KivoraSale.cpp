@@ -7,6 +7,7 @@
 #include "core/SharedRoutines.h"
 #include "resources/Pictures.h"
 #include "resources/StringTable.h"
+#include "widgets/ImageBar.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QAction>
@@ -211,38 +212,20 @@ void KivoraSale::buildMenus() {
 }
 
 QWidget* KivoraSale::buildImageBar() {
-    LabelSaleBar = new QFrame(this);
-    LabelSaleBar->setObjectName(QStringLiteral("LabelSaleBar"));
-    LabelSaleBar->setFrameShape(QFrame::StyledPanel);
-    LabelSaleBar->setAutoFillBackground(true);
-    QPalette palette = LabelSaleBar->palette();
-    // Light, so that the dark glyphs of the pictures stand out.
-    palette.setColor(QPalette::Window, QColor(0xdd, 0xe6, 0xef));
-    LabelSaleBar->setPalette(palette);
-    auto* layout = new QVBoxLayout(LabelSaleBar);
-    layout->setContentsMargins(6, 10, 6, 10);
-    layout->setSpacing(12);
-    for (int i = 0; i < SaleImage::Count; ++i) {
-        auto* image = new QToolButton(LabelSaleBar);
-        image->setObjectName(QStringLiteral("ImageSaleBar%1").arg(i));
-        image->setAutoRaise(true);
-        image->setIcon(QIcon(salePicture(301 + i)));
-        image->setIconSize(QSize(32, 32));
-        image->setToolTip(Res::text(161 + i));
-        image->setFocusPolicy(Qt::NoFocus);
-        image->setCursor(Qt::PointingHandCursor);
-        ImageSaleBar[i] = image;
-        layout->addWidget(image);
-    }
-    layout->addStretch();
+    auto* bar = new ImageBar(
+        QStringLiteral("Sale"),
+        {salePicture(301), salePicture(302), salePicture(303), salePicture(304), salePicture(305)},
+        {Res::text(161), Res::text(162), Res::text(163), Res::text(164), Res::text(165)}, this);
+    LabelSaleBar = bar;
+    for (int i = 0; i < int(ImageSaleBar.size()); ++i)
+        ImageSaleBar[i] = bar->image(i);
     // The pictures run the menu's commands.
     const std::array<int, SaleImage::Count> items = {
         SaleMenu::Receive, SaleMenu::Correct, SaleMenu::Delete, SaleMenu::Print, SaleMenu::Close};
-    for (int i = 0; i < SaleImage::Count; ++i)
-        connect(ImageSaleBar[i], &QToolButton::clicked, MenuJob[items[i]], &QAction::trigger);
+    connect(bar, &ImageBar::clicked, this, [this, items](int i) { MenuJob[items[i]]->trigger(); });
     ImageSaleBar[SaleImage::Print]->setEnabled(false);
     ImageSaleBar[SaleImage::Print]->setToolTip(Res::text(164) + QStringLiteral(": ") + kPrintLater);
-    return LabelSaleBar;
+    return bar;
 }
 
 void KivoraSale::layOut() {

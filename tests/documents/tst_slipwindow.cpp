@@ -82,6 +82,18 @@ class TestSlipWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // The picture under the pointer is framed; leaving the bar takes the frame away.
+    void imageBarFramesThePictureUnderThePointer() {
+        Fixture f;
+        QToolButton* printer = f.window->ImageSlipBar[1];
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        QApplication::sendEvent(printer, &enter);
+        QVERIFY(f.window->LineSlipBar->isVisible());
+        QCOMPARE(f.window->LineSlipBar->geometry(), printer->geometry().adjusted(-3, -3, 3, 3));
+        QApplication::sendEvent(f.window->LabelSlipBar, &leave);
+        QVERIFY(!f.window->LineSlipBar->isVisible());
+    }
+
     void deliveryNoteThroughTheKeyboard() {
         Fixture f;
         KivoraSlip& w = *f.window;
