@@ -1,14 +1,18 @@
 #include "core/Database.h"
 
+#include <sqlite3.h>
+
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+#include <memory>
 
 namespace {
 
@@ -215,20 +219,92 @@ RecordSet Database::select(const QString& sql, const QVariantList& values) const
     return RecordSet(fields, rows);
 }
 
-void Database::forEach(const QString& sql, const QVariantList& values,
-                       const std::function<void(const QVariantList&)>& row) const {
-    QSqlQuery& q = run(sql, values);
-    const int columns = q.record().count();
-    QVariantList current(columns);
-    while (q.next()) {
-        for (int i = 0; i < columns; ++i)
-            current[i] = q.value(i);
-        row(current);
+namespace {
+
+// A row of the engine's own statement: texts and numbers straight from its buffers.
+class SqliteRow : public Database::Row {
+public:
+    explicit SqliteRow(sqlite3_stmt* stmt) : m_stmt(stmt) {}
+    QString text(int column) const override {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column)),
+                                 sqlite3_column_bytes(m_stmt, column));
     }
-    const QSqlError error = q.lastError();
-    q.finish();
-    if (error.isValid())
-        throw statementError(sql, error.text());
+    double number(int column) const override { return sqlite3_column_double(m_stmt, column); }
+
+private:
+    sqlite3_stmt* m_stmt;
+};
+
+// A row of any other engine, through Qt SQL.
+class QueryRow : public Database::Row {
+public:
+    explicit QueryRow(const QSqlQuery& query) : m_query(query) {}
+    QString text(int column) const override { return m_query.value(column).toString(); }
+    double number(int column) const override { return m_query.value(column).toDouble(); }
+
+private:
+    const QSqlQuery& m_query;
+};
+
+// The engine's handle of a Qt SQLite connection; null for any other engine.
+sqlite3* SqliteHandle(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+} // namespace
+
+void Database::forEach(const QString& sql, const QVariantList& values,
+                       const std::function<void(const Row&)>& row) const {
+    sqlite3* handle = SqliteHandle(QSqlDatabase::database(m_connection, false));
+    if (!handle) {
+        QSqlQuery& q = run(sql, values);
+        const QueryRow current(q);
+        while (q.next())
+            row(current);
+        const QSqlError error = q.lastError();
+        q.finish();
+        if (error.isValid())
+            throw statementError(sql, error.text());
+        return;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK)
+        throw statementError(sql, QString::fromUtf8(sqlite3_errmsg(handle)));
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> owner(stmt, sqlite3_finalize);
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& v = values[i];
+        switch (v.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+        case QMetaType::Bool:
+            sqlite3_bind_int64(stmt, i + 1, v.toLongLong());
+            break;
+        case QMetaType::Double:
+            sqlite3_bind_double(stmt, i + 1, v.toDouble());
+            break;
+        default:
+            if (!v.isValid()) {
+                sqlite3_bind_null(stmt, i + 1);
+            } else {
+                const QByteArray utf8 = v.toString().toUtf8();
+                sqlite3_bind_text(stmt, i + 1, utf8.constData(), int(utf8.size()),
+                                  SQLITE_TRANSIENT);
+            }
+            break;
+        }
+    }
+    const SqliteRow current(stmt);
+    int status = SQLITE_ROW;
+    while ((status = sqlite3_step(stmt)) == SQLITE_ROW)
+        row(current);
+    if (status != SQLITE_DONE)
+        throw statementError(sql, QString::fromUtf8(sqlite3_errmsg(handle)));
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& values) const {

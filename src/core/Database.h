@@ -29,10 +29,18 @@ public:
     QString fileName() const;
 
     RecordSet select(const QString& sql, const QVariantList& values = {}) const;
-    // Hands each row's values to `row` in turn without keeping them: for the few reads of
-    // tens of thousands of rows that are summed or merged as they come.
+    // One row handed to forEach(): its values, read as they are asked for.
+    class Row {
+    public:
+        virtual ~Row() = default;
+        virtual QString text(int column) const = 0;
+        virtual double number(int column) const = 0;
+    };
+    // Hands each row to `row` in turn without keeping it: for the few reads of tens of
+    // thousands of rows that are summed or merged as they come, where making a QVariant
+    // of every value would cost more than the query.
     void forEach(const QString& sql, const QVariantList& values,
-                 const std::function<void(const QVariantList&)>& row) const;
+                 const std::function<void(const Row&)>& row) const;
     // First column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString& sql, const QVariantList& values = {}) const;
     // Runs a statement that changes data; returns the number of rows affected.

@@ -45,30 +45,31 @@ RecordSet CarriedTotals::ListRecords(const LedgerPeriod& period) const {
     QHash<QString, Sums> sums;
     sums.reserve(32768);
     m_db.forEach(QStringLiteral("SELECT UserCode, Price, Receive FROM 売掛繰越"), {},
-                 [&](const QVariantList& row) {
-                     Sums& s = sums[row[0].toString()];
-                     s.Price += row[1].toDouble();
-                     s.Receive += row[2].toDouble();
+                 [&](const Database::Row& row) {
+                     Sums& s = sums[row.text(0)];
+                     s.Price += row.number(1);
+                     s.Receive += row.number(2);
                  });
     m_db.forEach(
         QStringLiteral("SELECT UserCode, SUM(Price) AS Price, SUM(Receive) AS Receive, "
                        "SUM(CASE WHEN SaleYMD >= ? THEN Price ELSE 0 END) AS PeriodPrice, "
                        "SUM(CASE WHEN SaleYMD >= ? THEN Receive ELSE 0 END) AS PeriodReceive "
                        "FROM 売掛 WHERE SaleYMD >= ? AND SaleYMD <= ? GROUP BY UserCode"),
-        {period.Start, period.Start, from, period.End}, [&](const QVariantList& row) {
-            Sums& s = sums[row[0].toString()];
-            s.Price += row[1].toDouble();
-            s.Receive += row[2].toDouble();
-            s.PeriodPrice += row[3].toDouble();
-            s.PeriodReceive += row[4].toDouble();
+        {period.Start, period.Start, from, period.End}, [&](const Database::Row& row) {
+            Sums& s = sums[row.text(0)];
+            s.Price += row.number(1);
+            s.Receive += row.number(2);
+            s.PeriodPrice += row.number(3);
+            s.PeriodReceive += row.number(4);
         });
     QList<QVariantList> rows;
     rows.reserve(sums.size());
     m_db.forEach(QStringLiteral("SELECT Code, Name FROM 顧客 ORDER BY Code"), {},
-                 [&](const QVariantList& customer) {
-                     const auto it = sums.constFind(customer[0].toString());
+                 [&](const Database::Row& customer) {
+                     const QString code = customer.text(0);
+                     const auto it = sums.constFind(code);
                      if (it != sums.constEnd())
-                         rows.append({customer[0], customer[1], it->Price, it->Receive,
+                         rows.append({code, customer.text(1), it->Price, it->Receive,
                                       it->PeriodPrice, it->PeriodReceive});
                  });
     return RecordSet({QStringLiteral("Code"), QStringLiteral("Name"), QStringLiteral("PriceTotal"),
