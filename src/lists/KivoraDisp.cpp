@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const QString PrintPending = QStringLiteral("一覧の印刷は次の版で使えるようになります");
@@ -44,6 +45,7 @@ KivoraDisp::KivoraDisp(AppState& state, QWidget* parent) : QDialog(parent), m_st
     FxGridDisp->setSelectionMode(QAbstractItemView::NoSelection);
     FxGridDisp->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FxGridDisp->setWordWrap(false);
+    FxGridDisp->horizontalHeader()->setResizeContentsPrecision(300);
     FxGridDisp->installEventFilter(this);
     connect(FxGridDisp, &QTableView::clicked, this,
             [this](const QModelIndex& index) { selectRow(index.row()); });
@@ -114,8 +116,11 @@ void KivoraDisp::DataDisp() {
     options.Cleared = &m_cleared;
     m_model->setTable(BuildListTable(m_kind, m_state.RsWork, options));
     const ListTable& shown = m_model->table();
+    // Widths from the first few hundred rows: measuring every row of a long list would
+    // cost more than filling it.
+    FxGridDisp->resizeColumnsToContents();
     for (int c = 0; c < shown.columnCount(); ++c)
-        FxGridDisp->setColumnWidth(c, c == 0 && m_kind == ListType::Labels ? 48 : 150);
+        FxGridDisp->setColumnWidth(c, std::max(FxGridDisp->columnWidth(c) + 16, 64));
     FxGridDisp->clearSpans();
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <vector>
 
 namespace {
 
@@ -263,30 +264,43 @@ RecordSet SortRecords(const RecordSet& rows, const QString& orderClause) {
     if (descending)
         spec.chop(5);
     const int field = rows.fieldIndex(spec.trimmed());
-    QList<QVariantList> sorted;
-    sorted.reserve(rows.RecordCount());
-    for (int r = 0; r < rows.RecordCount(); ++r)
-        sorted << rows.row(r);
+    const int count = rows.RecordCount();
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
     if (field >= 0) {
+        // The keys are read once; a comparison then costs no conversion.
         const auto isNumber = [](const QVariant& v) {
             const int type = v.typeId();
             return type == QMetaType::Int || type == QMetaType::LongLong ||
                    type == QMetaType::Double || type == QMetaType::UInt ||
                    type == QMetaType::ULongLong;
         };
-        const auto less = [&](const QVariantList& a, const QVariantList& b) {
-            const QVariant& x = a[field];
-            const QVariant& y = b[field];
-            if (isNumber(x) && isNumber(y))
-                return x.toDouble() < y.toDouble();
-            return x.toString() < y.toString();
+        std::vector<bool> numeric(count);
+        std::vector<double> numbers(count);
+        std::vector<QString> texts(count);
+        for (int r = 0; r < count; ++r) {
+            const QVariant& v = rows.row(r)[field];
+            numeric[r] = isNumber(v);
+            if (numeric[r])
+                numbers[r] = v.toDouble();
+            else
+                texts[r] = v.toString();
+        }
+        const auto less = [&](int a, int b) {
+            if (numeric[a] && numeric[b])
+                return numbers[a] < numbers[b];
+            const QString x = numeric[a] ? QString::number(numbers[a]) : texts[a];
+            const QString y = numeric[b] ? QString::number(numbers[b]) : texts[b];
+            return x < y;
         };
         if (descending)
-            std::stable_sort(
-                sorted.begin(), sorted.end(),
-                [&](const QVariantList& a, const QVariantList& b) { return less(b, a); });
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return less(b, a); });
         else
-            std::stable_sort(sorted.begin(), sorted.end(), less);
+            std::stable_sort(order.begin(), order.end(), less);
     }
+    QList<QVariantList> sorted;
+    sorted.reserve(count);
+    for (int r : order)
+        sorted << rows.row(r);
     return RecordSet(rows.fields(), sorted);
 }

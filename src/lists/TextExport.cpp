@@ -6,6 +6,7 @@
 #include "lists/ListTable.h"
 
 #include <QSaveFile>
+#include <algorithm>
 
 ExportFormat ExportFormat::fromSettings(const SettingsStore& settings) {
     ExportFormat format;
@@ -83,28 +84,36 @@ ExportOutcome WriteExportFile(const QString& path, const ListTable& table,
                               const ExportFormat& format) {
     ExportOutcome outcome;
     const QString separator = format.separatorText();
-    QByteArray bytes;
+    // One conversion for the whole file: converting line by line costs more than the
+    // query that read the rows.
+    QString text;
+    QList<qsizetype> lineEnds;
     for (int r = firstRow(table, format); r < table.rowCount(); ++r) {
-        const Cp932::Encoded encoded = Cp932::encode(line(table.Cells[r], format, separator));
-        if (!encoded.ok()) {
-            // The line failed; find the cell, so that the user can correct that record.
-            const QStringList& cells = table.Cells[r];
-            for (int c = 0; c < cells.size(); ++c) {
-                const Cp932::Encoded cell = Cp932::encode(cells[c]);
-                if (cell.ok())
-                    continue;
-                outcome.status = ExportOutcome::Unencodable;
-                outcome.Row = r + 1;
-                outcome.Column = c + 1;
-                const QChar first = cells[c][cell.badIndex];
-                outcome.Character =
-                    first.isHighSurrogate() ? cells[c].mid(cell.badIndex, 2) : QString(first);
-                return outcome;
-            }
-        }
-        bytes += encoded.bytes;
-        bytes += "\r\n";
+        text += line(table.Cells[r], format, separator);
+        lineEnds << text.size();
+        text += QStringLiteral("\r\n");
     }
+    const Cp932::Encoded encoded = Cp932::encode(text);
+    if (!encoded.ok()) {
+        // Find the row and the cell, so that the user can correct that record.
+        const qsizetype lineIndex =
+            std::lower_bound(lineEnds.begin(), lineEnds.end(), encoded.badIndex) - lineEnds.begin();
+        const int r = firstRow(table, format) + static_cast<int>(lineIndex);
+        const QStringList& cells = table.Cells[r];
+        for (int c = 0; c < cells.size(); ++c) {
+            const Cp932::Encoded cell = Cp932::encode(cells[c]);
+            if (cell.ok())
+                continue;
+            outcome.status = ExportOutcome::Unencodable;
+            outcome.Row = r + 1;
+            outcome.Column = c + 1;
+            const QChar first = cells[c][cell.badIndex];
+            outcome.Character =
+                first.isHighSurrogate() ? cells[c].mid(cell.badIndex, 2) : QString(first);
+            return outcome;
+        }
+    }
+    const QByteArray& bytes = encoded.bytes;
     // The bytes go to a temporary file that replaces the target only when complete.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
