@@ -27,6 +27,7 @@ const QString PrintPending = QStringLiteral("一覧の印刷は次の版で使�
 }
 
 KivoraDisp::KivoraDisp(AppState& state, QWidget* parent) : QDialog(parent), m_state(state) {
+    setObjectName(QStringLiteral("KivoraDisp"));
     m_kind = m_state.gDocType;
     m_byDepartment = m_state.ListByDepartment;
     setWindowTitle(m_state.gCaption.isEmpty() ? QStringLiteral("一覧表示") : m_state.gCaption);

@@ -19,6 +19,7 @@ constexpr int DepartmentBytes = 21; // 20 bytes, as the staff register
 
 KivoraListC::KivoraListC(AppState& state, QWidget* parent)
     : ListWindow(state, QStringLiteral("担当者一覧"), parent) {
+    setObjectName(QStringLiteral("KivoraListC"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("部署名"), this), 0, 0);

@@ -11,6 +11,7 @@
 
 KivoraListG::KivoraListG(AppState& state, QWidget* parent)
     : ListWindow(state, QStringLiteral("商品一覧"), parent) {
+    setObjectName(QStringLiteral("KivoraListG"));
     auto* layout = new QVBoxLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("出力対象"), this);
     auto* options = new QVBoxLayout(frame);

@@ -18,6 +18,7 @@ KivoraListSR::KivoraListSR(AppState& state, QWidget* parent)
                                                       : QStringLiteral("売上一覧"),
                  parent),
       m_payments(state.gMode == DayListMode::Payments) {
+    setObjectName(QStringLiteral("KivoraListSR"));
     auto* layout = new QVBoxLayout(this);
     auto* dateFrame = new QGroupBox(QStringLiteral("日付(&D)"), this);
     auto* dates = new QHBoxLayout(dateFrame);

@@ -26,6 +26,7 @@ constexpr int CodeBytes = 11; // as the customer window
 KivoraListU::KivoraListU(AppState& state, QWidget* parent)
     : ListWindow(state, QStringLiteral("顧客一覧"), parent),
       m_labels(state.gMode == CustomerListMode::Labels) {
+    setObjectName(QStringLiteral("KivoraListU"));
     auto* layout = new QVBoxLayout(this);
     auto* areaFrame = new QGroupBox(QStringLiteral("出力範囲(&R)"), this);
     auto* area = new QGridLayout(areaFrame);
@@ -156,12 +157,10 @@ void KivoraListU::Query() {
         filter.Area = CustomerArea::Range;
         filter.From = TextListU[CodeEnd::From]->text();
         filter.To = TextListU[CodeEnd::To]->text();
-        // A range of codes that are not numbers is no selection: nothing happens.
+        // A range of codes that are not numbers is no selection: nothing happens. Digits
+        // hold no forbidden character, so no further check is needed.
         if (!IsDigits(filter.From) || !IsDigits(filter.To))
             return;
-        for (const QString& code : {filter.From, filter.To})
-            if (CheckChar(*m_state.messages, code, m_state.AppTitle, true, true))
-                return;
     } else if (OptionArea[CustomerArea::SalesMonth]->isChecked()) {
         filter.Area = CustomerArea::SalesMonth;
         filter.Year = PickerListU[0]->value();

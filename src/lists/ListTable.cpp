@@ -257,13 +257,13 @@ int SortListOf(int kind) {
 }
 
 RecordSet SortRecords(const RecordSet& rows, const QString& orderClause) {
-    QString spec = orderClause.trimmed();
-    spec.remove(0, QStringLiteral("ORDER BY").size());
-    spec = spec.trimmed();
-    const bool descending = spec.endsWith(QStringLiteral(" DESC"), Qt::CaseInsensitive);
+    QString clause = orderClause.trimmed();
+    clause.remove(0, QStringLiteral("ORDER BY").size());
+    clause = clause.trimmed();
+    const bool descending = clause.endsWith(QStringLiteral(" DESC"), Qt::CaseInsensitive);
     if (descending)
-        spec.chop(5);
-    const int field = rows.fieldIndex(spec.trimmed());
+        clause.chop(5);
+    const int field = rows.fieldIndex(clause.trimmed());
     const int count = rows.RecordCount();
     std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);

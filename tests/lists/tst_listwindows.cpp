@@ -3,12 +3,14 @@
 #include "core/Cp932.h"
 #include "core/Database.h"
 #include "core/MessageService.h"
+#include "customers/Kivora.h"
 #include "lists/KivoraDisp.h"
 #include "lists/KivoraListG.h"
 #include "lists/KivoraListSR.h"
 #include "lists/KivoraListU.h"
 #include "lists/ListPicker.h"
 #include "lists/ListQueries.h"
+#include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
 
@@ -190,6 +192,27 @@ private slots:
             QCOMPARE(state.RsWork.RecordCount(), 1);
             QCOMPARE(state.RsWork.text("Code"), "0010");
         }
+    }
+
+    void mainMenuOpensTheListWindows() {
+        TestEnv env;
+        Kivora main(env.state);
+        main.Load();
+        main.show();
+        QStringList opened;
+        for (int item : {ListMenu::Customers, ListMenu::Staff, ListMenu::Goods, ListMenu::Sales,
+                         ListMenu::Receipts}) {
+            OnNextModal([&opened](QWidget* modal) {
+                opened << modal->objectName() + ":" + modal->windowTitle();
+                modal->close();
+            });
+            main.MenuList[item]->trigger();
+        }
+        QCOMPARE(opened, QStringList({"KivoraListU:顧客一覧", "KivoraListC:担当者一覧",
+                                      "KivoraListG:商品一覧", "KivoraListSR:売上一覧",
+                                      "KivoraListSR:入金一覧"}));
+        env.messages.answer(MsgOK); // the quit question
+        main.close();
     }
 };
 
