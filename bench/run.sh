@@ -14,4 +14,5 @@ export QT_QPA_PLATFORM=offscreen
 ./bench/bench_customers "$KIVORA_ROOT"
 ./bench/bench_documents "$KIVORA_ROOT"
 ./bench/bench_ledger "$KIVORA_ROOT"
+./bench/bench_lists "$KIVORA_ROOT" 2>/dev/null
 ./bench/bench_print 2>/dev/null

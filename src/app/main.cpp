@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFont>
 
 int main(int argc, char* argv[]) {
@@ -25,6 +26,10 @@ int main(int argc, char* argv[]) {
     state.messages = &messages;
     state.printers = &printers;
     state.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    state.PickFolder = [&state](const QString& prompt) {
+        return QFileDialog::getExistingDirectory(QApplication::activeWindow(), prompt,
+                                                 state.TextFolder);
+    };
 
     Startup startup(state, QApplication::applicationDirPath());
     std::unique_ptr<Kivora> window = startup.run();

@@ -58,6 +58,9 @@ struct AppState {
     PrinterService* printers = nullptr;
     // Opens a file or page with the desktop's viewer (the help file); unset in tests.
     std::function<bool(const QUrl&)> OpenUrl;
+    // The desktop's folder picker with its prompt; an empty text when the user cancelled.
+    // Unset in tests, which set their own.
+    std::function<QString(const QString& prompt)> PickFolder;
 
     // The current customer and its values for the document windows.
     QString gUserCode;
@@ -77,6 +80,8 @@ struct AppState {
     QString gHandOff;
     QPointer<QObject> gCaller;
     quint8 gDocType = 0;
+    // The staff list was limited to one department (its display leaves that column out).
+    bool ListByDepartment = false;
 
     // Display preferences, read at start-up.
     quint8 SelText = 0;

@@ -15,6 +15,10 @@
 #include "documents/KivoraReceipt.h"
 #include "documents/KivoraSlip.h"
 #include "documents/Slip.h"
+#include "lists/KivoraListC.h"
+#include "lists/KivoraListG.h"
+#include "lists/KivoraListSR.h"
+#include "lists/KivoraListU.h"
 #include "masters/CompanyStore.h"
 #include "masters/KivoraCompany.h"
 #include "masters/KivoraRegist.h"
@@ -538,6 +542,27 @@ void Kivora::openRegistration(int index) {
     m_state.gMode = static_cast<quint8>(index == RegistMenu::Classes ? int(MasterKind::Class)
                                                                      : index - RegistMenu::Staff);
     KivoraRegist::OpenUntilDone(m_state, this);
+}
+
+void Kivora::OpenListWindow(int item) {
+    std::unique_ptr<QDialog> window;
+    switch (item) {
+    case ListMenu::Customers:
+        m_state.gMode = CustomerListMode::List;
+        window = std::make_unique<KivoraListU>(m_state, this);
+        break;
+    case ListMenu::Staff:
+        window = std::make_unique<KivoraListC>(m_state, this);
+        break;
+    case ListMenu::Goods:
+        window = std::make_unique<KivoraListG>(m_state, this);
+        break;
+    default:
+        m_state.gMode = item == ListMenu::Receipts ? DayListMode::Payments : DayListMode::Sales;
+        window = std::make_unique<KivoraListSR>(m_state, this);
+        break;
+    }
+    window->exec();
 }
 
 void Kivora::openClassSearch() {

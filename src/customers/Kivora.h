@@ -136,7 +136,7 @@ namespace BillMenu {
 enum : int { Invoice = 0, DetailedBill = 1, TotalBill = 2, Count = 3 };
 }
 
-// MenuList: 作表; none of its windows is part of the program yet.
+// MenuList: 作表.
 namespace ListMenu {
 enum : int { Customers = 0, Staff = 1, Goods = 2, Sales = 4, Receipts = 5, Count = 6 };
 }
@@ -234,6 +234,8 @@ public:
 
 public slots:
     void openPassword();
+    // Opens the list window of a 作表 item (ListMenu).
+    void OpenListWindow(int item);
     void openHelp();
     void openAbout();
     void openClassSearch();

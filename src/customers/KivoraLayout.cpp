@@ -392,6 +392,11 @@ void Kivora::buildMenus() {
                                    QStringLiteral("売上一覧(&S)"), QStringLiteral("入金一覧(&R)")};
     for (int i = 0; i < listItems.size(); ++i)
         MenuList[i] = listItems[i].isEmpty() ? list->addSeparator() : addItem(list, listItems[i]);
+    for (int i : {ListMenu::Customers, ListMenu::Staff, ListMenu::Goods, ListMenu::Sales,
+                  ListMenu::Receipts}) {
+        MenuList[i]->setEnabled(true);
+        connect(MenuList[i], &QAction::triggered, this, [this, i] { OpenListWindow(i); });
+    }
 
     QMenu* regist = menuBar()->addMenu(QStringLiteral("登録(&R)"));
     const QStringList registItems = {QStringLiteral("自社情報(&H)"), QStringLiteral("担当者(&C)"),

@@ -37,9 +37,6 @@ constexpr std::array<const char16_t*, SaleColumn::Count> kListHeaders = {
 constexpr std::array<const char16_t*, SaleColumn::Count> kLedgerHeaders = {
     u"処理日", u"伝票番号", u"入金科目", u"売上金額", u"入金額", u"残高"};
 
-// The list printing does not exist yet; the command says so instead of doing nothing.
-const QString kPrintLater = QStringLiteral("一覧の印刷は準備中です｡");
-
 // Pictures the shared picture set does not draw: the image bar's commands and the way
 // back to the list.
 QPixmap salePicture(int resource) {
@@ -196,11 +193,9 @@ void KivoraSale::buildMenus() {
     command(SaleMenu::Receive, [this] { ReceiveNew(); });
     command(SaleMenu::Correct, [this] { ReceiveCorrect(); });
     command(SaleMenu::Delete, [this] { DataDelete(); });
+    // The list is shown first; it is exported and, later, printed from there.
     command(SaleMenu::Print, [this] { PrintList(); });
     connect(MenuJob[SaleMenu::Close], &QAction::triggered, this, &QWidget::close);
-    // Printing waits for the list printing; the item keeps its place and says why.
-    MenuJob[SaleMenu::Print]->setEnabled(false);
-    MenuJob[SaleMenu::Print]->setToolTip(kPrintLater);
     job->setToolTipsVisible(true);
 
     MenuHelp = MenuBar->addAction(QStringLiteral("ヘルプ(&H)"));
@@ -223,8 +218,6 @@ QWidget* KivoraSale::buildImageBar() {
     const std::array<int, SaleImage::Count> items = {
         SaleMenu::Receive, SaleMenu::Correct, SaleMenu::Delete, SaleMenu::Print, SaleMenu::Close};
     connect(bar, &ImageBar::clicked, this, [this, items](int i) { MenuJob[items[i]]->trigger(); });
-    ImageSaleBar[SaleImage::Print]->setEnabled(false);
-    ImageSaleBar[SaleImage::Print]->setToolTip(Res::text(164) + QStringLiteral(": ") + kPrintLater);
     return bar;
 }
 

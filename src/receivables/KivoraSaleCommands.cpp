@@ -7,6 +7,8 @@
 #include "customers/KivoraFindUser.h"
 #include "receivables/KivoraReceive.h"
 #include "receivables/KivoraSale.h"
+
+#include "lists/KivoraDisp.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
@@ -154,15 +156,22 @@ void KivoraSale::DataDelete() {
 }
 
 void KivoraSale::PrintList() {
-    // What the list printing prints again: the view's title and kind, a copy of its rows,
-    // the month and the range of the sums it makes per customer. The list print dialog
-    // takes it from here once the program prints lists; until then the command is off.
+    // What the list display (and from there the list printing) shows again: the view's
+    // title and kind, a copy of its rows, the month and the range of the sums it makes
+    // per customer.
     const QString caption = m_state.gCaption;
+    const quint8 docType = m_state.gDocType;
     m_printSource = Ledger::PrintSource(m_mode, m_period, m_records, ComboSale->currentText());
     m_state.gCaption = m_printSource.Caption;
     m_state.gDocType = static_cast<quint8>(m_printSource.ListKind);
+    m_state.gHandOff = m_printSource.MonthText;
     m_state.RsWork = m_printSource.Records.Clone();
+    {
+        KivoraDisp display(m_state, this);
+        display.exec();
+    }
     m_state.gCaption = caption;
+    m_state.gDocType = docType;
 }
 
 void KivoraSale::restoreCustomer() {
