@@ -77,14 +77,14 @@ public:
     // The grid rows of the lines: each row's 8 cells, the date and the number left empty
     // where they repeat the row above. `papers` receives the count of dates (two
     // documents of one date count once).
-    static QList<QStringList> GridRows(const QList<BillSourceLine>& lines,
-                                       const QString& numFormat, int* papers);
+    static QList<QStringList> GridRows(const QList<BillSourceLine>& lines, const QString& numFormat,
+                                       int* papers);
 
     // Totals of grid rows: tax is worked out per date group (a row with a date different
     // from the last one seen starts a group) at `excisePercent` and rounded with
     // `taxFraction`.
-    static BillTotals Totals(const QList<QStringList>& rows, double excisePercent,
-                             int taxFraction, double carryOver);
+    static BillTotals Totals(const QList<QStringList>& rows, double excisePercent, int taxFraction,
+                             double carryOver);
 
 private:
     Database& m_db;

@@ -38,14 +38,14 @@ std::optional<Bill> BillStore::Read(const QString& userCode, int docType,
 
 std::optional<Bill> BillStore::Read(const Database& db, const QString& userCode, int docType,
                                     const QString& number) {
-    const RecordSet header = db.select(
-        QStringLiteral("SELECT 伝票管理.IssueYMD, 伝票管理.Remark, 伝票管理.Term, "
-                       "伝票管理.FixDate, 伝票管理.AddUpSale, 担当者.Code, 担当者.Name, "
-                       "担当者.Position FROM 伝票管理 "
-                       "LEFT JOIN 担当者 ON 伝票管理.ChargeCode = 担当者.Code "
-                       "WHERE 伝票管理.UserCode = ? AND 伝票管理.DocType = ? "
-                       "AND 伝票管理.DocNumber = ?"),
-        {userCode, docType, number});
+    const RecordSet header =
+        db.select(QStringLiteral("SELECT 伝票管理.IssueYMD, 伝票管理.Remark, 伝票管理.Term, "
+                                 "伝票管理.FixDate, 伝票管理.AddUpSale, 担当者.Code, 担当者.Name, "
+                                 "担当者.Position FROM 伝票管理 "
+                                 "LEFT JOIN 担当者 ON 伝票管理.ChargeCode = 担当者.Code "
+                                 "WHERE 伝票管理.UserCode = ? AND 伝票管理.DocType = ? "
+                                 "AND 伝票管理.DocNumber = ?"),
+                  {userCode, docType, number});
     if (header.isEmpty())
         return std::nullopt;
     Bill bill;
@@ -124,8 +124,8 @@ void BillStore::Save(const Bill& bill) {
     }
 
     const BillSummary& s = bill.Summary;
-    const QVariantList sums{s.PrvPrice, s.Receive, s.CarryOver, s.Total, s.Excise,
-                            s.Price,    s.TotalPrice, s.Papers, user, number, type};
+    const QVariantList sums{s.PrvPrice,   s.Receive, s.CarryOver, s.Total, s.Excise, s.Price,
+                            s.TotalPrice, s.Papers,  user,        number,  type};
     if (m_db.exec(QStringLiteral("UPDATE 合計請求 SET PrvPrice = ?, Receive = ?, CarryOver = ?, "
                                  "Total = ?, Excise = ?, Price = ?, TotalPrice = ?, Papers = ? "
                                  "WHERE UserCode = ? AND Number = ? AND DocType = ?"),
@@ -143,14 +143,15 @@ void BillStore::Save(const Bill& bill) {
         // A line without a name is a blank row of the grid, not part of the bill.
         if (line.Goods.isEmpty())
             continue;
-        m_db.exec(QStringLiteral("INSERT INTO 明細請求 (UserCode, Number, DocType, Count, "
-                                 "IssueYMD, DocNumber, Goods, Quantity, Unit, UnitPrice, Price, "
-                                 "Remark, GoodsType, TaxType) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)"),
-                  {user, number, type, line.Count,
-                   line.IssueYMD ? QVariant(line.IssueYMD) : QVariant(QMetaType(QMetaType::LongLong)),
-                   Str(line.DocNumber), Str(line.Goods), Optional(line.Quantity), Str(line.Unit),
-                   Optional(line.UnitPrice), Optional(line.Price), Str(line.Remark)});
+        m_db.exec(
+            QStringLiteral("INSERT INTO 明細請求 (UserCode, Number, DocType, Count, "
+                           "IssueYMD, DocNumber, Goods, Quantity, Unit, UnitPrice, Price, "
+                           "Remark, GoodsType, TaxType) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)"),
+            {user, number, type, line.Count,
+             line.IssueYMD ? QVariant(line.IssueYMD) : QVariant(QMetaType(QMetaType::LongLong)),
+             Str(line.DocNumber), Str(line.Goods), Optional(line.Quantity), Str(line.Unit),
+             Optional(line.UnitPrice), Optional(line.Price), Str(line.Remark)});
     }
 
     const QString last = DocumentStore::LastNumberColumn(bill.DocType);

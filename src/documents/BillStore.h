@@ -41,8 +41,8 @@ struct Bill {
     QString ChargeName; // on save: the staff name the window shows; read from 担当者
     QString ChargePosition;
     QString Remark;
-    QString Term;    // this closing date, "0/00/00"
-    QString FixDate; // the previous closing date, "0/00/00"
+    QString Term;              // this closing date, "0/00/00"
+    QString FixDate;           // the previous closing date, "0/00/00"
     bool FromInvoices = false; // gathered from invoices (1) or delivery notes (0)
     BillSummary Summary;
     QList<BillLine> Lines;

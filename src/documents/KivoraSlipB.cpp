@@ -31,9 +31,9 @@
 namespace {
 
 constexpr std::array<const char16_t*, BillTitle::Count> kTitles = {
-    u"伝票番号", u"担当者",   u"備考",   u"今回請求", u"前回請求", u"伝票枚数",
-    u"前回請求額", u"入金額", u"繰越金額", u"税抜金額", u"税額",   u"税込金額",
-    u"請求額",   u"締め日",   u"集計伝票", u"作成日"};
+    u"伝票番号",   u"担当者", u"備考",     u"今回請求", u"前回請求", u"伝票枚数",
+    u"前回請求額", u"入金額", u"繰越金額", u"税抜金額", u"税額",     u"税込金額",
+    u"請求額",     u"締め日", u"集計伝票", u"作成日"};
 
 constexpr std::array<const char16_t*, BillColumn::Count> kColumns = {
     u"伝票日付", u"伝票番号", u"品名 / 項目", u"数量", u"単位", u"単価", u"金額", u"備考"};
@@ -97,9 +97,9 @@ void KivoraSlipB::buildFields() {
     }
     for (int i = 0; i < BillLabel::Count; ++i) {
         const bool sum = i >= BillLabel::Papers;
-        LabelSlipB[i] = sunkenLabel(this, sum ? Qt::AlignRight : Qt::AlignHCenter,
-                                    sum ? 110 : (i == BillLabel::Year || i == BillLabel::PrevYear
-                                                     ? 44 : 28));
+        LabelSlipB[i] =
+            sunkenLabel(this, sum ? Qt::AlignRight : Qt::AlignHCenter,
+                        sum ? 110 : (i == BillLabel::Year || i == BillLabel::PrevYear ? 44 : 28));
         LabelSlipB[i]->setObjectName(QStringLiteral("LabelSlipB%1").arg(i));
     }
     for (int i = 0; i < BillField::Count; ++i) {
@@ -123,8 +123,7 @@ void KivoraSlipB::buildFields() {
                 DataNew(false);
         });
     }
-    const QString dateParts[3] = {QStringLiteral("年"), QStringLiteral("月"),
-                                  QStringLiteral("日")};
+    const QString dateParts[3] = {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日")};
     for (int i = 0; i < BillCombo::Count; ++i) {
         ComboSlipB[i] = new QComboBox(this);
         ComboSlipB[i]->setObjectName(QStringLiteral("ComboSlipB%1").arg(i));
@@ -171,10 +170,20 @@ void KivoraSlipB::buildMenus() {
     MenuBar = new QMenuBar(this);
     MenuBar->setObjectName(QStringLiteral("MenuBar"));
     QMenu* slip = MenuBar->addMenu(QStringLiteral("伝票(&S)"));
-    static constexpr std::array<const char16_t*, SlipBMenu::Count> items = {
-        u"伝票集計(&T)", u"行削除(&L)",   u"",             u"新規(&N)",     u"保存(&S)",
-        u"削除(&D)",     u"",             u"印刷(&P)",     u"",             u"前回伝票(&B)",
-        u"伝票履歴(&H)", u"伝票番号(&M)", u"",             u"終了(&E)"};
+    static constexpr std::array<const char16_t*, SlipBMenu::Count> items = {u"伝票集計(&T)",
+                                                                            u"行削除(&L)",
+                                                                            u"",
+                                                                            u"新規(&N)",
+                                                                            u"保存(&S)",
+                                                                            u"削除(&D)",
+                                                                            u"",
+                                                                            u"印刷(&P)",
+                                                                            u"",
+                                                                            u"前回伝票(&B)",
+                                                                            u"伝票履歴(&H)",
+                                                                            u"伝票番号(&M)",
+                                                                            u"",
+                                                                            u"終了(&E)"};
     for (int i = 0; i < SlipBMenu::Count; ++i) {
         const QString text = QString::fromUtf16(items[i]);
         MenuSlip[i] = text.isEmpty() ? slip->addSeparator() : slip->addAction(text);
@@ -243,11 +252,12 @@ void KivoraSlipB::layOut() {
     period->addWidget(LabelTitle[BillTitle::PrevBill], 0, 2);
     period->addLayout(month(BillScroll::PrevYear, BillLabel::PrevYear), 0, 3);
     period->addWidget(LabelTitle[BillTitle::ClosingDay], 0, 4);
-    period->addLayout(row({LabelSlipB[BillLabel::ClosingDay], new QLabel(QStringLiteral("日"), this)}),
-                      0, 5);
+    period->addLayout(
+        row({LabelSlipB[BillLabel::ClosingDay], new QLabel(QStringLiteral("日"), this)}), 0, 5);
     period->addWidget(LabelTitle[BillTitle::Source], 1, 0);
-    period->addLayout(row({OptionSlipB[BillSource::DeliveryNotes], OptionSlipB[BillSource::Invoices]}),
-                      1, 1, 1, 3);
+    period->addLayout(
+        row({OptionSlipB[BillSource::DeliveryNotes], OptionSlipB[BillSource::Invoices]}), 1, 1, 1,
+        3);
     period->setColumnStretch(6, 1);
 
     auto* header = new QGridLayout;
@@ -255,9 +265,8 @@ void KivoraSlipB::layOut() {
     header->addWidget(LabelTitle[BillTitle::Number], 0, 0);
     header->addLayout(row({TextSlipB[BillField::Number], BtnSlipNo}), 0, 1);
     header->addWidget(LabelTitle[BillTitle::Date], 0, 2);
-    header->addLayout(row({ComboSlipB[0], Label1[0], ComboSlipB[1], Label1[1], ComboSlipB[2],
-                           Label1[2]}),
-                      0, 3);
+    header->addLayout(
+        row({ComboSlipB[0], Label1[0], ComboSlipB[1], Label1[1], ComboSlipB[2], Label1[2]}), 0, 3);
     header->addWidget(LabelTitle[BillTitle::Staff], 1, 0);
     header->addLayout(row({TextSlipB[BillField::Staff], BtnCharge}), 1, 1);
     header->addLayout(row({LabelCharge[BillStaff::Name], LabelCharge[BillStaff::Position]}), 1, 2,
@@ -309,8 +318,8 @@ void KivoraSlipB::setRows(const QList<QStringList>& rows) {
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < BillColumn::Count; ++c) {
             auto* item = new QTableWidgetItem(rows[r].value(c));
-            const bool number = c == BillColumn::Quantity || c == BillColumn::UnitPrice ||
-                                c == BillColumn::Price;
+            const bool number =
+                c == BillColumn::Quantity || c == BillColumn::UnitPrice || c == BillColumn::Price;
             item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             FxGridSlipB->setItem(r, c, item);
         }

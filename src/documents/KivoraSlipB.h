@@ -37,13 +37,13 @@ enum : int {
     PrevYear = 2,
     PrevMonth = 3,
     ClosingDay = 4,
-    Papers = 5,     // 伝票枚数
-    PrvPrice = 6,   // 前回請求額
-    Receive = 7,    // 入金額
-    CarryOver = 8,  // 繰越金額
-    Total = 9,      // 税抜金額
-    Excise = 10,    // 税額
-    Price = 11,     // 税込金額
+    Papers = 5,      // 伝票枚数
+    PrvPrice = 6,    // 前回請求額
+    Receive = 7,     // 入金額
+    CarryOver = 8,   // 繰越金額
+    Total = 9,       // 税抜金額
+    Excise = 10,     // 税額
+    Price = 11,      // 税込金額
     TotalPrice = 12, // 請求額
     Count = 13
 };

@@ -47,7 +47,8 @@ void KivoraSlipB::runImageCommand(int index) {
 
 void KivoraSlipB::LastSlip() {
     if (ShowMsg(*m_state.messages,
-                StripParen(MenuSlip[SlipBMenu::LastSlip]->text()) + QStringLiteral("を読み込みます"),
+                StripParen(MenuSlip[SlipBMenu::LastSlip]->text()) +
+                    QStringLiteral("を読み込みます"),
                 Msg::SubjectOnly, Box::QuestionCancel, m_state.gCaption) != MsgOK)
         return;
     m_state.gHandOff.clear();
@@ -161,8 +162,8 @@ void KivoraSlipB::PrintCommand() {
         dialog.setRenderer(
             [this, header, title, type](Canvas& canvas, const Database& layoutDb, int code) {
                 return BillPrint::PrintBill(canvas, *m_state.DbMain, layoutDb, *m_state.settings,
-                                            *m_state.messages, title, m_state.NumFormat, code,
-                                            type, m_state.gUserCode, m_state.gUserName, header);
+                                            *m_state.messages, title, m_state.NumFormat, code, type,
+                                            m_state.gUserCode, m_state.gUserName, header);
             },
             pdfName);
         dialog.exec();
@@ -198,8 +199,8 @@ bool KivoraSlipB::fieldEnter(int index) {
         // A staff code that is refused or unknown keeps the focus for correcting it.
         m_state.gResult = LookupResult::Accepted;
         RunGuarded(m_state, [this] {
-            FindCharge(m_state, TextSlipB[BillField::Staff]->text(),
-                       LabelCharge[BillStaff::Name], LabelCharge[BillStaff::Position]);
+            FindCharge(m_state, TextSlipB[BillField::Staff]->text(), LabelCharge[BillStaff::Name],
+                       LabelCharge[BillStaff::Position]);
         });
         if (m_state.gResult == LookupResult::Refused)
             return true;

@@ -17,8 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -167,9 +167,9 @@ void KivoraSlipB::DataRead() {
             const auto cell = [](const std::optional<double>& v, const QString& pattern) {
                 return v ? Format(*v, pattern) : QString();
             };
-            rows << QStringList{line.IssueYMD ? Format(double(line.IssueYMD),
-                                                       QStringLiteral("0/00/00"))
-                                              : QString(),
+            rows << QStringList{line.IssueYMD
+                                    ? Format(double(line.IssueYMD), QStringLiteral("0/00/00"))
+                                    : QString(),
                                 line.DocNumber,
                                 line.Goods,
                                 cell(line.Quantity, m_state.NumFormat),
@@ -205,8 +205,8 @@ void KivoraSlipB::DataSave() {
     // A bill is saved only as gathered (or read): its sums must be there.
     for (int i = BillLabel::PrvPrice; i <= BillLabel::TotalPrice; ++i) {
         if (LabelSlipB[i]->text().isEmpty()) {
-            ShowMsg(*m_state.messages, QStringLiteral("データが"), Msg::NotFound,
-                    Box::Exclamation, title);
+            ShowMsg(*m_state.messages, QStringLiteral("データが"), Msg::NotFound, Box::Exclamation,
+                    title);
             return;
         }
     }
@@ -230,7 +230,8 @@ void KivoraSlipB::DataSave() {
         bill.ChargeCode = TextSlipB[BillField::Staff]->text();
         bill.ChargeName = LabelCharge[BillStaff::Name]->text();
         bill.Remark = TextSlipB[BillField::Remark]->text();
-        bill.Term = m_period.End ? Format(double(m_period.End), QStringLiteral("0/00/00")) : QString();
+        bill.Term =
+            m_period.End ? Format(double(m_period.End), QStringLiteral("0/00/00")) : QString();
         bill.FixDate = m_period.PreviousEnd
                            ? Format(double(m_period.PreviousEnd), QStringLiteral("0/00/00"))
                            : QString();
@@ -238,9 +239,9 @@ void KivoraSlipB::DataSave() {
         const auto sum = [this](int label) {
             return ParseNumber(LabelSlipB[label]->text()).value_or(0);
         };
-        bill.Summary = {sum(BillLabel::PrvPrice), sum(BillLabel::Receive),
-                        sum(BillLabel::CarryOver), sum(BillLabel::Total),
-                        sum(BillLabel::Excise),   sum(BillLabel::Price),
+        bill.Summary = {sum(BillLabel::PrvPrice),   sum(BillLabel::Receive),
+                        sum(BillLabel::CarryOver),  sum(BillLabel::Total),
+                        sum(BillLabel::Excise),     sum(BillLabel::Price),
                         sum(BillLabel::TotalPrice), int(sum(BillLabel::Papers))};
         const QList<QStringList> rows = gridRows();
         for (int r = 0; r < rows.size(); ++r) {

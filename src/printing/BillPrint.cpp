@@ -21,8 +21,8 @@ constexpr double kSealOffsetX = 40.0;
 
 } // namespace
 
-QList<BillPrintLine> BillPrint::Lines(const Database& mainDb, const QString& userCode,
-                                      int docType, const QString& number) {
+QList<BillPrintLine> BillPrint::Lines(const Database& mainDb, const QString& userCode, int docType,
+                                      const QString& number) {
     const std::optional<Bill> bill = BillStore::Read(mainDb, userCode, docType, number);
     QList<BillPrintLine> lines;
     if (!bill)

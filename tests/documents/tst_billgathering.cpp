@@ -56,8 +56,10 @@ QString PeriodText(const std::optional<BillPeriod>& p) {
 QStringList LineTexts(const QList<BillSourceLine>& lines) {
     QStringList out;
     for (const BillSourceLine& l : lines)
-        out << QStringLiteral("%1 %2 %3 %4").arg(l.IssueYMD).arg(l.DocNumber, l.Goods).arg(
-                   l.Price.value_or(-1));
+        out << QStringLiteral("%1 %2 %3 %4")
+                   .arg(l.IssueYMD)
+                   .arg(l.DocNumber, l.Goods)
+                   .arg(l.Price.value_or(-1));
     return out;
 }
 
@@ -88,12 +90,12 @@ private slots:
     // payment but no invoice sale; the invoice bill the other way round.
     void gatherCountsOnlyTheSourceType() {
         Fixture f;
-        f.document(DocType::DeliveryNote, "D0", 20260310, {1000});      // before the period
-        f.document(DocType::DeliveryNote, "D2", 20260405, {200, 300});  // same date, two notes
+        f.document(DocType::DeliveryNote, "D0", 20260310, {1000});     // before the period
+        f.document(DocType::DeliveryNote, "D2", 20260405, {200, 300}); // same date, two notes
         f.document(DocType::DeliveryNote, "D1", 20260405, {50});
-        f.document(DocType::DeliveryNote, "D3", 20260420, {70});        // on the closing day
-        f.document(DocType::DeliveryNote, "D4", 20260412, {9}, false);  // not posted
-        f.document(DocType::DeliveryNote, "D5", 20260421, {8});         // after the period
+        f.document(DocType::DeliveryNote, "D3", 20260420, {70});       // on the closing day
+        f.document(DocType::DeliveryNote, "D4", 20260412, {9}, false); // not posted
+        f.document(DocType::DeliveryNote, "D5", 20260421, {8});        // after the period
         f.document(DocType::Invoice, "B1", 20260310, {5000});
         f.document(DocType::Invoice, "B2", 20260410, {600});
         f.document(DocType::DeliveryNote, "X1", 20260405, {7}, true, "200");
@@ -166,8 +168,8 @@ private slots:
             f.db->exec("UPDATE 自社情報 SET ClosingDay = ?, ClosingType = ?",
                        {rule.Day, rule.Type});
             int n = 0;
-            for (qint64 ymd : {20260120, 20260203, 20260214, 20260215, 20260301, 20260316,
-                               20260331, 20260401, 20260415, 20260416}) {
+            for (qint64 ymd : {20260120, 20260203, 20260214, 20260215, 20260301, 20260316, 20260331,
+                               20260401, 20260415, 20260416}) {
                 f.document(DocType::DeliveryNote, QStringLiteral("D%1").arg(++n), ymd,
                            {double(n * 137), 55.0 * n + 1});
                 if (n % 3 == 0)
@@ -180,8 +182,8 @@ private slots:
                 double received = 0;
                 for (const LedgerEntry& e : cl.Entries)
                     received += e.Receive;
-                const double balance = cl.Entries.isEmpty() ? cl.CarryOver
-                                                            : cl.Entries.last().Balance;
+                const double balance =
+                    cl.Entries.isEmpty() ? cl.CarryOver : cl.Entries.last().Balance;
 
                 const BillPeriod bp =
                     *BillGathering::Period(2026, month, 2026, month - 1, rule.Day, rule.Type);

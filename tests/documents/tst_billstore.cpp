@@ -71,14 +71,14 @@ private slots:
         summary.ChargeName.clear(); // a code whose name did not show is no staff member
         f.store.Save(summary);
         // The nameless line 2 is not stored; the numbering keeps the grid rows.
-        QCOMPARE(f.stored(),
-                 QStringList({"4|B1|20260425|0|01|四月分|26/04/20|26/03/20",
-                              "5|B1|20260425|1||四月分|26/04/20|26/03/20",
-                              "4|B1|1234567|100|1234467|1000|100|1100|1235567|2",
-                              "5|B1|50|100|-50|1000|100|1100|1050|2",
-                              "4|B1|1|20260405|D1|品A|2|250|500", "4|B1|3|-|D2|品B|-|-|500",
-                              "5|B1|1|20260405|D1|品A|2|250|500", "5|B1|3|-|D2|品B|-|-|500",
-                              "100|B1|B1"}));
+        QCOMPARE(
+            f.stored(),
+            QStringList({"4|B1|20260425|0|01|四月分|26/04/20|26/03/20",
+                         "5|B1|20260425|1||四月分|26/04/20|26/03/20",
+                         "4|B1|1234567|100|1234467|1000|100|1100|1235567|2",
+                         "5|B1|50|100|-50|1000|100|1100|1050|2", "4|B1|1|20260405|D1|品A|2|250|500",
+                         "4|B1|3|-|D2|品B|-|-|500", "5|B1|1|20260405|D1|品A|2|250|500",
+                         "5|B1|3|-|D2|品B|-|-|500", "100|B1|B1"}));
         // The sums are numbers a query can add up.
         QCOMPARE(f.query("SELECT SUM(TotalPrice) FROM 合計請求"), QStringList{"1236617"});
 
