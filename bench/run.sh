@@ -15,3 +15,4 @@ export QT_QPA_PLATFORM=offscreen
 ./bench/bench_documents "$KIVORA_ROOT"
 ./bench/bench_ledger "$KIVORA_ROOT"
 ./bench/bench_print 2>/dev/null
+./bench/bench_bill "$KIVORA_ROOT"

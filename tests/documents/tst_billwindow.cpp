@@ -41,7 +41,12 @@ struct Fixture : PrintFixture {
     }
     ~Fixture() { window->close(); }
     void note(const QString& number, qint64 ymd, const QList<double>& prices) {
-        SlipHeader h{u"1"_s, 2, number, ymd, true};
+        SlipHeader h;
+        h.UserCode = u"1"_s;
+        h.DocType = 2;
+        h.DocNumber = number;
+        h.IssueYMD = ymd;
+        h.AddUpSale = true;
         QList<SlipLine> lines;
         double total = 0;
         for (double p : prices) {
