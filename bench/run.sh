@@ -16,3 +16,4 @@ export QT_QPA_PLATFORM=offscreen
 ./bench/bench_ledger "$KIVORA_ROOT"
 ./bench/bench_lists "$KIVORA_ROOT" 2>/dev/null
 ./bench/bench_print 2>/dev/null
+./bench/bench_bill "$KIVORA_ROOT"

@@ -14,6 +14,7 @@
 #include "customers/PostalLookup.h"
 #include "documents/KivoraReceipt.h"
 #include "documents/KivoraSlip.h"
+#include "documents/KivoraSlipB.h"
 #include "documents/Slip.h"
 #include "lists/KivoraListC.h"
 #include "lists/KivoraListG.h"
@@ -355,10 +356,10 @@ void Kivora::FindClass() {
 }
 
 bool Kivora::HasDocumentWindow(int docType) {
-    // Estimates, purchase orders, delivery notes and invoices share the slip window;
-    // receipts and the ledger have their own; bills get theirs later and wait until then.
-    return (docType >= DocType::Estimate && docType <= DocType::Invoice) ||
-           docType == DocType::Receipt || docType == DocType::Receivables;
+    // Estimates, purchase orders, delivery notes and invoices share the slip window; the
+    // two bills share the bill window; receipts and the ledger have their own.
+    return (docType >= DocType::Estimate && docType <= DocType::Receipt) ||
+           docType == DocType::Receivables;
 }
 
 int Kivora::WorkBarDocType(int image) {
@@ -377,6 +378,11 @@ void Kivora::openDocumentWindow(int docType) {
         return;
     if (docType == DocType::Receipt) {
         KivoraReceipt window(m_state, this);
+        window.exec();
+        return;
+    }
+    if (docType == DocType::DetailedBill || docType == DocType::TotalBill) {
+        KivoraSlipB window(m_state, this);
         window.exec();
         return;
     }
