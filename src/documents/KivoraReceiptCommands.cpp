@@ -247,25 +247,14 @@ void KivoraReceipt::PrintCommand() {
 }
 
 void KivoraReceipt::PrintSlip() {
-    bool ok = false;
-    const int code = m_state.gHandOff.toInt(&ok);
-    if (!ok)
-        return;
-    std::unique_ptr<Database> layoutDb;
-    if (!RunGuarded(m_state, [&] {
-            layoutDb =
-                std::make_unique<Database>(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
-        }))
-        return;
     const ReceiptPrintHeader header = printHeader();
-    QPrinter& printer = m_state.printers->printer();
-    printer.setDocName(m_docName + QLatin1Char(' ') + header.Number);
-    PrinterCanvas canvas(printer);
-    canvas.checkQueueWith(m_state.printers);
-    if (!ReceiptPrint::PrintReceipt(canvas, *m_state.DbMain, *layoutDb, *m_state.settings,
-                                    *m_state.messages, m_state.gCaption, m_state.NumFormat, code,
-                                    m_state.gUserCode, m_state.gUserName, header))
-        KivoraPrintS::ReportOutputFailure(*m_state.messages, canvas, false, m_state.gCaption);
+    KivoraPrintS::RunPrintJob(m_state, m_docName + QLatin1Char(' ') + header.Number,
+                              [&](PrinterCanvas& canvas, Database& layoutDb, int code) {
+                                  return ReceiptPrint::PrintReceipt(
+                                      canvas, *m_state.DbMain, layoutDb, *m_state.settings,
+                                      *m_state.messages, m_state.gCaption, m_state.NumFormat, code,
+                                      m_state.gUserCode, m_state.gUserName, header);
+                              });
 }
 
 bool KivoraReceipt::fieldEnter(int index) {

@@ -197,26 +197,14 @@ void KivoraSlip::PrintCommand() {
 }
 
 void KivoraSlip::PrintSlip() {
-    bool ok = false;
-    const int code = m_state.gHandOff.toInt(&ok);
-    if (!ok)
-        return;
-    std::unique_ptr<Database> layoutDb;
-    if (!RunGuarded(m_state, [&] {
-            layoutDb =
-                std::make_unique<Database>(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
-        }))
-        return;
     const SlipPrintHeader header = printHeader();
-    // The job carries the document's name, so that the queue and a PDF printer show
-    // which document it is ("納品書 000001").
-    QPrinter& printer = m_state.printers->printer();
-    printer.setDocName(StripParen(m_state.gCaption) + QLatin1Char(' ') + header.Number);
-    PrinterCanvas canvas(printer);
-    canvas.checkQueueWith(m_state.printers);
-    if (!SlipPrint::PrintSlip(canvas, *m_state.DbMain, *layoutDb, *m_state.settings,
-                              *m_state.messages, m_state.gCaption, m_state.NumFormat, code, header))
-        KivoraPrintS::ReportOutputFailure(*m_state.messages, canvas, false, m_state.gCaption);
+    KivoraPrintS::RunPrintJob(
+        m_state, StripParen(m_state.gCaption) + QLatin1Char(' ') + header.Number,
+        [&](PrinterCanvas& canvas, Database& layoutDb, int code) {
+            return SlipPrint::PrintSlip(canvas, *m_state.DbMain, layoutDb, *m_state.settings,
+                                        *m_state.messages, m_state.gCaption, m_state.NumFormat,
+                                        code, header);
+        });
 }
 
 void KivoraSlip::FindStaff() {

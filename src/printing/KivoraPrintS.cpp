@@ -425,6 +425,25 @@ void KivoraPrintS::SaveAsPdf() {
         ReportOutputFailure(*m_state.messages, canvas, true, windowTitle());
 }
 
+void KivoraPrintS::RunPrintJob(AppState& state, const QString& jobName, const PrintJob& print) {
+    bool ok = false;
+    const int code = state.gHandOff.toInt(&ok);
+    if (!ok)
+        return;
+    std::unique_ptr<Database> layoutDb;
+    if (!RunGuarded(state, [&] {
+            layoutDb =
+                std::make_unique<Database>(state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
+        }))
+        return;
+    QPrinter& printer = state.printers->printer();
+    printer.setDocName(jobName);
+    PrinterCanvas canvas(printer);
+    canvas.checkQueueWith(state.printers);
+    if (!print(canvas, *layoutDb, code))
+        ReportOutputFailure(*state.messages, canvas, false, state.gCaption);
+}
+
 void KivoraPrintS::ReportOutputFailure(MessageService& messages, const PrinterCanvas& canvas,
                                        bool toFile, const QString& title) {
     // The document's own failures (a missing layout, customer or company) have been told

@@ -79,6 +79,14 @@ public:
     QPushButton* BtnCancel = nullptr;
     QPushButton* BtnStart = nullptr;
 
+    // The print run after 開始: with the layout code the dialog handed back, opens the
+    // layout database, names the job `jobName` (so that the queue and a PDF printer show
+    // which document it is, "納品書 000001"), runs `print` on a canvas that asks the print
+    // queue before and after sending, and tells an output failure. Does nothing without a
+    // handed-back code.
+    using PrintJob = std::function<bool(PrinterCanvas& canvas, Database& layoutDb, int code)>;
+    static void RunPrintJob(AppState& state, const QString& jobName, const PrintJob& print);
+
     // Tells the user why `canvas` produced nothing when the printer or the file refused
     // the finished pages (the printing itself tells its own failures).
     static void ReportOutputFailure(MessageService& messages, const PrinterCanvas& canvas,
