@@ -142,26 +142,18 @@ void KivoraReceipt::buildMenus() {
 
     QMenu* slip = MenuBar->addMenu(QStringLiteral("伝票(&S)"));
     MenuMain[ReceiptMainMenu::Slip] = slip->menuAction();
-    static constexpr std::array<const char16_t*, ReceiptMenu::Count> slipItems = {
-        u"新規(&N)",       u"保存(&S)",     u"削除(&D)",     nullptr,         u"印刷(&P)",
-        nullptr,           u"前回伝票(&B)", u"伝票履歴(&H)", u"伝票番号(&M)", nullptr,
-        u"金額コピー(&C)", nullptr,         u"終了(&E)"};
     QMenu* copy = nullptr;
-    for (int i = 0; i < ReceiptMenu::Count; ++i) {
-        if (!slipItems[i]) {
-            MenuSlip[i] = slip->addSeparator();
-        } else if (i == ReceiptMenu::Copy) {
-            copy = slip->addMenu(QString::fromUtf16(slipItems[i]));
-            MenuSlip[i] = copy->menuAction();
-        } else {
-            MenuSlip[i] = slip->addAction(QString::fromUtf16(slipItems[i]));
-        }
-    }
-    MenuSlip[ReceiptMenu::Save]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    MenuSlip[ReceiptMenu::Print]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    MenuSlip[ReceiptMenu::LastSlip]->setShortcut(QKeySequence(Qt::Key_F8));
-    MenuSlip[ReceiptMenu::History]->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
-    MenuSlip[ReceiptMenu::Number]->setShortcut(QKeySequence(Qt::Key_F9));
+    const QList<QAction*> actions = FillMenu(
+        slip,
+        {QStringLiteral("新規(&N)"), QStringLiteral("保存(&S)"), QStringLiteral("削除(&D)"),
+         QString(), QStringLiteral("印刷(&P)"), QString(), QStringLiteral("前回伝票(&B)"),
+         QStringLiteral("伝票履歴(&H)"), QStringLiteral("伝票番号(&M)"), QString(),
+         QStringLiteral("金額コピー(&C)"), QString(), QStringLiteral("終了(&E)")},
+        ReceiptMenu::Copy, &copy);
+    std::copy(actions.begin(), actions.end(), MenuSlip.begin());
+    SetDocumentShortcuts(MenuSlip[ReceiptMenu::Save], MenuSlip[ReceiptMenu::Print],
+                         MenuSlip[ReceiptMenu::LastSlip], MenuSlip[ReceiptMenu::History],
+                         MenuSlip[ReceiptMenu::Number]);
     const auto command = [this](int index, const std::function<void()>& run) {
         QAction* item = MenuSlip[index];
         connect(item, &QAction::triggered, this, [this, item, run] { runCommand(item, run); });

@@ -143,26 +143,18 @@ void KivoraSlip::buildMenus() {
 
     QMenu* slip = MenuBar->addMenu(QStringLiteral("伝票(&S)"));
     MenuMain[SlipMainMenu::Slip] = slip->menuAction();
-    static constexpr std::array<const char16_t*, SlipMenu::Count> slipItems = {
-        u"新規(&N)",       u"保存(&S)",     u"削除(&D)",     nullptr,         u"印刷(&P)",
-        nullptr,           u"前回伝票(&B)", u"伝票履歴(&H)", u"伝票番号(&M)", nullptr,
-        u"明細コピー(&C)", nullptr,         u"終了(&E)"};
     QMenu* copy = nullptr;
-    for (int i = 0; i < SlipMenu::Count; ++i) {
-        if (!slipItems[i]) {
-            MenuSlip[i] = slip->addSeparator();
-        } else if (i == SlipMenu::Copy) {
-            copy = slip->addMenu(QString::fromUtf16(slipItems[i]));
-            MenuSlip[i] = copy->menuAction();
-        } else {
-            MenuSlip[i] = slip->addAction(QString::fromUtf16(slipItems[i]));
-        }
-    }
-    MenuSlip[SlipMenu::Save]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    MenuSlip[SlipMenu::Print]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    MenuSlip[SlipMenu::LastSlip]->setShortcut(QKeySequence(Qt::Key_F8));
-    MenuSlip[SlipMenu::History]->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
-    MenuSlip[SlipMenu::Number]->setShortcut(QKeySequence(Qt::Key_F9));
+    const QList<QAction*> actions = FillMenu(
+        slip,
+        {QStringLiteral("新規(&N)"), QStringLiteral("保存(&S)"), QStringLiteral("削除(&D)"),
+         QString(), QStringLiteral("印刷(&P)"), QString(), QStringLiteral("前回伝票(&B)"),
+         QStringLiteral("伝票履歴(&H)"), QStringLiteral("伝票番号(&M)"), QString(),
+         QStringLiteral("明細コピー(&C)"), QString(), QStringLiteral("終了(&E)")},
+        SlipMenu::Copy, &copy);
+    std::copy(actions.begin(), actions.end(), MenuSlip.begin());
+    SetDocumentShortcuts(MenuSlip[SlipMenu::Save], MenuSlip[SlipMenu::Print],
+                         MenuSlip[SlipMenu::LastSlip], MenuSlip[SlipMenu::History],
+                         MenuSlip[SlipMenu::Number]);
     const auto command = [this](int index, const std::function<void()>& run) {
         QAction* item = MenuSlip[index];
         connect(item, &QAction::triggered, this, [this, item, run] { runSlipCommand(item, run); });

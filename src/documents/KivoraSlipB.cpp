@@ -170,29 +170,16 @@ void KivoraSlipB::buildMenus() {
     MenuBar = new QMenuBar(this);
     MenuBar->setObjectName(QStringLiteral("MenuBar"));
     QMenu* slip = MenuBar->addMenu(QStringLiteral("伝票(&S)"));
-    static constexpr std::array<const char16_t*, SlipBMenu::Count> items = {u"伝票集計(&T)",
-                                                                            u"行削除(&L)",
-                                                                            u"",
-                                                                            u"新規(&N)",
-                                                                            u"保存(&S)",
-                                                                            u"削除(&D)",
-                                                                            u"",
-                                                                            u"印刷(&P)",
-                                                                            u"",
-                                                                            u"前回伝票(&B)",
-                                                                            u"伝票履歴(&H)",
-                                                                            u"伝票番号(&M)",
-                                                                            u"",
-                                                                            u"終了(&E)"};
-    for (int i = 0; i < SlipBMenu::Count; ++i) {
-        const QString text = QString::fromUtf16(items[i]);
-        MenuSlip[i] = text.isEmpty() ? slip->addSeparator() : slip->addAction(text);
-    }
-    MenuSlip[SlipBMenu::Save]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    MenuSlip[SlipBMenu::Print]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    MenuSlip[SlipBMenu::LastSlip]->setShortcut(QKeySequence(Qt::Key_F8));
-    MenuSlip[SlipBMenu::History]->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
-    MenuSlip[SlipBMenu::Number]->setShortcut(QKeySequence(Qt::Key_F9));
+    const QList<QAction*> actions =
+        FillMenu(slip, {QStringLiteral("伝票集計(&T)"), QStringLiteral("行削除(&L)"), QString(),
+                        QStringLiteral("新規(&N)"), QStringLiteral("保存(&S)"),
+                        QStringLiteral("削除(&D)"), QString(), QStringLiteral("印刷(&P)"),
+                        QString(), QStringLiteral("前回伝票(&B)"), QStringLiteral("伝票履歴(&H)"),
+                        QStringLiteral("伝票番号(&M)"), QString(), QStringLiteral("終了(&E)")});
+    std::copy(actions.begin(), actions.end(), MenuSlip.begin());
+    SetDocumentShortcuts(MenuSlip[SlipBMenu::Save], MenuSlip[SlipBMenu::Print],
+                         MenuSlip[SlipBMenu::LastSlip], MenuSlip[SlipBMenu::History],
+                         MenuSlip[SlipBMenu::Number]);
     const auto command = [this](int index, const std::function<void()>& run) {
         QAction* item = MenuSlip[index];
         connect(item, &QAction::triggered, this, [this, item, run] { runCommand(item, run); });

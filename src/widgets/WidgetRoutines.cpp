@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
@@ -239,4 +240,30 @@ bool RunGuarded(const AppState& state, const std::function<void()>& action) {
         ShowText(*state.messages, e.userMessage(), Box::Stop, state.AppTitle);
         return false;
     }
+}
+
+QList<QAction*> FillMenu(QMenu* menu, const QStringList& items, int submenuAt, QMenu** submenu) {
+    QList<QAction*> actions;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (items[i].isEmpty()) {
+            actions << menu->addSeparator();
+        } else if (i == submenuAt) {
+            QMenu* sub = menu->addMenu(items[i]);
+            if (submenu)
+                *submenu = sub;
+            actions << sub->menuAction();
+        } else {
+            actions << menu->addAction(items[i]);
+        }
+    }
+    return actions;
+}
+
+void SetDocumentShortcuts(QAction* save, QAction* print, QAction* last, QAction* history,
+                          QAction* number) {
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    last->setShortcut(QKeySequence(Qt::Key_F8));
+    history->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    number->setShortcut(QKeySequence(Qt::Key_F9));
 }

@@ -1,4 +1,9 @@
 #pragma once
+#include <QList>
+#include <QStringList>
+
+class QAction;
+class QMenu;
 #include <QString>
 #include <array>
 #include <functional>
@@ -77,3 +82,14 @@ void SetDateCombo(std::span<QComboBox* const> combos, int first, bool setToday);
 // gResult to LookupResult::Refused when the code is refused or unknown, Accepted
 // otherwise.
 void FindCharge(AppState& state, const QString& code, QLabel* nameLabel, QLabel* positionLabel);
+
+// Adds one action per text of `items` to `menu`, a separator for an empty text, so that
+// an item's index in the list is its index in the window's menu array. The item at
+// `submenuAt` opens a submenu, handed back through `submenu`.
+QList<QAction*> FillMenu(QMenu* menu, const QStringList& items, int submenuAt = -1,
+                         QMenu** submenu = nullptr);
+
+// The document windows' keys: Ctrl+S save, Ctrl+P print, F8 the last document, Shift+F8
+// the history, F9 the number dialog.
+void SetDocumentShortcuts(QAction* save, QAction* print, QAction* last, QAction* history,
+                          QAction* number);
