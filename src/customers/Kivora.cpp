@@ -520,10 +520,7 @@ void Kivora::openPassword() {
 }
 
 void Kivora::openHelp() {
-    // Without a help file the request does nothing, as the program promises no more.
-    if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
-        return;
-    m_state.OpenUrl(QUrl::fromLocalFile(m_state.HelpFile));
+    OpenHelpFile(m_state);
 }
 
 void Kivora::openAbout() {

@@ -182,10 +182,7 @@ void KivoraReceipt::FindStaff() {
 }
 
 void KivoraReceipt::OpenHelp() {
-    // Without a help file the request does nothing, as the program promises no more.
-    if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
-        return;
-    m_state.OpenUrl(QUrl::fromLocalFile(m_state.HelpFile));
+    OpenHelpFile(m_state);
 }
 
 void KivoraReceipt::OpenRegistration() {

@@ -107,9 +107,7 @@ void KivoraSlipB::FindStaff() {
 }
 
 void KivoraSlipB::OpenHelp() {
-    if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
-        return;
-    m_state.OpenUrl(QUrl::fromLocalFile(m_state.HelpFile));
+    OpenHelpFile(m_state);
 }
 
 void KivoraSlipB::OpenRegistration() {

@@ -232,13 +232,8 @@ bool KivoraSlip::openGoodsSearch() {
 }
 
 void KivoraSlip::OpenHelp() {
-    // Without a help file the request does nothing, as the program promises no more.
-    if (m_state.HelpFile.isEmpty() || !m_state.OpenUrl)
-        return;
-    QUrl url = QUrl::fromLocalFile(m_state.HelpFile);
     // Delivery notes and invoices share the help topic of the sales documents.
-    url.setFragment(QString::number(1000 + std::min<int>(m_docType, DocType::DeliveryNote)));
-    m_state.OpenUrl(url);
+    OpenHelpFile(m_state, QString::number(1000 + std::min<int>(m_docType, DocType::DeliveryNote)));
 }
 
 bool KivoraSlip::headerEnter(int index) {

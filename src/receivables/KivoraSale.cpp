@@ -199,11 +199,7 @@ void KivoraSale::buildMenus() {
     job->setToolTipsVisible(true);
 
     MenuHelp = MenuBar->addAction(QStringLiteral("ヘルプ(&H)"));
-    connect(MenuHelp, &QAction::triggered, this, [this] {
-        // Without a help file the request does nothing, as the program promises no more.
-        if (!m_state.HelpFile.isEmpty() && m_state.OpenUrl)
-            m_state.OpenUrl(QUrl::fromLocalFile(m_state.HelpFile));
-    });
+    connect(MenuHelp, &QAction::triggered, this, [this] { OpenHelpFile(m_state); });
 }
 
 QWidget* KivoraSale::buildImageBar() {

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 
 void LimitLength(QLineEdit* field) {
@@ -266,4 +267,13 @@ void SetDocumentShortcuts(QAction* save, QAction* print, QAction* last, QAction*
     last->setShortcut(QKeySequence(Qt::Key_F8));
     history->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
     number->setShortcut(QKeySequence(Qt::Key_F9));
+}
+
+void OpenHelpFile(const AppState& state, const QString& topic) {
+    if (state.HelpFile.isEmpty() || !state.OpenUrl)
+        return;
+    QUrl url = QUrl::fromLocalFile(state.HelpFile);
+    if (!topic.isEmpty())
+        url.setFragment(topic);
+    state.OpenUrl(url);
 }

@@ -1,15 +1,14 @@
 #pragma once
 #include <QList>
-#include <QStringList>
-
-class QAction;
-class QMenu;
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <span>
 
+class QAction;
 class QComboBox;
+class QMenu;
 class QEvent;
 class QObject;
 class QLabel;
@@ -93,3 +92,7 @@ QList<QAction*> FillMenu(QMenu* menu, const QStringList& items, int submenuAt = 
 // the history, F9 the number dialog.
 void SetDocumentShortcuts(QAction* save, QAction* print, QAction* last, QAction* history,
                           QAction* number);
+
+// Opens the help file at `topic` (none when empty). Without a help file the request does
+// nothing, as the program promises no more.
+void OpenHelpFile(const AppState& state, const QString& topic = QString());
