@@ -5,6 +5,7 @@
 // take turns over several rounds; each figure is the median of its calls.
 //
 //   bench_bill SOURCE_DIR
+#include "BenchTiming.h"
 #include "DataGenerator.h"
 #include "core/Database.h"
 #include "documents/BillGathering.h"
@@ -24,24 +25,6 @@ namespace {
 
 constexpr int Rounds = 5;
 constexpr int BillLines = 1000;
-
-struct Samples {
-    std::vector<double> times;
-    void run(int repeats, const std::function<void()>& work) {
-        work(); // statements prepared, pages read
-        for (int r = 0; r < repeats; ++r) {
-            QElapsedTimer clock;
-            clock.start();
-            work();
-            times.push_back(clock.nsecsElapsed() / 1e6);
-        }
-    }
-    double median() const {
-        std::vector<double> sorted = times;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    }
-};
 
 const char* const LinesSql =
     "SELECT 伝票管理.IssueYMD, 伝票管理.DocNumber, 納品.Goods, 納品.Quantity, 納品.Unit, "

@@ -7,6 +7,7 @@
 // The two sides take turns over several rounds; each figure is the median of its calls.
 //
 //   bench_documents SOURCE_DIR
+#include "BenchTiming.h"
 #include "DataGenerator.h"
 #include "core/Database.h"
 #include "core/SettingsStore.h"
@@ -39,29 +40,6 @@ constexpr int GridRows = 99;
 // The two sides take turns, since an open Database holds the file exclusively; taking
 // several turns spreads the load of anything else running on the machine over both.
 constexpr int Rounds = 5;
-
-// Timed calls of one figure on one side, gathered over the rounds. The calls of a side
-// are numbered across rounds, so that no two saves write the same document.
-struct Samples {
-    std::vector<double> times;
-    int next = 0;
-
-    // One untimed call first (statements prepared, pages read), then `repeats` timed ones.
-    void run(int repeats, const std::function<void(int)>& work) {
-        work(next++);
-        for (int r = 0; r < repeats; ++r) {
-            QElapsedTimer clock;
-            clock.start();
-            work(next++);
-            times.push_back(clock.nsecsElapsed() / 1e6);
-        }
-    }
-    double median() const {
-        std::vector<double> sorted = times;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    }
-};
 
 // The bare interface with the advantages the program's layer has too: each statement
 // prepared once and kept, the file held in exclusive locking mode.
@@ -124,10 +102,6 @@ struct Raw {
         return rows;
     }
 };
-
-void report(const char* name, double value, double base) {
-    std::printf("%s: %.3f ms (baseline %.3f ms, ratio %.2f)\n", name, value, base, value / base);
-}
 
 QString GoodsCode(int index) {
     return QStringLiteral("G%1").arg(index, 5, 10, QLatin1Char('0'));

@@ -8,6 +8,7 @@
 // The two sides take turns over several rounds; each figure is the median of its calls.
 //
 //   bench_ledger SOURCE_DIR
+#include "BenchTiming.h"
 #include "DataGenerator.h"
 #include "core/Database.h"
 #include "receivables/CarriedTotals.h"
@@ -28,26 +29,6 @@ namespace {
 constexpr int Customers = 30000;
 constexpr int LedgerRows = 400000;
 constexpr int Rounds = 5;
-
-struct Samples {
-    std::vector<double> times;
-
-    // One untimed call first (statements prepared, pages read), then `repeats` timed ones.
-    void run(int repeats, const std::function<void()>& work) {
-        work();
-        for (int r = 0; r < repeats; ++r) {
-            QElapsedTimer clock;
-            clock.start();
-            work();
-            times.push_back(clock.nsecsElapsed() / 1e6);
-        }
-    }
-    double median() const {
-        std::vector<double> sorted = times;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    }
-};
 
 // The bare interface with the advantages the program's layer has too: statements
 // prepared once and kept, the file held in exclusive locking mode.
@@ -122,10 +103,6 @@ const char* const CumulativeSql =
     "GROUP BY Code, Name ORDER BY Code";
 const char* const PeriodSql = "SELECT SUM(Price) AS PriceTotal, SUM(Receive) AS ReceiveTotal "
                               "FROM 売掛 WHERE UserCode = ? AND SaleYMD BETWEEN ? AND ?";
-
-void report(const char* name, double value, double base) {
-    std::printf("%s: %.3f ms (baseline %.3f ms, ratio %.2f)\n", name, value, base, value / base);
-}
 
 } // namespace
 

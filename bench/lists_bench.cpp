@@ -7,6 +7,7 @@
 // The two sides take turns over several rounds; each figure is the median of its calls.
 //
 //   bench_lists SOURCE_DIR
+#include "BenchTiming.h"
 #include "DataGenerator.h"
 #include "core/AppState.h"
 #include "core/Database.h"
@@ -31,24 +32,6 @@ namespace {
 constexpr int Customers = 30000;
 constexpr int Rounds = 5;
 
-struct Samples {
-    std::vector<double> times;
-    void run(int repeats, const std::function<void()>& work) {
-        work();
-        for (int r = 0; r < repeats; ++r) {
-            QElapsedTimer clock;
-            clock.start();
-            work();
-            times.push_back(clock.nsecsElapsed() / 1e6);
-        }
-    }
-    double median() const {
-        std::vector<double> sorted = times;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[sorted.size() / 2];
-    }
-};
-
 const char* const ListSql =
     "SELECT 顧客.*, 顧客分類.Code AS ClassCode, 顧客分類.Name AS ClassName FROM 顧客 "
     "LEFT JOIN 顧客分類 ON 顧客.Class = 顧客分類.Code";
@@ -71,10 +54,6 @@ int RawRead(sqlite3* db) {
     }
     sqlite3_finalize(stmt);
     return rows;
-}
-
-void report(const char* name, double value, double base) {
-    std::printf("%s: %.3f ms (baseline %.3f ms, ratio %.2f)\n", name, value, base, value / base);
 }
 
 } // namespace
