@@ -208,19 +208,9 @@ ReceiptPrintHeader KivoraReceipt::printHeader() const {
 void KivoraReceipt::PrintCommand() {
     const QString title = m_state.gCaption;
     const QString number = TextReceipt[ReceiptField::Number]->text();
-    if (number.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::Choose, Box::Exclamation, title);
+    if (!KivoraPrintS::CanPrintNumber(m_state, number,
+                                      [&] { return m_store->Exists(m_state.gUserCode, number); }))
         return;
-    }
-    if (CheckChar(*m_state.messages, number, title, true, true))
-        return;
-    bool saved = false;
-    if (!RunGuarded(m_state, [&] { saved = m_store->Exists(m_state.gUserCode, number); }))
-        return;
-    if (!saved) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::SaveFirst, Box::Exclamation, title);
-        return;
-    }
     m_state.gMode = DocType::Receipt;
     m_state.gDocType = DocType::Receipt;
     m_state.gCaller = this;

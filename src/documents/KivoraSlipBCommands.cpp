@@ -133,20 +133,9 @@ BillPrintHeader KivoraSlipB::printHeader() const {
 void KivoraSlipB::PrintCommand() {
     const QString title = m_state.gCaption;
     const QString number = TextSlipB[BillField::Number]->text();
-    if (number.isEmpty()) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::Choose, Box::Exclamation, title);
+    if (!KivoraPrintS::CanPrintNumber(
+            m_state, number, [&] { return m_store->Exists(m_state.gUserCode, m_docType, number); }))
         return;
-    }
-    if (CheckChar(*m_state.messages, number, title, true, true))
-        return;
-    bool saved = false;
-    if (!RunGuarded(m_state,
-                    [&] { saved = m_store->Exists(m_state.gUserCode, m_docType, number); }))
-        return;
-    if (!saved) {
-        ShowMsg(*m_state.messages, QStringLiteral("伝票"), Msg::SaveFirst, Box::Exclamation, title);
-        return;
-    }
     m_state.gMode = static_cast<quint8>(m_docType);
     m_state.gDocType = static_cast<quint8>(m_docType);
     m_state.gCaller = this;

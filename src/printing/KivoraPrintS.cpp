@@ -425,6 +425,25 @@ void KivoraPrintS::SaveAsPdf() {
         ReportOutputFailure(*m_state.messages, canvas, true, windowTitle());
 }
 
+bool KivoraPrintS::CanPrintNumber(AppState& state, const QString& number,
+                                  const std::function<bool()>& saved) {
+    const QString title = state.gCaption;
+    if (number.isEmpty()) {
+        ShowMsg(*state.messages, QStringLiteral("伝票"), Msg::Choose, Box::Exclamation, title);
+        return false;
+    }
+    if (CheckChar(*state.messages, number, title, true, true))
+        return false;
+    bool stored = false;
+    if (!RunGuarded(state, [&] { stored = saved(); }))
+        return false;
+    if (!stored) {
+        ShowMsg(*state.messages, QStringLiteral("伝票"), Msg::SaveFirst, Box::Exclamation, title);
+        return false;
+    }
+    return true;
+}
+
 void KivoraPrintS::RunPrintJob(AppState& state, const QString& jobName, const PrintJob& print) {
     bool ok = false;
     const int code = state.gHandOff.toInt(&ok);

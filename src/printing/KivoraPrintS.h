@@ -79,6 +79,12 @@ public:
     QPushButton* BtnCancel = nullptr;
     QPushButton* BtnStart = nullptr;
 
+    // Whether the document numbered `number` may be printed: a number is given, holds no
+    // forbidden character, and `saved` finds it stored (printing reads the stored lines,
+    // so a document never saved has none). Each refusal is told once.
+    static bool CanPrintNumber(AppState& state, const QString& number,
+                               const std::function<bool()>& saved);
+
     // The print run after 開始: with the layout code the dialog handed back, opens the
     // layout database, names the job `jobName` (so that the queue and a PDF printer show
     // which document it is, "納品書 000001"), runs `print` on a canvas that asks the print
