@@ -13,3 +13,4 @@ fi
 xvfb-run -a -s "-screen 0 1280x1024x24" ./tools/kivora_shot "$KIVORA_ROOT/build" "$KIVORA_ROOT/build/screenshot.png"
 echo "No display here: Kivora was started on a virtual screen and closed again."
 echo "Picture of the main window: $KIVORA_ROOT/build/screenshot.png"
+echo "Help guide (open it in a browser): $KIVORA_ROOT/build/help/index.html"

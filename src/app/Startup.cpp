@@ -171,8 +171,8 @@ std::unique_ptr<Kivora> Startup::run() {
     m_state.NumFormat = SetNumFormat(m_state.Zero);
     title.reset();
 
-    m_state.gWork[0] = m_state.InstallFolder + QStringLiteral("/Kivora.HLP");
-    m_state.HelpFile = QFileInfo(m_state.gWork[0]).isFile() ? m_state.gWork[0] : QString();
+    m_state.gWork[0] = HelpFileIn(m_state.InstallFolder);
+    m_state.HelpFile = m_state.gWork[0];
     busy.reset();
 
     if (!askPassword(*window))
@@ -191,6 +191,15 @@ bool Startup::askPassword(Kivora& window) {
     KivoraPassword dialog(m_state, &window);
     dialog.exec();
     return m_state.gResult == DialogResult::Ok;
+}
+
+QString HelpFileIn(const QString& installFolder) {
+    for (const char* name : {"/help/index.html", "/Kivora.HLP"}) {
+        const QString path = installFolder + QLatin1String(name);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
 }
 
 void InstallFontSubstitutions() {

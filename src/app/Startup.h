@@ -41,5 +41,10 @@ private:
 // in English.
 void InstallTranslations(QApplication& app);
 
+// The program's help file in `installFolder`, empty when there is none. The guide is a
+// page of HTML in the help folder, which the desktop opens in the browser only when it
+// is named .html; a Kivora.HLP beside the program is taken when the guide is missing.
+QString HelpFileIn(const QString& installFolder);
+
 // Maps the font names the layouts and dialogs use to the installed Japanese fonts.
 void InstallFontSubstitutions();
