@@ -520,7 +520,8 @@ void Kivora::openPassword() {
 }
 
 void Kivora::openHelp() {
-    OpenHelpFile(m_state);
+    // トピックの検索: the guide's table of contents.
+    OpenHelpFile(m_state, QStringLiteral("contents"));
 }
 
 void Kivora::openAbout() {

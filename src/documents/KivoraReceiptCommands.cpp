@@ -182,7 +182,7 @@ void KivoraReceipt::FindStaff() {
 }
 
 void KivoraReceipt::OpenHelp() {
-    OpenHelpFile(m_state);
+    OpenHelpFile(m_state, QStringLiteral("receipt"));
 }
 
 void KivoraReceipt::OpenRegistration() {

@@ -107,7 +107,7 @@ void KivoraSlipB::FindStaff() {
 }
 
 void KivoraSlipB::OpenHelp() {
-    OpenHelpFile(m_state);
+    OpenHelpFile(m_state, QStringLiteral("bill"));
 }
 
 void KivoraSlipB::OpenRegistration() {

@@ -221,7 +221,10 @@ bool KivoraSlip::openGoodsSearch() {
 
 void KivoraSlip::OpenHelp() {
     // Delivery notes and invoices share the help topic of the sales documents.
-    OpenHelpFile(m_state, QString::number(1000 + std::min<int>(m_docType, DocType::DeliveryNote)));
+    static const std::array<QString, 3> topics = {QStringLiteral("slip-estimate"),
+                                                  QStringLiteral("slip-order"),
+                                                  QStringLiteral("slip-delivery")};
+    OpenHelpFile(m_state, topics[std::min<int>(m_docType, DocType::DeliveryNote)]);
 }
 
 bool KivoraSlip::headerEnter(int index) {

@@ -77,7 +77,9 @@ void KivoraDisp::buildMenus() {
     MenuWork[DispWork::Print] = work->addAction(QStringLiteral("印刷(&P)"));
     MenuWork[4] = work->addSeparator();
     MenuWork[DispWork::Close] = work->addAction(QStringLiteral("終了(&X)"));
-    MenuHelp = MenuBar->addMenu(QStringLiteral("ヘルプ(&H)"))->menuAction();
+    MenuHelp = MenuBar->addAction(QStringLiteral("ヘルプ(&H)"));
+    connect(MenuHelp, &QAction::triggered, this,
+            [this] { OpenHelpFile(m_state, QStringLiteral("listdisp")); });
     text->setToolTipsVisible(true);
     work->setToolTipsVisible(true);
 

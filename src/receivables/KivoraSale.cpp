@@ -199,7 +199,8 @@ void KivoraSale::buildMenus() {
     job->setToolTipsVisible(true);
 
     MenuHelp = MenuBar->addAction(QStringLiteral("ヘルプ(&H)"));
-    connect(MenuHelp, &QAction::triggered, this, [this] { OpenHelpFile(m_state); });
+    connect(MenuHelp, &QAction::triggered, this,
+            [this] { OpenHelpFile(m_state, QStringLiteral("ledger")); });
 }
 
 QWidget* KivoraSale::buildImageBar() {
