@@ -1,6 +1,12 @@
 // Starts the program from the build folder exactly as a user would, waits until the
 // main window has painted, saves a picture of it and ends. The setup script uses it to
-// show a new user the program on a machine without a display.
+// show a new user the program on a machine without a display. With --guide it makes the
+// help guide's pictures instead (GuideShots), on sample data of its own.
+//
+//   kivora_shot INSTALL_FOLDER OUTPUT.png
+//   kivora_shot --guide SOURCE_DIR INSTALL_FOLDER OUTDIR
+#include "GuideShots.h"
+
 #include "app/Startup.h"
 #include "core/AppState.h"
 #include "core/SettingsStore.h"
@@ -17,13 +23,17 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: kivora_shot INSTALL_FOLDER OUTPUT.png\n");
+    const bool guide = args.size() == 5 && args[1] == QLatin1String("--guide");
+    if (args.size() != 3 && !guide) {
+        std::fprintf(stderr, "usage: kivora_shot INSTALL_FOLDER OUTPUT.png\n"
+                             "       kivora_shot --guide SOURCE_DIR INSTALL_FOLDER OUTDIR\n");
         return 2;
     }
     InstallFontSubstitutions();
     InstallTranslations(app);
     QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10));
+    if (guide)
+        return GuideShots::MakeAll(args[2], args[3], args[4]) == 0 ? 0 : 1;
     SettingsStore settings;
     QtMessageService messages;
     QtPrinterService printers;
