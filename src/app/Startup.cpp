@@ -50,17 +50,6 @@ private:
     std::function<void()> m_clearScreen;
 };
 
-// True when the program may write `path`: a file (or folder) that carries no write
-// permission at all is write-protected even for a user the system would let through.
-bool writable(const QString& path) {
-    const QFileInfo info(path);
-    // (The mode bits, not WriteUser: that one says what this user may do, and the
-    // system lets an administrator write anything.)
-    constexpr QFile::Permissions anyWrite =
-        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return info.isWritable() && (info.permissions() & anyWrite);
-}
-
 } // namespace
 
 QString Startup::DefaultLockFile() {
@@ -86,7 +75,7 @@ bool Startup::checkFile(const QString& path) {
 }
 
 bool Startup::checkWritable(const QString& path) {
-    if (writable(path))
+    if (IsWritablePath(path))
         return true;
     // SQLite opens a write-protected file read-only without a word, and a folder it
     // cannot write keeps it from making its journal: either way nothing could be saved.

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 void SetFolders(AppState& state, const QString& installFolder) {
     state.InstallFolder = QDir::cleanPath(installFolder);
@@ -25,4 +26,13 @@ QString LayoutDbMarkerTable() {
 }
 QString PostDbMarkerTable() {
     return QStringLiteral("郵便区分");
+}
+
+bool IsWritablePath(const QString& path) {
+    const QFileInfo info(path);
+    // (The mode bits, not WriteUser: that one says what this user may do, and the
+    // system lets an administrator write anything.)
+    constexpr QFile::Permissions anyWrite =
+        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.isWritable() && (info.permissions() & anyWrite);
 }

@@ -13,3 +13,7 @@ QString DbFileName(const QString& dataFolder, int slot);
 QString MainDbMarkerTable();
 QString LayoutDbMarkerTable();
 QString PostDbMarkerTable();
+
+// True when the program may write `path`: a file (or folder) that carries no write
+// permission at all is write-protected even for a user the system would let through.
+bool IsWritablePath(const QString& path);

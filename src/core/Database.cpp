@@ -80,8 +80,14 @@ struct Database::Statements {
 };
 
 Database::Database(const QString& path, const QString& requiredTable)
-    : m_statements(std::make_unique<Statements>()), m_path(path),
+    : m_statements(std::make_unique<Statements>()), m_path(path), m_requiredTable(requiredTable),
       m_connection(nextConnectionName()) {
+    open();
+}
+
+void Database::open() {
+    const QString& path = m_path;
+    const QString& requiredTable = m_requiredTable;
     if (!QFileInfo(path).isFile())
         throw DatabaseError(DatabaseError::Kind::NotFound, path, QStringLiteral("file not found"));
     // The engine takes an empty or short file for a new database and may write to it
@@ -138,6 +144,91 @@ Database::Database(const QString& path, const QString& requiredTable)
 
 Database::~Database() {
     closeConnection();
+}
+
+void Database::close() {
+    if (m_depth != 0)
+        throw statementError(QStringLiteral("close"),
+                             QStringLiteral("cannot close inside a transaction"));
+    closeConnection();
+}
+
+void Database::reopen() {
+    if (isOpen())
+        return;
+    m_connection = nextConnectionName();
+    open();
+}
+
+bool Database::isOpen() const {
+    return QSqlDatabase::contains(m_connection) &&
+           QSqlDatabase::database(m_connection, false).isOpen();
+}
+
+void Database::compactInto(const QString& path) {
+    exec(QStringLiteral("VACUUM INTO ?"), {QFileInfo(path).absoluteFilePath()});
+}
+
+int Database::checkFile(const QString& path, const QString& requiredTable) {
+    if (!QFileInfo(path).isFile())
+        throw DatabaseError(DatabaseError::Kind::NotFound, path, QStringLiteral("file not found"));
+    if (!hasDatabaseHeader(path))
+        throw DatabaseError(DatabaseError::Kind::NotDatabase, path,
+                            QStringLiteral("no database header"));
+    const QString connection = nextConnectionName();
+    int version = 0;
+    QString failure;
+    DatabaseError::Kind kind = DatabaseError::Kind::NotDatabase;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        // Read-only: a file being checked (a backup, a file to restore) stays as it is.
+        db.setDatabaseName(
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+            QStringLiteral("?mode=ro"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=0"));
+        if (!db.open()) {
+            kind = kindOf(db.lastError());
+            failure = db.lastError().text();
+        } else {
+            QSqlQuery q(db);
+            const auto fail = [&](const QString& detail) {
+                if (q.lastError().isValid())
+                    kind = kindOf(q.lastError());
+                failure = detail;
+            };
+            if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next()) {
+                fail(q.lastError().text());
+            } else if (q.value(0).toString() != QLatin1String("ok")) {
+                failure = q.value(0).toString();
+            } else {
+                q.prepare(QStringLiteral(
+                    "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"));
+                q.addBindValue(requiredTable);
+                if (!q.exec() || !q.next() || q.value(0).toInt() == 0)
+                    fail(QStringLiteral("table %1 missing").arg(requiredTable));
+                else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+                    fail(q.lastError().text());
+                else
+                    version = q.value(0).toInt();
+            }
+            q = QSqlQuery();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (!failure.isEmpty())
+        throw DatabaseError(kind, path, failure);
+    return version;
+}
+
+QStringList Database::tableNames() const {
+    const RecordSet rs =
+        select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                              "AND substr(name, 1, 7) <> 'sqlite_' ORDER BY name"));
+    QStringList names;
+    for (int i = 0; i < rs.RecordCount(); ++i)
+        names << rs.row(i).value(0).toString();
+    return names;
 }
 
 void Database::closeConnection() {

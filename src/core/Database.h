@@ -28,6 +28,23 @@ public:
     QString path() const { return m_path; }
     QString fileName() const;
 
+    // Releases the file (and its lock) so that it can be copied or replaced; every
+    // statement fails until reopen(). The object stays, so whoever holds it keeps it.
+    void close();
+    // Opens the same file again with the same checks as the constructor; the object is
+    // left closed when that throws.
+    void reopen();
+    bool isOpen() const;
+
+    // Writes a compacted copy of the open database to `path`, which must not exist.
+    void compactInto(const QString& path);
+    // Checks a database file that is not open, without changing it: it must be intact,
+    // hold `requiredTable` and be readable as a whole. Returns its schema version.
+    // Throws DatabaseError (NotFound, NotDatabase, Locked or CannotOpen).
+    static int checkFile(const QString& path, const QString& requiredTable);
+    // The tables that hold data, without the engine's own.
+    QStringList tableNames() const;
+
     RecordSet select(const QString& sql, const QVariantList& values = {}) const;
     // One row handed to forEach(): its values, read as they are asked for.
     class Row {
@@ -70,12 +87,14 @@ private:
     // the small queries behind every keystroke skip the compile step.
     QSqlQuery& run(const QString& sql, const QVariantList& values) const;
     void closeConnection();
+    void open();
 
     // Qt SQL stays inside this class: no window can reach the engine but through it.
     struct Statements;
     std::unique_ptr<Statements> m_statements;
 
     QString m_path;
+    QString m_requiredTable;
     QString m_connection;
     int m_depth = 0;
 };

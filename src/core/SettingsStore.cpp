@@ -10,10 +10,10 @@ namespace {
 const QString kApplication = QStringLiteral("Norv");
 const QString kSection = QStringLiteral("Kivora");
 
-// Keys with a fixed name. Where two readers use different defaults (the export and the
-// options window for TextTitle, printing and the print dialog for S<n>Company, printing
-// and the seal window for InkanT/InkanY), the value here is the one the data-using reader
-// takes; the window that differs passes its own fallback explicitly.
+// Keys with a fixed name. Where two readers use different defaults (printing and the
+// print dialog for S<n>Company, printing and the seal window for InkanT/InkanY), the
+// value here is the one the data-using reader takes; the window that differs passes its
+// own fallback explicitly.
 const QHash<QString, QString>& fixedDefaults() {
     static const QHash<QString, QString> table = {
         {"SetupFolder", ""}, {"SelText", "0"},   {"Zero", "0"},       {"FindItem", "0"},

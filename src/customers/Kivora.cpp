@@ -25,6 +25,7 @@
 #include "masters/KivoraRegist.h"
 #include "masters/MasterStore.h"
 #include "options/KivoraAbout.h"
+#include "options/KivoraOption.h"
 #include "options/KivoraPassword.h"
 #include "receivables/KivoraSale.h"
 #include "widgets/WidgetRoutines.h"
@@ -517,6 +518,21 @@ void Kivora::openPassword() {
     m_state.gCaption = StripParen(MenuTool[ToolMenu::Password]->text());
     KivoraPassword dialog(m_state, this);
     dialog.exec();
+}
+
+void Kivora::openOptions() {
+    m_state.gMode = 0; // its first page
+    m_state.gCaption = StripParen(MenuTool[ToolMenu::Options]->text());
+    KivoraOption dialog(m_state, this);
+    dialog.exec();
+    RunGuarded(m_state, [&] {
+        LoadExcise(ComboSlip[CustomerCombo::Excise], *m_state.DbMain);
+        // After a restore or an initialisation the customer shown may be gone.
+        if (dialog.dataReplaced())
+            DataNew();
+        else
+            SetComboText(ComboSlip[CustomerCombo::Excise], rateText(m_state.gExcise));
+    });
 }
 
 void Kivora::openHelp() {

@@ -234,6 +234,8 @@ public:
 
 public slots:
     void openPassword();
+    // The options window; afterwards the rate list is read again.
+    void openOptions();
     // Opens the list window of a 作表 item (ListMenu).
     void OpenListWindow(int item);
     void openHelp();

@@ -417,6 +417,8 @@ void Kivora::buildMenus() {
         QStringLiteral("印鑑設定(&I)")};
     for (int i = 0; i < toolItems.size(); ++i)
         MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
+    MenuTool[ToolMenu::Options]->setEnabled(true);
+    connect(MenuTool[ToolMenu::Options], &QAction::triggered, this, &Kivora::openOptions);
     MenuTool[ToolMenu::Password]->setEnabled(true);
     connect(MenuTool[ToolMenu::Password], &QAction::triggered, this, &Kivora::openPassword);
     MenuTool[ToolMenu::Seal]->setEnabled(true);

@@ -8,6 +8,7 @@
 #include "lists/ListQueries.h"
 #include "lists/TextExport.h"
 #include "masters/KivoraSort.h"
+#include "options/KivoraOption.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QApplication>
@@ -86,9 +87,6 @@ void KivoraDisp::buildMenus() {
     // Lists are printed by a later version; the command shows where it will be.
     MenuWork[DispWork::Print]->setEnabled(false);
     MenuWork[DispWork::Print]->setToolTip(PrintPending);
-    MenuText[DispText::Options]->setEnabled(false);
-    MenuText[DispText::Options]->setToolTip(
-        QStringLiteral("出力形式はオプション画面で設定します(次の版で使えるようになります)"));
     // The ledger's lists keep the order they were read in.
     MenuWork[DispWork::Sort]->setEnabled(SortListOf(m_kind) >= 0);
     MenuWork[DispWork::Text]->setEnabled(!ExportFileName(m_kind).isEmpty() ||
@@ -100,6 +98,12 @@ void KivoraDisp::buildMenus() {
     connect(MenuText[DispText::Clipboard], &QAction::triggered, this,
             &KivoraDisp::onExportClipboard);
     connect(MenuWork[DispWork::Close], &QAction::triggered, this, &QDialog::reject);
+    connect(MenuText[DispText::Options], &QAction::triggered, this, [this] {
+        // Opened on its text-output page; the export reads the stored format each time.
+        m_state.gMode = OptionPage::TextOutput + 1;
+        KivoraOption dialog(m_state, this);
+        dialog.exec();
+    });
 
     ToolbarDisp = new QToolBar(this);
     ToolbarDisp->addAction(MenuWork[DispWork::Close]);
