@@ -3,6 +3,8 @@
 #include "printing/PrintFont.h"
 #include "printing/PrinterService.h"
 
+#include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <algorithm>
 
@@ -26,10 +28,7 @@ PrinterCanvas::PrinterCanvas(QPrinter& printer, Output output)
     m_printer.setFullPage(true);
 }
 
-PrinterCanvas::~PrinterCanvas() {
-    if (m_painter.isActive())
-        m_painter.end();
-}
+PrinterCanvas::~PrinterCanvas() = default;
 
 QPageSize::PageSizeId PrinterCanvas::paperSize() const {
     return m_printer.pageLayout().pageSize().id();
@@ -49,7 +48,6 @@ void PrinterCanvas::setOrientation(int orientation) {
 void PrinterCanvas::updateFont() {
     m_font = PrintFont::Font(m_fontName, m_fontSize);
     m_metrics = QFontMetricsF(m_font);
-    m_painterHasFont = false;
 }
 
 void PrinterCanvas::setFontName(const QString& name) {
@@ -74,40 +72,25 @@ double PrinterCanvas::textHeight(const QString&) const {
     return PrintFont::TextHeight(m_metrics);
 }
 
-QPainter& PrinterCanvas::painter() {
-    if (!m_current) {
-        m_current = std::make_unique<QPicture>();
-        m_painter.begin(m_current.get());
-        m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                                 QPainter::SmoothPixmapTransform);
-        m_painterHasFont = false;
-        m_painterHasTextPen = false;
-    }
-    return m_painter;
+RecordedPage& PrinterCanvas::page() {
+    m_drawing = true;
+    return m_current;
 }
 
 void PrinterCanvas::finishPage() {
-    if (!m_current)
+    if (!m_drawing)
         return;
-    m_painter.end();
-    m_pages.append(*m_current);
-    m_current.reset();
+    m_pages.append(std::move(m_current));
+    m_current = RecordedPage();
+    m_drawing = false;
 }
 
 void PrinterCanvas::drawText(double x, double y, const QString& text) {
-    QPainter& p = painter();
-    if (!m_painterHasFont) {
-        p.setFont(m_font);
-        m_painterHasFont = true;
-    }
-    if (!m_painterHasTextPen) {
-        p.setPen(QPen(Qt::black));
-        m_painterHasTextPen = true;
-    }
+    RecordedPage& p = page();
     const double ascent = PrintFont::Ascent(m_metrics);
     if (!PrintFont::IsVertical(m_fontName)) {
         // (x, y) is the top of the text line; Qt places text by its baseline.
-        p.drawText(QPointF(units(x), units(y + ascent)), text);
+        p.addText(QPointF(units(x), units(y + ascent)), text, m_font);
         return;
     }
     // Vertical writing on a turned page: each character lies on its side, turned a
@@ -120,11 +103,8 @@ void PrinterCanvas::drawText(double x, double y, const QString& text) {
         const QString c = text.mid(i, n);
         i += n - 1;
         const double width = PrintFont::TextWidth(m_metrics, c);
-        p.save();
-        p.translate(units(left + width / 2), units(y + height / 2));
-        p.rotate(-90);
-        p.drawText(QPointF(units(-width / 2), units(-height / 2 + ascent)), c);
-        p.restore();
+        p.addTurnedText(QPointF(units(left + width / 2), units(y + height / 2)),
+                        QPointF(units(-width / 2), units(-height / 2 + ascent)), c, m_font);
         left += width;
     }
 }
@@ -156,7 +136,7 @@ QColor PrinterCanvas::ColorOf(quint32 color) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-void PrinterCanvas::applyPen(quint32 color) {
+QPen PrinterCanvas::linePen(quint32 color) const {
     QPen pen(ColorOf(color));
     // The thinnest stored width is 1; 0 would be Qt's cosmetic one-device-pixel pen,
     // which differs between a preview and paper.
@@ -164,10 +144,7 @@ void PrinterCanvas::applyPen(quint32 color) {
     pen.setStyle(PenStyleOf(m_penStyle));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    QPainter& p = painter();
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    m_painterHasTextPen = false;
+    return pen;
 }
 
 QRectF PrinterCanvas::pageRect(double x1, double y1, double x2, double y2) const {
@@ -180,32 +157,29 @@ QRectF PrinterCanvas::pageRect(double x1, double y1, double x2, double y2) const
 }
 
 void PrinterCanvas::drawLine(double x1, double y1, double x2, double y2, quint32 color) {
-    applyPen(color);
-    painter().drawLine(QPointF(units(x1), units(y1)), QPointF(units(x2), units(y2)));
+    page().addLine(QPointF(units(x1), units(y1)), QPointF(units(x2), units(y2)), linePen(color));
 }
 
 void PrinterCanvas::drawRect(double x1, double y1, double x2, double y2, quint32 color) {
-    applyPen(color);
-    painter().drawRect(pageRect(x1, y1, x2, y2));
+    page().addRect(pageRect(x1, y1, x2, y2), linePen(color));
 }
 
 void PrinterCanvas::drawCircle(double cx, double cy, double radius, quint32 color) {
-    applyPen(color);
-    painter().drawEllipse(pageRect(cx - radius, cy - radius, cx + radius, cy + radius));
+    page().addEllipse(pageRect(cx - radius, cy - radius, cx + radius, cy + radius), linePen(color));
 }
 
 void PrinterCanvas::drawPicture(double x, double y, double width, double height,
                                 const QImage& picture) {
     if (picture.isNull())
         return;
-    painter().drawImage(QRectF(units(x), units(y), units(width), units(height)), picture);
+    page().addImage(QRectF(units(x), units(y), units(width), units(height)), picture);
 }
 
 void PrinterCanvas::newPage() {
     // A new page before anything was drawn leaves a blank first sheet, as on paper.
-    painter();
+    page();
     finishPage();
-    painter();
+    page();
 }
 
 bool PrinterCanvas::endJob() {
@@ -245,10 +219,10 @@ bool PrinterCanvas::endJob() {
 }
 
 void PrinterCanvas::discardJob() {
-    if (m_painter.isActive())
-        m_painter.end();
-    m_current.reset();
+    m_current = RecordedPage();
+    m_drawing = false;
     m_pages.clear();
+    m_pictures.clear();
     m_failure = Failure::None;
     m_reason.clear();
 }
@@ -268,6 +242,22 @@ bool PrinterCanvas::playPages(QPrinter& target) const {
         PaintPage(p, m_pages.at(i), target.logicalDpiX());
     }
     return p.end();
+}
+
+const QList<QPicture>& PrinterCanvas::pages() const {
+    if (m_pictures.size() > m_pages.size())
+        m_pictures.clear();
+    for (qsizetype i = m_pictures.size(); i < m_pages.size(); ++i)
+        m_pictures.append(m_pages.at(i).picture());
+    return m_pictures;
+}
+
+void PrinterCanvas::PaintPage(QPainter& painter, const RecordedPage& page, double dotsPerInch) {
+    const double scale = dotsPerInch / PrintFont::UnitsPerInch;
+    painter.save();
+    painter.scale(scale, scale);
+    page.play(painter);
+    painter.restore();
 }
 
 void PrinterCanvas::PaintPage(QPainter& painter, const QPicture& page, double dotsPerInch) {

@@ -123,6 +123,34 @@ private slots:
         QVERIFY(!refused.endJob() && refused.failure() == PrinterCanvas::Failure::CannotStart);
     }
 
+    // A page keeps each text in its own font and black, whatever font and coloured pen
+    // came before it on that page.
+    void fontsAndPensFromTextToText() {
+        Job job;
+        PrinterCanvas canvas(job.printer, PrinterCanvas::Output::Keep);
+        canvas.setFontSize(36);
+        canvas.drawText(10, 10, u"一"_s);
+        canvas.setPen(24, 0);
+        canvas.drawLine(10, 40, 90, 40, 0x0000FF);
+        canvas.setFontSize(9);
+        canvas.drawText(10, 50, u"一"_s);
+        canvas.setFontSize(36);
+        canvas.drawText(50, 50, u"一"_s);
+        QVERIFY(canvas.endJob());
+        const QImage image = render(canvas.pages().first());
+        const QRect big = ink(image.copy(0, 0, 1000, 300));
+        const QRect small = ink(image.copy(0, 450, 400, 300));
+        const QRect bigAgain = ink(image.copy(450, 450, 550, 300));
+        QVERIFY(small.width() * 3 < big.width() && qAbs(bigAgain.width() - big.width()) <= 2);
+        QColor stroke = Qt::white; // the darkest pixel of the small text
+        for (int y = small.top(); y <= small.bottom(); ++y)
+            for (int x = small.left(); x <= small.right(); ++x)
+                if (image.pixelColor(x, y + 450).lightness() < stroke.lightness())
+                    stroke = image.pixelColor(x, y + 450);
+        QVERIFY2(stroke.red() < 100, qPrintable(stroke.name()));
+        QVERIFY(at(image, 50, 40).red() > 200 && at(image, 50, 40).blue() < 60);
+    }
+
     // Lines and boxes land on their millimetres in their colours (0x00BBGGRR); the
     // inside-solid pen stays within its box; the invisible pen draws nothing.
     void shapesOnThePage() {
