@@ -3,10 +3,15 @@
 #include "printing/PrintFont.h"
 #include "printing/PrinterService.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -205,8 +210,9 @@ bool PrinterCanvas::endJob() {
     // job with QPrinter none the wiser: ask before sending, and ask again after.
     if (m_service)
         m_reason = m_service->queueProblem(m_printer);
+    const bool toFile = m_printer.outputFormat() == QPrinter::PdfFormat;
     if (m_reason.isEmpty()) {
-        if (!playPages(m_printer)) {
+        if (!(toFile ? writePdf() : playPages(m_printer))) {
             m_failure = Failure::CannotStart;
             return false;
         }
@@ -216,6 +222,40 @@ bool PrinterCanvas::endJob() {
     if (!m_reason.isEmpty())
         m_failure = Failure::CannotStart;
     return m_failure == Failure::None;
+}
+
+bool PrinterCanvas::writePdf() {
+    // The pages go to a file of their own in the same folder (so that giving it the name
+    // is a rename within one file system, which replaces an older file in one step); the
+    // file is removed again unless it got the name.
+    const QString target = m_printer.outputFileName();
+    const QFileInfo info(target);
+    QTemporaryFile part(
+        info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX.pdf")));
+    if (!part.open()) {
+        m_reason = part.errorString();
+        return false;
+    }
+    part.close();
+    m_printer.setOutputFileName(part.fileName());
+    const bool played = playPages(m_printer);
+    m_printer.setOutputFileName(target);
+    if (!played)
+        return false;
+    // A temporary file is the owner's alone; the PDF gets the access of the file it
+    // replaces, or that of a file saved anew.
+    part.setPermissions(info.exists() ? QFile::permissions(target)
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(part.fileName().toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), error);
+    if (error) {
+        m_reason = QString::fromStdString(error.message());
+        return false;
+    }
+    part.setAutoRemove(false);
+    return true;
 }
 
 void PrinterCanvas::discardJob() {

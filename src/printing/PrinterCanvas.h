@@ -102,6 +102,8 @@ private:
     QRectF pageRect(double x1, double y1, double x2, double y2) const;
     QPen linePen(quint32 color) const;
     void updateFont();
+    // Plays the pages into a file beside the printer's PDF and gives it the PDF's name.
+    bool writePdf();
 
     QPrinter& m_printer;
     Output m_output;

@@ -8,6 +8,7 @@
 #include "support/FakePrinterService.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -119,8 +120,47 @@ private slots:
         unwritable.printer.setOutputFileName(unwritable.dir.filePath(u"missing/x.pdf"_s));
         PrinterCanvas refused(unwritable.printer);
         drawTwoPages(refused);
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!refused.endJob() && refused.failure() == PrinterCanvas::Failure::CannotStart);
+        QVERIFY(!refused.failureReason().isEmpty());
+    }
+
+    // A PDF takes its name only when complete: a run stopped or refused keeps the older
+    // file of that name, a finished one replaces it, and no file of the run's own is left
+    // in the folder either way; the printer keeps its file name for the next run.
+    void pdfReplacesItsNameOnlyWhenDone() {
+        Job job;
+        const QDir folder(job.dir.path());
+        QFile older(job.file);
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+        older.close();
+        const QFile::Permissions access = older.permissions();
+        const auto onlyTheFile = [&] {
+            return folder.entryList(QDir::Files | QDir::Hidden) == QStringList{u"printed.pdf"_s};
+        };
+        PrinterCanvas stopped(job.printer);
+        drawTwoPages(stopped);
+        stopped.discardJob();
+        QVERIFY(!stopped.endJob() && QFileInfo(job.file).size() == 5 && onlyTheFile());
+
+        job.printers.queueAnswer = u"停止中"_s;
+        PrinterCanvas refused(job.printer);
+        refused.checkQueueWith(&job.printers);
+        drawTwoPages(refused);
+        QVERIFY(!refused.endJob() && refused.failureReason() == u"停止中"_s);
+        QVERIFY(QFileInfo(job.file).size() == 5 && onlyTheFile());
+
+        job.printers.queueAnswer.clear();
+        for (int pages : {2, 1}) {
+            PrinterCanvas canvas(job.printer);
+            canvas.checkQueueWith(&job.printers);
+            canvas.drawText(20, 20, u"山田商店"_s);
+            if (pages == 2)
+                canvas.newPage();
+            QVERIFY(canvas.endJob());
+            QCOMPARE(job.printer.outputFileName(), job.file);
+            QCOMPARE(PdfProbe::Pages(job.file), pages);
+            QVERIFY(onlyTheFile() && QFileInfo(job.file).permissions() == access);
+        }
     }
 
     // A page keeps each text in its own font and black, whatever font and coloured pen
