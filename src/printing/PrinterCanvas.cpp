@@ -24,6 +24,36 @@ double units(double mm) {
     return mm * UnitsPerMm;
 }
 
+// Whether the advance of `c` in a text is its advance alone: no other character joins,
+// combines or forms a ligature with it (kerning is off in the print fonts). The "f" of
+// the common Latin ligatures is left out for the whole text to be measured.
+bool HasOwnAdvance(QChar c) {
+    if (c.isSurrogate() || c == QLatin1Char('f'))
+        return false;
+    switch (c.category()) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Format:
+    case QChar::Other_Control:
+        return false;
+    default:
+        break;
+    }
+    switch (c.script()) {
+    case QChar::Script_Common:
+    case QChar::Script_Latin:
+    case QChar::Script_Greek:
+    case QChar::Script_Cyrillic:
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 PrinterCanvas::PrinterCanvas(QPrinter& printer, Output output)
@@ -53,6 +83,7 @@ void PrinterCanvas::setOrientation(int orientation) {
 void PrinterCanvas::updateFont() {
     m_font = PrintFont::Font(m_fontName, m_fontSize);
     m_metrics = QFontMetricsF(m_font);
+    m_advances.clear();
 }
 
 void PrinterCanvas::setFontName(const QString& name) {
@@ -70,7 +101,18 @@ void PrinterCanvas::setFontSize(double points) {
 }
 
 double PrinterCanvas::textWidth(const QString& text) const {
-    return PrintFont::TextWidth(m_metrics, text);
+    // The engine measures every text it places, and measuring a text shapes it as drawing
+    // does: the advances of the characters are kept for the font and added up instead.
+    double width = 0;
+    for (const QChar c : text) {
+        if (!HasOwnAdvance(c))
+            return PrintFont::TextWidth(m_metrics, text);
+        auto known = m_advances.constFind(c.unicode());
+        if (known == m_advances.cend())
+            known = m_advances.insert(c.unicode(), m_metrics.horizontalAdvance(c));
+        width += *known;
+    }
+    return width / UnitsPerMm;
 }
 
 double PrinterCanvas::textHeight(const QString&) const {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QList>
 #include <QPainter>
 #include <QPen>
@@ -115,6 +116,8 @@ private:
     double m_fontSize = 10;
     QFont m_font;
     QFontMetricsF m_metrics;
+    // Advances of single characters in m_font, in page units (textWidth()).
+    mutable QHash<char16_t, double> m_advances;
     int m_penWidth = 1;
     int m_penStyle = 0;
     Failure m_failure = Failure::None;

@@ -4,6 +4,7 @@
 // printer is made.
 #include "app/Startup.h"
 #include "printing/PrintEngine.h"
+#include "printing/PrintFont.h"
 #include "printing/PrinterCanvas.h"
 #include "support/FakePrinterService.h"
 #include "support/TestMain.h"
@@ -228,6 +229,31 @@ private slots:
         for (const QRect& box : {flat, turned})
             QVERIFY(box.left() >= 100 && box.right() <= 100 + em * 10 && box.top() >= 200 &&
                     box.bottom() <= 200 + em * 11);
+    }
+
+    // The canvas measures texts by adding up the advances it keeps per character: it must
+    // agree with the font laying out the whole text, in the font and size of the moment,
+    // for texts where characters join or combine too.
+    void measuredWidthFollowsTheFont() {
+        Job job;
+        PrinterCanvas canvas(job.printer, PrinterCanvas::Output::Keep);
+        const QStringList texts = {u"株式会社山田商店 ｶﾌﾞｼｷ"_s,
+                                   u"¥1,234,567-"_s,
+                                   u"office fit Waffle"_s,
+                                   u"か\u3099が"_s,
+                                   u"e\u0301te"_s,
+                                   u"𠮷野家"_s};
+        for (const QString& font : {u"ＭＳ 明朝"_s, u"ＭＳ ゴシック"_s}) {
+            canvas.setFontName(font);
+            for (double points : {9.0, 14.0, 9.0}) {
+                canvas.setFontSize(points);
+                const QFontMetricsF metrics(PrintFont::Font(font, points));
+                for (const QString& text : texts)
+                    QVERIFY2(qAbs(canvas.textWidth(text) - PrintFont::TextWidth(metrics, text)) <
+                                 0.01,
+                             qPrintable(font + u' ' + QString::number(points) + u' ' + text));
+            }
+        }
     }
 };
 
