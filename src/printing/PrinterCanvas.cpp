@@ -272,6 +272,15 @@ bool PrinterCanvas::writePdf() {
     // file is removed again unless it got the name.
     const QString target = m_printer.outputFileName();
     const QFileInfo info(target);
+    // Replacing a file by renaming over it needs only the folder's permission: an older
+    // file the user may not write (kept read-only) is refused as writing into it would be.
+    if (info.exists()) {
+        QFile older(target);
+        if (!older.open(QIODevice::Append)) {
+            m_reason = older.errorString();
+            return false;
+        }
+    }
     QTemporaryFile part(
         info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX.pdf")));
     if (!part.open()) {

@@ -162,6 +162,16 @@ private slots:
             QCOMPARE(PdfProbe::Pages(job.file), pages);
             QVERIFY(onlyTheFile() && QFileInfo(job.file).permissions() == access);
         }
+
+        // A file the user keeps read-only is not replaced, though the folder would allow it.
+        const QByteArray kept = PdfProbe::Text(job.file).toUtf8();
+        QVERIFY(QFile::setPermissions(job.file, QFile::ReadOwner | QFile::ReadUser));
+        if (QFile(job.file).open(QIODevice::Append))
+            QSKIP("this user writes read-only files");
+        PrinterCanvas readOnly(job.printer);
+        drawTwoPages(readOnly);
+        QVERIFY(!readOnly.endJob() && !readOnly.failureReason().isEmpty());
+        QVERIFY(onlyTheFile() && PdfProbe::Text(job.file).toUtf8() == kept);
     }
 
     // A page keeps each text in its own font and black, whatever font and coloured pen
