@@ -3,8 +3,15 @@
 #include "printing/PrintFont.h"
 #include "printing/PrinterService.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPicture>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -17,6 +24,36 @@ double units(double mm) {
     return mm * UnitsPerMm;
 }
 
+// Whether the advance of `c` in a text is its advance alone: no other character joins,
+// combines or forms a ligature with it (kerning is off in the print fonts). The "f" of
+// the common Latin ligatures is left out for the whole text to be measured.
+bool HasOwnAdvance(QChar c) {
+    if (c.isSurrogate() || c == QLatin1Char('f'))
+        return false;
+    switch (c.category()) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Format:
+    case QChar::Other_Control:
+        return false;
+    default:
+        break;
+    }
+    switch (c.script()) {
+    case QChar::Script_Common:
+    case QChar::Script_Latin:
+    case QChar::Script_Greek:
+    case QChar::Script_Cyrillic:
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 PrinterCanvas::PrinterCanvas(QPrinter& printer, Output output)
@@ -26,10 +63,7 @@ PrinterCanvas::PrinterCanvas(QPrinter& printer, Output output)
     m_printer.setFullPage(true);
 }
 
-PrinterCanvas::~PrinterCanvas() {
-    if (m_painter.isActive())
-        m_painter.end();
-}
+PrinterCanvas::~PrinterCanvas() = default;
 
 QPageSize::PageSizeId PrinterCanvas::paperSize() const {
     return m_printer.pageLayout().pageSize().id();
@@ -49,7 +83,7 @@ void PrinterCanvas::setOrientation(int orientation) {
 void PrinterCanvas::updateFont() {
     m_font = PrintFont::Font(m_fontName, m_fontSize);
     m_metrics = QFontMetricsF(m_font);
-    m_painterHasFont = false;
+    m_advances.clear();
 }
 
 void PrinterCanvas::setFontName(const QString& name) {
@@ -67,47 +101,43 @@ void PrinterCanvas::setFontSize(double points) {
 }
 
 double PrinterCanvas::textWidth(const QString& text) const {
-    return PrintFont::TextWidth(m_metrics, text);
+    // The engine measures every text it places, and measuring a text shapes it as drawing
+    // does: the advances of the characters are kept for the font and added up instead.
+    double width = 0;
+    for (const QChar c : text) {
+        if (!HasOwnAdvance(c))
+            return PrintFont::TextWidth(m_metrics, text);
+        auto known = m_advances.constFind(c.unicode());
+        if (known == m_advances.cend())
+            known = m_advances.insert(c.unicode(), m_metrics.horizontalAdvance(c));
+        width += *known;
+    }
+    return width / UnitsPerMm;
 }
 
 double PrinterCanvas::textHeight(const QString&) const {
     return PrintFont::TextHeight(m_metrics);
 }
 
-QPainter& PrinterCanvas::painter() {
-    if (!m_current) {
-        m_current = std::make_unique<QPicture>();
-        m_painter.begin(m_current.get());
-        m_painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                                 QPainter::SmoothPixmapTransform);
-        m_painterHasFont = false;
-        m_painterHasTextPen = false;
-    }
-    return m_painter;
+RecordedPage& PrinterCanvas::page() {
+    m_drawing = true;
+    return m_current;
 }
 
 void PrinterCanvas::finishPage() {
-    if (!m_current)
+    if (!m_drawing)
         return;
-    m_painter.end();
-    m_pages.append(*m_current);
-    m_current.reset();
+    m_pages.append(std::move(m_current));
+    m_current = RecordedPage();
+    m_drawing = false;
 }
 
 void PrinterCanvas::drawText(double x, double y, const QString& text) {
-    QPainter& p = painter();
-    if (!m_painterHasFont) {
-        p.setFont(m_font);
-        m_painterHasFont = true;
-    }
-    if (!m_painterHasTextPen) {
-        p.setPen(QPen(Qt::black));
-        m_painterHasTextPen = true;
-    }
+    RecordedPage& p = page();
     const double ascent = PrintFont::Ascent(m_metrics);
     if (!PrintFont::IsVertical(m_fontName)) {
         // (x, y) is the top of the text line; Qt places text by its baseline.
-        p.drawText(QPointF(units(x), units(y + ascent)), text);
+        p.addText(QPointF(units(x), units(y + ascent)), text, m_font);
         return;
     }
     // Vertical writing on a turned page: each character lies on its side, turned a
@@ -120,11 +150,8 @@ void PrinterCanvas::drawText(double x, double y, const QString& text) {
         const QString c = text.mid(i, n);
         i += n - 1;
         const double width = PrintFont::TextWidth(m_metrics, c);
-        p.save();
-        p.translate(units(left + width / 2), units(y + height / 2));
-        p.rotate(-90);
-        p.drawText(QPointF(units(-width / 2), units(-height / 2 + ascent)), c);
-        p.restore();
+        p.addTurnedText(QPointF(units(left + width / 2), units(y + height / 2)),
+                        QPointF(units(-width / 2), units(-height / 2 + ascent)), c, m_font);
         left += width;
     }
 }
@@ -156,7 +183,7 @@ QColor PrinterCanvas::ColorOf(quint32 color) {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-void PrinterCanvas::applyPen(quint32 color) {
+QPen PrinterCanvas::linePen(quint32 color) const {
     QPen pen(ColorOf(color));
     // The thinnest stored width is 1; 0 would be Qt's cosmetic one-device-pixel pen,
     // which differs between a preview and paper.
@@ -164,10 +191,7 @@ void PrinterCanvas::applyPen(quint32 color) {
     pen.setStyle(PenStyleOf(m_penStyle));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    QPainter& p = painter();
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    m_painterHasTextPen = false;
+    return pen;
 }
 
 QRectF PrinterCanvas::pageRect(double x1, double y1, double x2, double y2) const {
@@ -180,32 +204,29 @@ QRectF PrinterCanvas::pageRect(double x1, double y1, double x2, double y2) const
 }
 
 void PrinterCanvas::drawLine(double x1, double y1, double x2, double y2, quint32 color) {
-    applyPen(color);
-    painter().drawLine(QPointF(units(x1), units(y1)), QPointF(units(x2), units(y2)));
+    page().addLine(QPointF(units(x1), units(y1)), QPointF(units(x2), units(y2)), linePen(color));
 }
 
 void PrinterCanvas::drawRect(double x1, double y1, double x2, double y2, quint32 color) {
-    applyPen(color);
-    painter().drawRect(pageRect(x1, y1, x2, y2));
+    page().addRect(pageRect(x1, y1, x2, y2), linePen(color));
 }
 
 void PrinterCanvas::drawCircle(double cx, double cy, double radius, quint32 color) {
-    applyPen(color);
-    painter().drawEllipse(pageRect(cx - radius, cy - radius, cx + radius, cy + radius));
+    page().addEllipse(pageRect(cx - radius, cy - radius, cx + radius, cy + radius), linePen(color));
 }
 
 void PrinterCanvas::drawPicture(double x, double y, double width, double height,
                                 const QImage& picture) {
     if (picture.isNull())
         return;
-    painter().drawImage(QRectF(units(x), units(y), units(width), units(height)), picture);
+    page().addImage(QRectF(units(x), units(y), units(width), units(height)), picture);
 }
 
 void PrinterCanvas::newPage() {
     // A new page before anything was drawn leaves a blank first sheet, as on paper.
-    painter();
+    page();
     finishPage();
-    painter();
+    page();
 }
 
 bool PrinterCanvas::endJob() {
@@ -231,8 +252,9 @@ bool PrinterCanvas::endJob() {
     // job with QPrinter none the wiser: ask before sending, and ask again after.
     if (m_service)
         m_reason = m_service->queueProblem(m_printer);
+    const bool toFile = m_printer.outputFormat() == QPrinter::PdfFormat;
     if (m_reason.isEmpty()) {
-        if (!playPages(m_printer)) {
+        if (!(toFile ? writePdf() : playPages(m_printer))) {
             m_failure = Failure::CannotStart;
             return false;
         }
@@ -244,11 +266,54 @@ bool PrinterCanvas::endJob() {
     return m_failure == Failure::None;
 }
 
+bool PrinterCanvas::writePdf() {
+    // The pages go to a file of their own in the same folder (so that giving it the name
+    // is a rename within one file system, which replaces an older file in one step); the
+    // file is removed again unless it got the name.
+    const QString target = m_printer.outputFileName();
+    const QFileInfo info(target);
+    // Replacing a file by renaming over it needs only the folder's permission: an older
+    // file the user may not write (kept read-only) is refused as writing into it would be.
+    if (info.exists()) {
+        QFile older(target);
+        if (!older.open(QIODevice::Append)) {
+            m_reason = older.errorString();
+            return false;
+        }
+    }
+    QTemporaryFile part(
+        info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX.pdf")));
+    if (!part.open()) {
+        m_reason = part.errorString();
+        return false;
+    }
+    part.close();
+    m_printer.setOutputFileName(part.fileName());
+    const bool played = playPages(m_printer);
+    m_printer.setOutputFileName(target);
+    if (!played)
+        return false;
+    // A temporary file is the owner's alone; the PDF gets the access of the file it
+    // replaces, or that of a file saved anew.
+    part.setPermissions(info.exists() ? QFile::permissions(target)
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                            QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(part.fileName().toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), error);
+    if (error) {
+        m_reason = QString::fromStdString(error.message());
+        return false;
+    }
+    part.setAutoRemove(false);
+    return true;
+}
+
 void PrinterCanvas::discardJob() {
-    if (m_painter.isActive())
-        m_painter.end();
-    m_current.reset();
+    m_current = RecordedPage();
+    m_drawing = false;
     m_pages.clear();
+    m_pictures.clear();
     m_failure = Failure::None;
     m_reason.clear();
 }
@@ -268,6 +333,22 @@ bool PrinterCanvas::playPages(QPrinter& target) const {
         PaintPage(p, m_pages.at(i), target.logicalDpiX());
     }
     return p.end();
+}
+
+const QList<QPicture>& PrinterCanvas::pages() const {
+    if (m_pictures.size() > m_pages.size())
+        m_pictures.clear();
+    for (qsizetype i = m_pictures.size(); i < m_pages.size(); ++i)
+        m_pictures.append(m_pages.at(i).picture());
+    return m_pictures;
+}
+
+void PrinterCanvas::PaintPage(QPainter& painter, const RecordedPage& page, double dotsPerInch) {
+    const double scale = dotsPerInch / PrintFont::UnitsPerInch;
+    painter.save();
+    painter.scale(scale, scale);
+    page.play(painter);
+    painter.restore();
 }
 
 void PrinterCanvas::PaintPage(QPainter& painter, const QPicture& page, double dotsPerInch) {

@@ -1,8 +1,10 @@
 #pragma once
 #include "printing/Canvas.h"
+#include "printing/RecordedPage.h"
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QList>
 #include <QPainter>
 #include <QPen>
@@ -14,9 +16,11 @@ class PrinterService;
 
 // The canvas of the program: pages for a QPrinter, which writes to a printer or, with
 // QPrinter::PdfFormat and a file name, to a PDF. Nothing reaches the printer while the
-// pages are drawn: each page is recorded as a QPicture and the pages are played onto the
+// pages are drawn: each page is recorded (RecordedPage) and the pages are played onto the
 // printer only in endJob(), so that a stopped run prints nothing (a job handed to the
-// print system cannot be taken back) and a preview shows exactly the printed pages.
+// print system cannot be taken back) and a preview shows exactly the printed pages. A PDF
+// is written beside its name first and takes that name only once it is complete, so that
+// a failed run leaves neither a half-written file nor destroys an older one.
 //
 // Pages are recorded in units of 1/7200 inch from the paper's top-left corner
 // (PrintFont) and scaled to the printer's resolution when played, so the same pages
@@ -67,7 +71,10 @@ public:
 
     // The finished pages (the page being drawn is added when the next page starts or
     // the job ends). Empty after discardJob().
-    const QList<QPicture>& pages() const { return m_pages; }
+    const QList<RecordedPage>& recordedPages() const { return m_pages; }
+    qsizetype pageCount() const { return m_pages.size(); }
+    // The finished pages as pictures, made when first asked for.
+    const QList<QPicture>& pages() const;
     // Plays the finished pages onto `target` (a preview's printer, a PDF), each on its
     // own sheet, scaled to its resolution. No check of the print system is made here.
     bool playPages(QPrinter& target) const;
@@ -80,6 +87,7 @@ public:
     // Draws one recorded page with `painter` at `dotsPerInch` dots per inch of paper
     // (a preview, an image of the page).
     static void PaintPage(QPainter& painter, const QPicture& page, double dotsPerInch);
+    static void PaintPage(QPainter& painter, const RecordedPage& page, double dotsPerInch);
 
     // Pen of a stored style code: 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 none,
     // anything else solid.
@@ -88,27 +96,28 @@ public:
     static QColor ColorOf(quint32 color);
 
 private:
-    QPainter& painter();
+    RecordedPage& page();
     void finishPage();
     // The rectangle between two corners in page units, whatever their order; for the
     // inside-solid style drawn within the outline rather than centred on it.
     QRectF pageRect(double x1, double y1, double x2, double y2) const;
-    void applyPen(quint32 color);
+    QPen linePen(quint32 color) const;
     void updateFont();
+    // Plays the pages into a file beside the printer's PDF and gives it the PDF's name.
+    bool writePdf();
 
     QPrinter& m_printer;
     Output m_output;
-    QList<QPicture> m_pages;
-    std::unique_ptr<QPicture> m_current;
-    QPainter m_painter;
+    QList<RecordedPage> m_pages;
+    mutable QList<QPicture> m_pictures;
+    RecordedPage m_current;
+    bool m_drawing = false; // a page is open in m_current
     QString m_fontName;
     double m_fontSize = 10;
     QFont m_font;
     QFontMetricsF m_metrics;
-    // The painter's font and pen as last set on the page being drawn, so that a run of
-    // texts records one font change, not one per text.
-    bool m_painterHasFont = false;
-    bool m_painterHasTextPen = false;
+    // Advances of single characters in m_font, in page units (textWidth()).
+    mutable QHash<char16_t, double> m_advances;
     int m_penWidth = 1;
     int m_penStyle = 0;
     Failure m_failure = Failure::None;

@@ -4,10 +4,12 @@
 // printer is made.
 #include "app/Startup.h"
 #include "printing/PrintEngine.h"
+#include "printing/PrintFont.h"
 #include "printing/PrinterCanvas.h"
 #include "support/FakePrinterService.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -119,8 +121,92 @@ private slots:
         unwritable.printer.setOutputFileName(unwritable.dir.filePath(u"missing/x.pdf"_s));
         PrinterCanvas refused(unwritable.printer);
         drawTwoPages(refused);
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!refused.endJob() && refused.failure() == PrinterCanvas::Failure::CannotStart);
+        QVERIFY(!refused.failureReason().isEmpty());
+    }
+
+    // A PDF takes its name only when complete: a run stopped or refused keeps the older
+    // file of that name, a finished one replaces it, and no file of the run's own is left
+    // in the folder either way; the printer keeps its file name for the next run.
+    void pdfReplacesItsNameOnlyWhenDone() {
+        Job job;
+        const QDir folder(job.dir.path());
+        QFile older(job.file);
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+        older.close();
+        const QFile::Permissions access = older.permissions();
+        const auto onlyTheFile = [&] {
+            return folder.entryList(QDir::Files | QDir::Hidden) == QStringList{u"printed.pdf"_s};
+        };
+        PrinterCanvas stopped(job.printer);
+        drawTwoPages(stopped);
+        stopped.discardJob();
+        QVERIFY(!stopped.endJob() && QFileInfo(job.file).size() == 5 && onlyTheFile());
+
+        job.printers.queueAnswer = u"停止中"_s;
+        PrinterCanvas refused(job.printer);
+        refused.checkQueueWith(&job.printers);
+        drawTwoPages(refused);
+        QVERIFY(!refused.endJob() && refused.failureReason() == u"停止中"_s);
+        QVERIFY(QFileInfo(job.file).size() == 5 && onlyTheFile());
+
+        job.printers.queueAnswer.clear();
+        for (int pages : {2, 1}) {
+            PrinterCanvas canvas(job.printer);
+            canvas.checkQueueWith(&job.printers);
+            canvas.drawText(20, 20, u"山田商店"_s);
+            if (pages == 2)
+                canvas.newPage();
+            QVERIFY(canvas.endJob());
+            QCOMPARE(job.printer.outputFileName(), job.file);
+            QCOMPARE(PdfProbe::Pages(job.file), pages);
+            QVERIFY(onlyTheFile() && QFileInfo(job.file).permissions() == access);
+        }
+    }
+
+    // A PDF the user keeps read-only is not replaced, though the folder would allow it.
+    void readOnlyPdfIsKept() {
+        Job job;
+        QFile older(job.file);
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+        older.close();
+        QVERIFY(QFile::setPermissions(job.file, QFile::ReadOwner | QFile::ReadUser));
+        if (QFile(job.file).open(QIODevice::Append))
+            QSKIP("this user writes read-only files");
+        PrinterCanvas canvas(job.printer);
+        drawTwoPages(canvas);
+        QVERIFY(!canvas.endJob() && !canvas.failureReason().isEmpty());
+        QCOMPARE(QDir(job.dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"printed.pdf"_s});
+        QCOMPARE(QFileInfo(job.file).size(), 5);
+    }
+
+    // A page keeps each text in its own font and black, whatever font and coloured pen
+    // came before it on that page.
+    void fontsAndPensFromTextToText() {
+        Job job;
+        PrinterCanvas canvas(job.printer, PrinterCanvas::Output::Keep);
+        canvas.setFontSize(36);
+        canvas.drawText(10, 10, u"一"_s);
+        canvas.setPen(24, 0);
+        canvas.drawLine(10, 40, 90, 40, 0x0000FF);
+        canvas.setFontSize(9);
+        canvas.drawText(10, 50, u"一"_s);
+        canvas.setFontSize(36);
+        canvas.drawText(50, 50, u"一"_s);
+        QVERIFY(canvas.endJob());
+        const QImage image = render(canvas.pages().first());
+        const QRect big = ink(image.copy(0, 0, 1000, 300));
+        const QRect small = ink(image.copy(0, 450, 400, 300));
+        const QRect bigAgain = ink(image.copy(450, 450, 550, 300));
+        QVERIFY(small.width() * 3 < big.width() && qAbs(bigAgain.width() - big.width()) <= 2);
+        QColor stroke = Qt::white; // the darkest pixel of the small text
+        for (int y = small.top(); y <= small.bottom(); ++y)
+            for (int x = small.left(); x <= small.right(); ++x)
+                if (image.pixelColor(x, y + 450).lightness() < stroke.lightness())
+                    stroke = image.pixelColor(x, y + 450);
+        QVERIFY2(stroke.red() < 100, qPrintable(stroke.name()));
+        QVERIFY(at(image, 50, 40).red() > 200 && at(image, 50, 40).blue() < 60);
     }
 
     // Lines and boxes land on their millimetres in their colours (0x00BBGGRR); the
@@ -160,6 +246,31 @@ private slots:
         for (const QRect& box : {flat, turned})
             QVERIFY(box.left() >= 100 && box.right() <= 100 + em * 10 && box.top() >= 200 &&
                     box.bottom() <= 200 + em * 11);
+    }
+
+    // The canvas measures texts by adding up the advances it keeps per character: it must
+    // agree with the font laying out the whole text, in the font and size of the moment,
+    // for texts where characters join or combine too.
+    void measuredWidthFollowsTheFont() {
+        Job job;
+        PrinterCanvas canvas(job.printer, PrinterCanvas::Output::Keep);
+        const QStringList texts = {u"株式会社山田商店 ｶﾌﾞｼｷ"_s,
+                                   u"¥1,234,567-"_s,
+                                   u"office fit Waffle"_s,
+                                   u"か\u3099が"_s,
+                                   u"e\u0301te"_s,
+                                   u"𠮷野家"_s};
+        for (const QString& font : {u"ＭＳ 明朝"_s, u"ＭＳ ゴシック"_s}) {
+            canvas.setFontName(font);
+            for (double points : {9.0, 14.0, 9.0}) {
+                canvas.setFontSize(points);
+                const QFontMetricsF metrics(PrintFont::Font(font, points));
+                for (const QString& text : texts)
+                    QVERIFY2(qAbs(canvas.textWidth(text) - PrintFont::TextWidth(metrics, text)) <
+                                 0.01,
+                             qPrintable(font + u' ' + QString::number(points) + u' ' + text));
+            }
+        }
     }
 };
 
