@@ -148,14 +148,6 @@ private slots:
         QCOMPARE(RateLines(t.rates), (QStringList{"10%対象 ¥996 / 消費税 ¥99",
                                                   "8%対象※ ¥1,554 / 消費税 ¥124", "非課税 ¥300"}));
         QCOMPARE(ReducedNote(t.rates), "※は軽減税率対象");
-        // Only reduced lines: no standard line, and the stored lines total the same way.
-        QList<SlipLine> lines(2);
-        lines[0].Price = 1000;
-        lines[0].TaxType = TaxClass::Reduced;
-        lines[1].TaxType = TaxClass::Reduced; // a line without amount
-        const Totals reduced = Calc(lines, 10, 8, Truncate);
-        QCOMPARE(RateLines(reduced.rates), QStringList{"8%対象※ ¥1,000 / 消費税 ¥80"});
-        QCOMPARE(reduced.total, 1080.0);
     }
 
     void editorShowsThePlainNumber() {
@@ -317,11 +309,7 @@ private slots:
         f.grid.setCurrentLine(5, 2);
         f.grid.PasteLine(false);
         QCOMPARE(f.grid.cell(5, 8), "非");
-        const QList<SlipLine> lines = f.grid.lines();
-        QCOMPARE(lines[0].TaxType, int(TaxClass::NotTaxed));
-        QCOMPARE(lines[1].TaxType, int(TaxClass::Standard));
-        f.grid.setLines({lines[1], lines[0]});
-        QCOMPARE(f.cells(1, 5, 8, 8), "|非|||");
+        QCOMPARE(f.grid.lines()[0].TaxType, int(TaxClass::NotTaxed));
         f.grid.setCurrentLine(10, 1);
         QVERIFY(f.grid.FindGoodsSet(SlipGrid::FromSetComponents, "S01"));
         QCOMPARE(f.cells(10, 12, 8, 8), "|※|※");

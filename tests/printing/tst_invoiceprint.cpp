@@ -1,7 +1,6 @@
 // Qualified invoices on paper: every delivered document and bill layout, printed to a PDF
 // for a registered company with food at the reduced rate beside standard goods, carries
-// the registration number, the amount and tax per rate and the reduced-rate note; a
-// business that is not registered and uses one rate prints none of it.
+// the registration number, the amount and tax per rate and the reduced-rate note.
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "documents/BillStore.h"
@@ -125,23 +124,6 @@ private slots:
             }
         }
         QCOMPARE(layouts, 10);
-    }
-
-    // Not registered and every line standard: the forms print as they always did.
-    void oneRateUnregisteredPrintsNoBreakdown() {
-        Fixture f;
-        CompanyRow company = CompanyStore(*f.db).Read().value();
-        company.RegistNumber.clear();
-        CompanyStore(*f.db).Write(company);
-        f.db->exec(u"UPDATE 請求 SET TaxType = 0"_s);
-        f.db->exec(u"UPDATE 明細請求 SET TaxType = 0"_s);
-        for (int type : {3, 4}) {
-            const DocumentLayoutKind kind = LayoutTables::DocumentLayouts(f.layoutDb, type).first();
-            const QString text = f.print(kind);
-            QVERIFY(text.contains(u"山田商店"_s));
-            for (const QString& absent : {u"登録番号"_s, u"対象"_s, u"※"_s})
-                QVERIFY2(!text.contains(absent), qPrintable(kind.Name + u": "_s + absent));
-        }
     }
 };
 
