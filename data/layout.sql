@@ -224,13 +224,13 @@ CREATE INDEX IX_宛名位置_Code ON 宛名位置 (Code, ItemNo);
 
 -- 1: 見積書 A4 1枚(御見積書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (1, 0, '見積書 A4 1枚(御見積書)', 1, 1, 1, 1, 1, 20, 7, 10, '');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (1, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/38/32/33/34/39/27/28/29/30/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (1, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/38/32/33/34/39/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 0, 55, 155, 11, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 2, 168.31, 179.36, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 3, 180.09, 187.62, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 4, 188.34, 195.87, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 5, 160, 200, 26, 1, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 6, 146, 200, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 6, 146, 200, 72, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 7, 10, 100, 33, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 8, 12, 110, 38, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 9, 12, 110, 43, 0, 0);
@@ -245,7 +245,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 18, 118, 184, 58.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 19, 118, 200, 63, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 20, 10, 32, 108.74, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 21, 32, 104, 108.74, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 21, 32, 100, 108.74, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 22, 104, 122, 108.74, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 23, 122, 134, 108.74, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 24, 134, 156, 108.74, 1, 3);
@@ -264,7 +264,13 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 37, 49.64, 57.17, 74.54, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 38, 31, 110, 80.14, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 39, 31, 110, 91.34, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 40, 127, 170, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 40, 127, 170, 72, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 57, 118, 200, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 58, 10, 118, 260, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 59, 10, 118, 264.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 60, 10, 118, 269, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 61, 10, 118, 273.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (1, 62, 100, 104, 108.74, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (1, 78, 19.8, 132, 19.8, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (1, 78, 20.7, 132, 20.7, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (1, 140, 30.6, 200, 30.6, 0, 2, 0, 0);
@@ -314,7 +320,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 1
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 186.22, 191.24, 32.5, '月', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 177.96, 182.99, 32.5, '年', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 10, 40, 26, '得意先コード', 0);
-INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 118, 130, 67.5, '担当', 0);
+INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 118, 130, 72, '担当', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 10, 110, 67.5, '下記の通り御見積申し上げます。', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 10, 31, 74.54, '納入期日', 2);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 10, 31, 80.14, '納入場所', 2);
@@ -340,8 +346,8 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (1, 1
 
 -- 2: 見積書 A4 2枚(御見積書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (2, 0, '見積書 A4 2枚(御見積書)', 1, 2, 2, 2, 2, 9, 5.5, 9, '0/0');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (2, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/32/33/34/38/39/27/28/29/30/31/20/21/22/23/24/25/26');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (2, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/32/33/34/38/39/27/28/29/30/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (2, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/32/33/34/38/39/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (2, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/35/36/37/32/33/34/38/39/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 0, 55, 155, 6, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 2, 170.77, 181.12, 12.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 3, 181.5, 188.67, 12.5, 1, 0);
@@ -362,7 +368,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 18, 118, 184, 31.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 19, 118, 200, 35.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 20, 10, 32, 63.16, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 21, 32, 104, 63.16, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 21, 32, 100, 63.16, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 22, 104, 122, 63.16, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 23, 122, 134, 63.16, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 24, 134, 156, 63.16, 1, 3);
@@ -382,6 +388,12 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 38, 28, 105, 49.41, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 39, 123, 200, 49.41, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 40, 127, 170, 39.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 57, 10, 118, 119.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 58, 10, 118, 123.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 59, 10, 118, 127.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 60, 10, 118, 131.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 61, 10, 118, 135.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (2, 62, 100, 104, 63.16, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (2, 80, 13.6, 130, 13.6, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (2, 80, 14.4, 130, 14.4, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (2, 140, 11, 200, 11, 0, 2, 0, 0);
@@ -446,13 +458,13 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (2, 1
 
 -- 11: 注文書 A4 1枚(注文書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (11, 1, '注文書 A4 1枚(注文書)', 1, 11, 11, 11, 1, 22, 7, 10, '');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (11, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (11, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 0, 55, 155, 11, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 2, 168.31, 179.36, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 3, 180.09, 187.62, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 4, 188.34, 195.87, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 5, 160, 200, 26, 1, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 6, 146, 200, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 6, 146, 200, 72, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 7, 10, 100, 33, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 8, 12, 110, 38, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 9, 12, 110, 43, 0, 0);
@@ -467,7 +479,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 18, 118, 184, 58.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 19, 118, 200, 63, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 20, 10, 32, 85.74, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 21, 32, 104, 85.74, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 21, 32, 100, 85.74, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 22, 104, 122, 85.74, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 23, 122, 134, 85.74, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 24, 134, 156, 85.74, 1, 3);
@@ -478,7 +490,13 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 29, 156, 180, 249.74, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 30, 156, 180, 256.74, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 31, 90, 120, 287, 2, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 40, 127, 170, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 40, 127, 170, 72, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 57, 118, 200, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 58, 10, 118, 251, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 59, 10, 118, 255.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 60, 10, 118, 260, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 61, 10, 118, 264.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (11, 62, 100, 104, 85.74, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (11, 78, 19.8, 132, 19.8, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (11, 78, 20.7, 132, 20.7, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (11, 140, 30.6, 200, 30.6, 0, 2, 0, 0);
@@ -525,7 +543,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 186.22, 191.24, 32.5, '月', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 177.96, 182.99, 32.5, '年', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 10, 40, 26, '仕入先コード', 0);
-INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 118, 130, 67.5, '担当', 0);
+INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 118, 130, 72, '担当', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 10, 110, 70, '下記の通り注文いたします。', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 10, 32, 78.74, '商品番号', 2);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 32, 104, 78.74, '品名', 2);
@@ -541,8 +559,8 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (11, 
 
 -- 12: 注文書 A4 2枚(注文書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (12, 1, '注文書 A4 2枚(注文書)', 1, 12, 12, 12, 2, 12, 5.5, 9, '0/0');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (12, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (12, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (12, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (12, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 0, 55, 155, 6, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 2, 170.77, 181.12, 12.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 3, 181.5, 188.67, 12.5, 1, 0);
@@ -563,7 +581,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 18, 118, 184, 31.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 19, 118, 200, 35.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 20, 10, 32, 53.16, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 21, 32, 104, 53.16, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 21, 32, 100, 53.16, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 22, 104, 122, 53.16, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 23, 122, 134, 53.16, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 24, 134, 156, 53.16, 1, 3);
@@ -575,6 +593,12 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 30, 156, 180, 130.91, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 31, 90, 120, 140, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 40, 127, 170, 39.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 57, 10, 118, 126.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 58, 10, 118, 130.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 59, 10, 118, 134.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 60, 10, 88, 138.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 61, 122, 200, 136.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (12, 62, 100, 104, 53.16, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (12, 80, 13.6, 130, 13.6, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (12, 80, 14.4, 130, 14.4, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (12, 140, 11, 200, 11, 0, 2, 0, 0);
@@ -628,13 +652,13 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (12, 
 
 -- 21: 納品書 A4 1枚(納品書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (21, 2, '納品書 A4 1枚(納品書)', 1, 21, 21, 21, 1, 22, 7, 10, '');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (21, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (21, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 0, 55, 155, 11, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 2, 168.31, 179.36, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 3, 180.09, 187.62, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 4, 188.34, 195.87, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 5, 160, 200, 26, 1, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 6, 146, 200, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 6, 146, 200, 72, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 7, 10, 100, 33, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 8, 12, 110, 38, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 9, 12, 110, 43, 0, 0);
@@ -649,7 +673,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 18, 118, 184, 58.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 19, 118, 200, 63, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 20, 10, 32, 85.74, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 21, 32, 104, 85.74, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 21, 32, 100, 85.74, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 22, 104, 122, 85.74, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 23, 122, 134, 85.74, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 24, 134, 156, 85.74, 1, 3);
@@ -660,7 +684,13 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 29, 156, 180, 249.74, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 30, 156, 180, 256.74, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 31, 90, 120, 287, 2, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 40, 127, 170, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 40, 127, 170, 72, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 57, 118, 200, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 58, 10, 118, 251, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 59, 10, 118, 255.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 60, 10, 118, 260, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 61, 10, 118, 264.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (21, 62, 100, 104, 85.74, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (21, 78, 19.8, 132, 19.8, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (21, 78, 20.7, 132, 20.7, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (21, 140, 30.6, 200, 30.6, 0, 2, 0, 0);
@@ -709,7 +739,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 186.22, 191.24, 32.5, '月', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 177.96, 182.99, 32.5, '年', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 10, 40, 26, '得意先コード', 0);
-INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 118, 130, 67.5, '担当', 0);
+INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 118, 130, 72, '担当', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 10, 110, 70, '下記の通り納品いたしました。', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 10, 32, 78.74, '商品番号', 2);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 32, 104, 78.74, '品名', 2);
@@ -726,8 +756,8 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (21, 
 
 -- 22: 納品書 A4 2枚(納品書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (22, 2, '納品書 A4 2枚(納品書)', 1, 22, 22, 22, 2, 12, 5.5, 9, '0/0');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (22, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (22, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (22, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (22, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/19/40/6/27/28/29/30/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 0, 55, 155, 6, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 2, 170.77, 181.12, 12.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 3, 181.5, 188.67, 12.5, 1, 0);
@@ -748,7 +778,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 18, 118, 184, 31.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 19, 118, 200, 35.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 20, 10, 32, 53.16, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 21, 32, 104, 53.16, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 21, 32, 100, 53.16, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 22, 104, 122, 53.16, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 23, 122, 134, 53.16, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 24, 134, 156, 53.16, 1, 3);
@@ -760,6 +790,12 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 30, 156, 180, 130.91, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 31, 90, 120, 140, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 40, 127, 170, 39.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 57, 10, 118, 126.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 58, 10, 118, 130.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 59, 10, 118, 134.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 60, 10, 88, 138.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 61, 122, 200, 136.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (22, 62, 100, 104, 53.16, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (22, 80, 13.6, 130, 13.6, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (22, 80, 14.4, 130, 14.4, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (22, 140, 11, 200, 11, 0, 2, 0, 0);
@@ -816,13 +852,13 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (22, 
 
 -- 31: 請求書 A4 1枚(請求書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (31, 3, '請求書 A4 1枚(請求書)', 1, 31, 31, 31, 1, 22, 7, 10, '');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (31, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (31, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 0, 55, 155, 11, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 2, 168.31, 179.36, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 3, 180.09, 187.62, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 4, 188.34, 195.87, 32.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 5, 160, 200, 26, 1, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 6, 146, 200, 63, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 6, 146, 200, 67.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 7, 10, 100, 33, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 8, 12, 110, 38, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 9, 12, 110, 43, 0, 0);
@@ -837,7 +873,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 18, 118, 184, 58.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 19, 26, 118, 251.74, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 20, 10, 32, 85.74, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 21, 32, 104, 85.74, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 21, 32, 100, 85.74, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 22, 104, 122, 85.74, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 23, 122, 134, 85.74, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 24, 134, 156, 85.74, 1, 3);
@@ -848,7 +884,13 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 29, 156, 180, 249.74, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 30, 156, 180, 256.74, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 31, 90, 120, 287, 2, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 40, 127, 170, 63, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 40, 127, 170, 67.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 57, 118, 200, 63, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 58, 10, 118, 260, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 59, 10, 118, 264.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 60, 10, 118, 269, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 61, 10, 118, 273.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (31, 62, 100, 104, 85.74, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (31, 78, 19.8, 132, 19.8, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (31, 78, 20.7, 132, 20.7, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (31, 140, 30.6, 200, 30.6, 0, 2, 0, 0);
@@ -897,7 +939,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 186.22, 191.24, 32.5, '月', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 177.96, 182.99, 32.5, '年', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 10, 40, 26, '得意先コード', 0);
-INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 118, 130, 63, '担当', 0);
+INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 118, 130, 67.5, '担当', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 10, 110, 70, '下記の通り御請求申し上げます。', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 10, 32, 78.74, '商品番号', 2);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 32, 104, 78.74, '品名', 2);
@@ -914,14 +956,14 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (31, 
 
 -- 32: 請求書 A4 2枚(請求書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (32, 3, '請求書 A4 2枚(請求書)', 1, 32, 32, 32, 2, 12, 5.5, 9, '0/0');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (32, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/20/21/22/23/24/25/26');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (32, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/20/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (32, 1, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (32, 2, '0/5/2/3/4/13/7/8/9/10/11/12/14/15/16/17/18/40/6/27/28/29/30/19/31/57/58/59/60/61/20/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 0, 55, 155, 6, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 2, 170.77, 181.12, 12.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 3, 181.5, 188.67, 12.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 4, 189.05, 196.22, 12.5, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 5, 160, 200, 7, 1, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 6, 146, 200, 35.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 6, 146, 200, 39.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 7, 10, 40, 16.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 8, 27.5, 112, 16.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 9, 27.5, 112, 20.8, 0, 0);
@@ -936,7 +978,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 18, 118, 184, 31.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 19, 26, 118, 127.91, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 20, 10, 32, 53.16, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 21, 32, 104, 53.16, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 21, 32, 100, 53.16, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 22, 104, 122, 53.16, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 23, 122, 134, 53.16, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 24, 134, 156, 53.16, 1, 3);
@@ -947,7 +989,13 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 29, 156, 180, 125.91, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 30, 156, 180, 130.91, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 31, 90, 120, 140, 2, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 40, 127, 170, 35.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 40, 127, 170, 39.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 57, 118, 200, 35.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 58, 10, 118, 133.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 59, 10, 88, 137.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 60, 122, 200, 136.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 61, 122, 200, 140.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (32, 62, 100, 104, 53.16, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (32, 80, 13.6, 130, 13.6, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (32, 80, 14.4, 130, 14.4, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (32, 140, 11, 200, 11, 0, 2, 0, 0);
@@ -987,7 +1035,7 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 187.27, 191.95, 12.5, '月', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 179.72, 184.4, 12.5, '年', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 10, 40, 7, '得意先コード', 0);
-INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 118, 130, 35.5, '担当', 0);
+INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 118, 130, 39.5, '担当', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 10, 110, 41, '下記の通り御請求申し上げます。', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 10, 32, 47.41, '商品番号', 2);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 32, 104, 47.41, '品名', 2);
@@ -1004,11 +1052,11 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (32, 
 
 -- 41: 明細請求書 A4(請求書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (41, 4, '明細請求書 A4(請求書)', 1, 41, 41, 41, 1, 26, 6.5, 9, '');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (41, 1, '0/5/1/13/7/8/9/10/11/12/14/15/16/17/18/19/6/52/53/54/28/29/30/55/56/27/31/50/51/21/22/23/24/25/26');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (41, 1, '0/5/1/13/7/8/9/10/11/12/14/15/16/17/18/19/6/52/53/54/28/29/30/55/56/27/31/57/58/59/60/61/50/51/21/22/23/24/25/26/62');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 0, 55, 155, 11, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 1, 160, 200, 32, 1, 4);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 5, 160, 200, 26, 1, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 6, 127, 200, 66.25, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 6, 127, 160, 66.25, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 7, 10, 100, 33, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 8, 12, 110, 37.38, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 9, 12, 110, 41.75, 0, 0);
@@ -1022,7 +1070,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 17, 118, 200, 53.12, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 18, 118, 200, 57.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 19, 129, 200, 61.88, 0, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 21, 42, 107, 101.66, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 21, 42, 103, 101.66, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 22, 107, 123, 101.66, 1, 3);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 23, 123, 133, 101.66, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 24, 133, 152, 101.66, 1, 3);
@@ -1040,6 +1088,12 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 54, 64, 91, 81.41, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 55, 172, 200, 81.41, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 56, 22, 31, 89, 1, 1);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 57, 160, 200, 66.25, 1, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 58, 42, 121, 89, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 59, 121, 200, 89, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 60, 10, 105, 280, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 61, 105, 200, 280, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (41, 62, 103, 107, 101.66, 2, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (41, 78, 19.8, 132, 19.8, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (41, 78, 20.7, 132, 20.7, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (41, 140, 30.18, 200, 30.18, 0, 2, 0, 0);
@@ -1117,11 +1171,11 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (41, 
 
 -- 51: 合計請求書 A4(請求書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (51, 5, '合計請求書 A4(請求書)', 1, 51, 51, 51, 1, 0, 0, 10, '');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (51, 1, '0/5/1/13/7/8/9/10/11/12/14/15/16/17/18/6/52/53/54/28/29/30/55/56/19/27');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (51, 1, '0/5/1/13/7/8/9/10/11/12/14/15/16/17/18/6/52/53/54/28/29/30/55/56/19/27/57/58/59/60/61');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 0, 55, 155, 11, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 1, 160, 200, 32, 1, 4);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 5, 160, 200, 26, 1, 0);
-INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 6, 127, 200, 63.64, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 6, 127, 200, 68.37, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 7, 10, 100, 33, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 8, 12, 110, 37.73, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 9, 12, 110, 42.46, 0, 0);
@@ -1144,6 +1198,11 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 54, 64, 91, 92.24, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 55, 172, 200, 92.24, 1, 2);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 56, 25, 34, 104, 1, 1);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 57, 118, 200, 63.64, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 58, 10, 200, 134.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 59, 10, 200, 139.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 60, 10, 200, 144.5, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (51, 61, 10, 200, 149.5, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (51, 78, 19.8, 132, 19.8, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (51, 78, 20.7, 132, 20.7, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (51, 140, 30.53, 200, 30.53, 0, 2, 0, 0);
@@ -1165,7 +1224,7 @@ INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUE
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 140, 165, 26, '請求書番号', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 140, 165, 32, '締切日', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 10, 40, 26, '得意先コード', 0);
-INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 118, 130, 63.64, '担当', 0);
+INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 118, 130, 68.37, '担当', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 10, 150, 72, '毎度ありがとうございます。下記の通り御請求申し上げます。', 0);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 10, 37, 82.24, '前回請求額', 2);
 INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 37, 64, 82.24, '入金額', 2);
@@ -1181,8 +1240,8 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (51, 
 
 -- 61: 領収書 A4 2枚(領収書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (61, 6, '領収書 A4 2枚(領収書)', 0, 61, 61, 61, 2, 0, 0, 11, '0/-1');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (61, 1, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/27');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (61, 2, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/27');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (61, 1, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/57/27');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (61, 2, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/57/27');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61, 0, 55, 155, 10, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61, 2, 165.84, 177.6, 16.38, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61, 3, 178.68, 186.56, 16.38, 1, 0);
@@ -1207,6 +1266,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61, 47, 52, 150, 62, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61, 48, 84, 114, 81.06, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61, 49, 84, 114, 87.06, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (61, 57, 118, 200, 107.4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (61, 84, 17.3, 126, 17.3, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (61, 84, 18.2, 126, 18.2, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (61, 148, 14.88, 200, 14.88, 0, 2, 0, 0);
@@ -1254,9 +1314,9 @@ INSERT INTO 伝票固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (61, 
 
 -- 62: 領収書 A4 3枚(領収書)
 INSERT INTO 伝票種類 (Code, DocType, Name, Duplicate, ItemCode, LineCode, FixItemCode, Block, Rows, RowHeight, FontSize, Layout) VALUES (62, 6, '領収書 A4 3枚(領収書)', 0, 62, 62, 62, 3, 0, 0, 10, '0/-1/-1');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (62, 1, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/27');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (62, 2, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/27');
-INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (62, 3, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/27');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (62, 1, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/57/27');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (62, 2, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/57/27');
+INSERT INTO 伝票項目 (Code, Block, PrintItem) VALUES (62, 3, '0/5/2/3/4/13/10/29/47/41/42/43/44/45/46/28/48/49/14/15/16/17/18/57/27');
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62, 0, 55, 155, 6, 2, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62, 2, 168.31, 179.36, 12.03, 1, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62, 3, 180.09, 187.62, 12.03, 1, 0);
@@ -1281,6 +1341,7 @@ INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62,
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62, 47, 52, 150, 39.5, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62, 48, 84, 114, 52.44, 0, 0);
 INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62, 49, 84, 114, 56.84, 0, 0);
+INSERT INTO 伝票位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (62, 57, 118, 200, 75.14, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (62, 84, 13.3, 126, 13.3, 0, 4, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (62, 84, 14.2, 126, 14.2, 0, 2, 0, 0);
 INSERT INTO 伝票罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUES (62, 148, 10.53, 200, 10.53, 0, 2, 0, 0);

@@ -68,6 +68,9 @@ struct AppState {
     quint8 gFraction = 0;
     quint8 gPriceFraction = 0;
     double gExcise = 0;
+    // The reduced consumption-tax rate in percent (自社情報.ReducedExcise), for lines of
+    // the reduced class; the standard rate of a document is the customer's gExcise.
+    double gReducedExcise = 8;
     quint8 gClosingDay = 0;
     quint8 gClosingType = 0;
 

@@ -129,6 +129,7 @@ void Kivora::DataNew() {
     const CompanyRow company = CompanyStore(*m_state.DbMain).Read().value_or(CompanyRow{});
     m_state.gFraction = static_cast<quint8>(company.ExciseFraction);
     m_state.gPriceFraction = static_cast<quint8>(company.PriceFraction);
+    m_state.gReducedExcise = company.ReducedExcise;
     m_state.gExcise = company.Excise;
     m_state.gClosingDay = static_cast<quint8>(company.ClosingDay);
     SetComboIndex(ComboSlip[CustomerCombo::Payment], company.Payment - 1);

@@ -8,6 +8,7 @@
 #include "receivables/Ledger.h"
 
 #include <QDate>
+#include <array>
 
 namespace {
 
@@ -56,7 +57,7 @@ GatheredBill BillGathering::Gather(const QString& userCode, const BillPeriod& pe
     GatheredBill bill;
     const RecordSet rs = m_db.select(
         QStringLiteral("SELECT 伝票管理.IssueYMD, 伝票管理.DocNumber, %1.Goods, %1.Quantity, "
-                       "%1.Unit, %1.UnitPrice, %1.Price, %1.Remark FROM 伝票管理 "
+                       "%1.Unit, %1.UnitPrice, %1.Price, %1.Remark, %1.TaxType FROM 伝票管理 "
                        "INNER JOIN %1 ON 伝票管理.UserCode = %1.UserCode "
                        "AND 伝票管理.DocNumber = %1.Number "
                        "WHERE 伝票管理.UserCode = ? AND 伝票管理.DocType = ? "
@@ -76,6 +77,7 @@ GatheredBill BillGathering::Gather(const QString& userCode, const BillPeriod& pe
         line.UnitPrice = Number(row[5]);
         line.Price = Number(row[6]);
         line.Remark = Text(row[7]);
+        line.TaxType = row[8].toInt();
         bill.Lines.append(line);
     }
 
@@ -118,7 +120,8 @@ QList<QStringList> BillGathering::GridRows(const QList<BillSourceLine>& lines,
         lastNumber = line.DocNumber;
         cells << line.Goods << OptionalCell(line.Quantity, numFormat) << line.Unit
               << OptionalCell(line.UnitPrice, numFormat)
-              << OptionalCell(line.Price, QStringLiteral("#,#0")) << line.Remark;
+              << OptionalCell(line.Price, QStringLiteral("#,#0")) << line.Remark
+              << SlipTotals::TaxMark(line.TaxType);
         rows.append(cells);
     }
     if (papers)
@@ -127,15 +130,21 @@ QList<QStringList> BillGathering::GridRows(const QList<BillSourceLine>& lines,
 }
 
 BillTotals BillGathering::Totals(const QList<QStringList>& rows, double excisePercent,
-                                 int taxFraction, double carryOver) {
-    double amount = 0;
-    double tax = 0;
-    double group = 0;
+                                 int taxFraction, double carryOver, double reducedPercent) {
+    SlipTotals::RateTotals r;
+    r.StandardRate = excisePercent;
+    r.ReducedRate = reducedPercent;
+    // The sums of the open date group per class (TaxClass).
+    std::array<double, TaxClass::Count> group{};
     QString lastDate;
     const auto closeGroup = [&] {
-        tax += RoundFraction(group * excisePercent / 100, taxFraction);
-        amount += group;
-        group = 0;
+        r.StandardTax +=
+            RoundFraction(group[TaxClass::Standard] * excisePercent / 100, taxFraction);
+        r.ReducedTax += RoundFraction(group[TaxClass::Reduced] * reducedPercent / 100, taxFraction);
+        r.StandardBase += group[TaxClass::Standard];
+        r.ReducedBase += group[TaxClass::Reduced];
+        r.NotTaxedBase += group[TaxClass::NotTaxed];
+        group = {};
     };
     for (const QStringList& row : rows) {
         const QString date = row.value(BillColumn::Date);
@@ -143,14 +152,22 @@ BillTotals BillGathering::Totals(const QList<QStringList>& rows, double excisePe
             closeGroup();
             lastDate = date;
         }
-        if (const std::optional<double> price = ParseNumber(row.value(BillColumn::Price)))
-            group += *price;
+        const std::optional<double> price = ParseNumber(row.value(BillColumn::Price));
+        if (!price)
+            continue;
+        const int taxClass = SlipTotals::TaxClassOf(row.value(BillColumn::Tax));
+        group[static_cast<size_t>(taxClass)] += *price;
+        r.HasStandard = r.HasStandard || taxClass == TaxClass::Standard;
+        r.HasReduced = r.HasReduced || taxClass == TaxClass::Reduced;
+        r.HasNotTaxed = r.HasNotTaxed || taxClass == TaxClass::NotTaxed;
     }
     closeGroup();
+    r.Split = r.HasReduced || r.HasNotTaxed;
     BillTotals totals;
-    totals.Total = amount;
-    totals.Excise = tax;
-    totals.Price = amount + tax;
+    totals.Total = r.StandardBase + r.ReducedBase + r.NotTaxedBase;
+    totals.Excise = r.StandardTax + r.ReducedTax;
+    totals.Price = totals.Total + totals.Excise;
     totals.TotalPrice = totals.Price + carryOver;
+    totals.Rates = r;
     return totals;
 }

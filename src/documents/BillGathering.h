@@ -1,4 +1,6 @@
 #pragma once
+#include "documents/SlipTotals.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,7 @@ struct BillSourceLine {
     std::optional<double> UnitPrice;
     std::optional<double> Price;
     QString Remark;
+    int TaxType = 0; // the source line's tax class
 };
 
 // What a bill gathers for one customer and period.
@@ -45,16 +48,18 @@ enum : int {
     UnitPrice = 5,
     Price = 6,
     Remark = 7,
-    Count = 8
+    Tax = 8, // the tax class mark (SlipTotals::TaxMark)
+    Count = 9
 };
 }
 
 // The totals of a bill's grid.
 struct BillTotals {
-    double Total = 0;      // 税抜金額
-    double Excise = 0;     // 税額
-    double Price = 0;      // 税込金額
-    double TotalPrice = 0; // 請求額: with tax plus the carried-over amount
+    double Total = 0;             // 税抜金額
+    double Excise = 0;            // 税額
+    double Price = 0;             // 税込金額
+    double TotalPrice = 0;        // 請求額: with tax plus the carried-over amount
+    SlipTotals::RateTotals Rates; // the same per rate
 };
 
 // Reads what a bill is made of: the lines of the customer's posted delivery notes or
@@ -74,7 +79,7 @@ public:
     // `sourceType` is 2 (delivery notes) or 3 (invoices).
     GatheredBill Gather(const QString& userCode, const BillPeriod& period, int sourceType) const;
 
-    // The grid rows of the lines: each row's 8 cells, the date and the number left empty
+    // The grid rows of the lines: each row's cells (BillColumn), the date and the number left empty
     // where they repeat the row above. `papers` receives the count of dates (two
     // documents of one date count once).
     static QList<QStringList> GridRows(const QList<BillSourceLine>& lines, const QString& numFormat,
@@ -82,9 +87,11 @@ public:
 
     // Totals of grid rows: tax is worked out per date group (a row with a date different
     // from the last one seen starts a group) at `excisePercent` and rounded with
-    // `taxFraction`.
+    // `taxFraction`. Rows of the reduced class are taxed at `reducedPercent`, per date
+    // group and rounded on their own; rows without tax add no tax. With every row
+    // standard the figures are those of one rate.
     static BillTotals Totals(const QList<QStringList>& rows, double excisePercent, int taxFraction,
-                             double carryOver);
+                             double carryOver, double reducedPercent = 8);
 
 private:
     Database& m_db;

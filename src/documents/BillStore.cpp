@@ -79,7 +79,7 @@ std::optional<Bill> BillStore::Read(const Database& db, const QString& userCode,
 
     const RecordSet lines = db.select(
         QStringLiteral("SELECT Count, IssueYMD, DocNumber, Goods, Quantity, Unit, UnitPrice, "
-                       "Price, Remark FROM 明細請求 WHERE UserCode = ? AND Number = ? "
+                       "Price, Remark, TaxType FROM 明細請求 WHERE UserCode = ? AND Number = ? "
                        "AND DocType = ? ORDER BY Count"),
         {userCode, number, docType});
     bill.Lines.reserve(lines.RecordCount());
@@ -95,6 +95,7 @@ std::optional<Bill> BillStore::Read(const Database& db, const QString& userCode,
         line.UnitPrice = Number(row[6]);
         line.Price = Number(row[7]);
         line.Remark = Text(row[8]);
+        line.TaxType = row[9].toInt();
         bill.Lines.append(line);
     }
     return bill;
@@ -147,11 +148,11 @@ void BillStore::Save(const Bill& bill) {
             QStringLiteral("INSERT INTO 明細請求 (UserCode, Number, DocType, Count, "
                            "IssueYMD, DocNumber, Goods, Quantity, Unit, UnitPrice, Price, "
                            "Remark, GoodsType, TaxType) "
-                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)"),
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?)"),
             {user, number, type, line.Count,
              line.IssueYMD ? QVariant(line.IssueYMD) : QVariant(QMetaType(QMetaType::LongLong)),
              Str(line.DocNumber), Str(line.Goods), Optional(line.Quantity), Str(line.Unit),
-             Optional(line.UnitPrice), Optional(line.Price), Str(line.Remark)});
+             Optional(line.UnitPrice), Optional(line.Price), Str(line.Remark), line.TaxType});
     }
 
     const QString last = DocumentStore::LastNumberColumn(bill.DocType);

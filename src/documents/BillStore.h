@@ -29,6 +29,7 @@ struct BillLine {
     std::optional<double> UnitPrice;
     std::optional<double> Price;
     QString Remark;
+    int TaxType = 0; // the tax class the line was gathered with (TaxClass)
 };
 
 // A detailed (type 4) or summary (type 5) bill as stored.

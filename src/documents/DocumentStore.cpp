@@ -120,7 +120,7 @@ QList<SlipLine> DocumentStore::ReadLines(const QString& userCode, int docType,
                                          const QString& number) const {
     RecordSet rs =
         m_db.select(QStringLiteral("SELECT GoodsCode, Goods, Quantity, Unit, UnitPrice, "
-                                   "Price, Remark FROM ") +
+                                   "Price, Remark, TaxType FROM ") +
                         LineTable(docType) +
                         QStringLiteral(" WHERE UserCode = ? AND Number = ? ORDER BY Count"),
                     {userCode, number});
@@ -135,6 +135,10 @@ QList<SlipLine> DocumentStore::ReadLines(const QString& userCode, int docType,
         line.UnitPrice = NumberOrNothing(rs.value(4));
         line.Price = NumberOrNothing(rs.value(5));
         line.Remark = Text(rs.value(6));
+        // A line stored before lines had classes, or with a class this program does not
+        // know, is taxed at the standard rate.
+        const int taxType = rs.value(7).toInt();
+        line.TaxType = taxType >= 0 && taxType < TaxClass::Count ? taxType : 0;
         lines << line;
     }
     return lines;
@@ -203,7 +207,7 @@ void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLi
         QStringLiteral("INSERT INTO ") + table +
         QStringLiteral(
             " (UserCode, Number, Count, GoodsCode, Goods, Quantity, Unit, UnitPrice, "
-            "Price, Remark, GoodsType, TaxType) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)");
+            "Price, Remark, GoodsType, TaxType) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?)");
     int count = 0;
     for (const SlipLine& line : gridLines) {
         if (line.Goods.isEmpty())
@@ -211,7 +215,7 @@ void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLi
         m_db.exec(insertLine,
                   {user, number, ++count, Str(line.GoodsCode), line.Goods,
                    NullableNumber(line.Quantity), Str(line.Unit), NullableNumber(line.UnitPrice),
-                   NullableNumber(line.Price), Str(line.Remark)});
+                   NullableNumber(line.Price), Str(line.Remark), line.TaxType});
     }
 
     // Sale posting: only a delivery note or invoice, with the box checked and something

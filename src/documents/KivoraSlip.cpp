@@ -108,6 +108,10 @@ void KivoraSlip::buildFields() {
         LabelTotal[i]->setObjectName(QStringLiteral("LabelTotal%1").arg(i));
         LabelTotal[i]->setMinimumWidth(110);
     }
+    LabelRate = new QLabel(this);
+    LabelRate->setObjectName(QStringLiteral("LabelRate"));
+    LabelRate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelRate->hide();
 
     BtnSlipNo = new QPushButton(this);
     BtnSlipNo->setObjectName(QStringLiteral("BtnSlipNo"));
@@ -279,6 +283,7 @@ void KivoraSlip::layOut() {
     content->addLayout(header);
     content->addWidget(FxGridSlip, 1);
     content->addLayout(totals);
+    content->addWidget(LabelRate);
 
     auto* root = new QHBoxLayout(this);
     root->setMenuBar(MenuBar);
@@ -320,6 +325,13 @@ void KivoraSlip::showTotals(const SlipTotals::Totals& totals) {
     LabelTotal[SlipTotal::Subtotal]->setText(Format(totals.subtotal, pattern));
     LabelTotal[SlipTotal::Tax]->setText(Format(totals.tax, pattern));
     LabelTotal[SlipTotal::Total]->setText(Format(totals.total, pattern));
+    // One rate needs no breakdown: the totals above say it all.
+    QStringList parts = SlipTotals::RateLines(totals.rates);
+    const QString note = SlipTotals::ReducedNote(totals.rates);
+    if (!note.isEmpty())
+        parts << note;
+    LabelRate->setText(totals.rates.Split ? parts.join(QStringLiteral("　　")) : QString());
+    LabelRate->setVisible(totals.rates.Split);
 }
 
 void KivoraSlip::CalcSubTotal() {

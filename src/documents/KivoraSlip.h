@@ -159,6 +159,8 @@ public:
     std::array<QComboBox*, SlipCombo::Count> ComboSlip{};
     QCheckBox* CheckSlip = nullptr;
     std::array<QLabel*, SlipTotal::Count> LabelTotal{};
+    // Amount and tax per rate under the totals, shown only while the lines mix rates.
+    QLabel* LabelRate = nullptr;
     QPushButton* BtnSlipNo = nullptr;
     QPushButton* BtnCharge = nullptr;
 

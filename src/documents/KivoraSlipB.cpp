@@ -36,8 +36,8 @@ constexpr std::array<const char16_t*, BillTitle::Count> kTitles = {
     u"請求額",     u"締め日", u"集計伝票", u"作成日"};
 
 constexpr std::array<const char16_t*, BillColumn::Count> kColumns = {
-    u"伝票日付", u"伝票番号", u"品名 / 項目", u"数量", u"単位", u"単価", u"金額", u"備考"};
-constexpr std::array<int, BillColumn::Count> kColumnWidth = {80, 70, 220, 80, 50, 90, 100, 140};
+    u"伝票日付", u"伝票番号", u"品名 / 項目", u"数量", u"単位", u"単価", u"金額", u"備考", u"税"};
+constexpr std::array<int, BillColumn::Count> kColumnWidth = {80, 70, 220, 80, 50, 90, 100, 140, 28};
 
 // Length property of the fields (bytes kept: one less) and their widths.
 constexpr std::array<int, BillField::Count> kFieldLength = {7, 6, 41};
@@ -287,6 +287,10 @@ void KivoraSlipB::layOut() {
     content->addLayout(header);
     content->addWidget(FxGridSlipB, 1);
     content->addLayout(sums);
+    LabelRate = new QLabel(this);
+    LabelRate->setObjectName(QStringLiteral("LabelRate"));
+    LabelRate->hide();
+    content->addWidget(LabelRate);
     if (m_docType != DocType::DetailedBill) {
         FxGridSlipB->hide();
         content->addStretch(1);
@@ -307,7 +311,10 @@ void KivoraSlipB::setRows(const QList<QStringList>& rows) {
             auto* item = new QTableWidgetItem(rows[r].value(c));
             const bool number =
                 c == BillColumn::Quantity || c == BillColumn::UnitPrice || c == BillColumn::Price;
-            item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            item->setTextAlignment(c == BillColumn::Tax
+                                       ? Qt::AlignCenter
+                                       : (number ? Qt::AlignRight : Qt::AlignLeft) |
+                                             Qt::AlignVCenter);
             FxGridSlipB->setItem(r, c, item);
         }
     }

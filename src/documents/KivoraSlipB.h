@@ -125,6 +125,8 @@ public:
 
     std::array<QScrollBar*, BillScroll::Count> ScrollSlipB{};
     std::array<QLabel*, BillLabel::Count> LabelSlipB{};
+    // Amount and tax per rate under the sums, shown only while the lines mix rates.
+    QLabel* LabelRate = nullptr;
     std::array<QLabel*, BillTitle::Count> LabelTitle{};
     std::array<QLineEdit*, BillField::Count> TextSlipB{};
     std::array<QRadioButton*, BillSource::Count> OptionSlipB{};

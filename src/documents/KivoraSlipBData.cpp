@@ -107,12 +107,18 @@ void KivoraSlipB::DataDetail() {
 }
 
 void KivoraSlipB::CalcTotal() {
-    const BillTotals totals =
-        BillGathering::Totals(gridRows(), m_state.gExcise, m_state.gFraction, m_carryOver);
+    const BillTotals totals = BillGathering::Totals(gridRows(), m_state.gExcise, m_state.gFraction,
+                                                    m_carryOver, m_state.gReducedExcise);
     LabelSlipB[BillLabel::Total]->setText(Format(totals.Total, kYen));
     LabelSlipB[BillLabel::Excise]->setText(Format(totals.Excise, kYen));
     LabelSlipB[BillLabel::Price]->setText(Format(totals.Price, kYen));
     LabelSlipB[BillLabel::TotalPrice]->setText(Format(totals.TotalPrice, kYen));
+    // The per-rate breakdown only when the lines mix rates, as on the slips.
+    QStringList parts = SlipTotals::RateLines(totals.Rates);
+    if (const QString note = SlipTotals::ReducedNote(totals.Rates); !note.isEmpty())
+        parts << note;
+    LabelRate->setText(totals.Rates.Split ? parts.join(QStringLiteral("　　")) : QString());
+    LabelRate->setVisible(totals.Rates.Split);
 }
 
 void KivoraSlipB::DataRead() {
@@ -176,7 +182,8 @@ void KivoraSlipB::DataRead() {
                                 line.Unit,
                                 cell(line.UnitPrice, m_state.NumFormat),
                                 cell(line.Price, QStringLiteral("#,#0")),
-                                line.Remark};
+                                line.Remark,
+                                SlipTotals::TaxMark(line.TaxType)};
         }
         setRows(rows);
         m_carryOver = s.CarryOver;
@@ -257,6 +264,7 @@ void KivoraSlipB::DataSave() {
             line.UnitPrice = ParseNumber(cells[BillColumn::UnitPrice]);
             line.Price = ParseNumber(cells[BillColumn::Price]);
             line.Remark = cells[BillColumn::Remark];
+            line.TaxType = SlipTotals::TaxClassOf(cells[BillColumn::Tax]);
             bill.Lines << line;
         }
         {

@@ -19,6 +19,17 @@ enum : int {
 };
 }
 
+// The consumption-tax class of a line (the TaxType column of line tables, and the
+// default of a goods item): which rate its amount is taxed at.
+namespace TaxClass {
+enum : int {
+    Standard = 0, // the customer's rate
+    Reduced = 1,  // the reduced rate (自社情報.ReducedExcise)
+    NotTaxed = 2, // no consumption tax
+    Count = 3
+};
+}
+
 // One line of an estimate, order, delivery note or invoice as it is stored. A line
 // exists only when it has a name; empty numeric cells are stored as nulls.
 struct SlipLine {
@@ -29,6 +40,7 @@ struct SlipLine {
     std::optional<double> UnitPrice;
     std::optional<double> Price;
     QString Remark;
+    int TaxType = TaxClass::Standard;
 };
 
 // The header row of a document (伝票管理), with the staff member's name and department

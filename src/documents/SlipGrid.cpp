@@ -21,12 +21,13 @@
 namespace {
 
 constexpr std::array<const char16_t*, SlipGrid::Columns> kHeaders = {
-    u"行", u"商品番号", u"品名 / 項目", u"数量", u"単位", u"単価", u"金額", u"備考"};
+    u"行", u"商品番号", u"品名 / 項目", u"数量", u"単位", u"単価", u"金額", u"備考", u"税"};
 // Column widths in twips, as the printed forms measure them; 15 twips make a pixel.
-constexpr std::array<int, SlipGrid::Columns> kTwips = {270, 840, 3240, 900, 600, 1020, 1080, 1440};
+constexpr std::array<int, SlipGrid::Columns> kTwips = {270,  840,  3240, 900, 600,
+                                                       1020, 1080, 1440, 300};
 // Length property of the text editor per column (bytes kept: one less); none for the
 // line number and the unit list.
-constexpr std::array<int, SlipGrid::Columns> kLength = {0, 9, 41, 9, 0, 10, 13, 11};
+constexpr std::array<int, SlipGrid::Columns> kLength = {0, 9, 41, 9, 0, 10, 13, 11, 0};
 
 bool isNumberColumn(int column) {
     return column == SlipGrid::ColQuantity || column == SlipGrid::ColPrice ||
@@ -129,6 +130,7 @@ QTableWidgetItem* SlipGrid::itemAt(int line, int column) {
         it = new QTableWidgetItem;
         it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         it->setTextAlignment(isNumberColumn(column) ? (Qt::AlignRight | Qt::AlignVCenter)
+                             : column == ColTax     ? Qt::AlignCenter
                                                     : (Qt::AlignLeft | Qt::AlignVCenter));
         setItem(line - 1, column, it);
     }
@@ -144,7 +146,7 @@ void SlipGrid::setCell(int line, int column, const QString& text) {
 }
 
 void SlipGrid::setCurrentLine(int line, int column) {
-    setCurrentCell(std::clamp(line, 1, Lines) - 1, std::clamp<int>(column, ColCode, ColRemark));
+    setCurrentCell(std::clamp(line, 1, Lines) - 1, std::clamp<int>(column, ColCode, Columns - 1));
 }
 
 bool SlipGrid::editorOpen() const {
@@ -152,6 +154,11 @@ bool SlipGrid::editorOpen() const {
 }
 
 void SlipGrid::EditChange(const QString& typed) {
+    // The class column has no editor: its key, a double click or Space steps it.
+    if (m_column == ColTax) {
+        ToggleTaxClass();
+        return;
+    }
     if (m_column <= ColLine)
         return;
     const bool replace = !typed.isEmpty();
@@ -237,6 +244,11 @@ bool SlipGrid::EditKey(QWidget* editor, int key) {
             setCurrentLine(line, m_column);
         return true;
     }
+    case TaxKey:
+        EditCommit();
+        setFocus(Qt::OtherFocusReason);
+        ToggleTaxClass();
+        return true;
     case Qt::Key_F7:
         if (!BtnGrid->isHidden()) {
             m_searching = true;
@@ -338,6 +350,18 @@ bool SlipGrid::eventFilter(QObject* watched, QEvent* event) {
 void SlipGrid::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (modifiers == Qt::NoModifier && event->key() == TaxKey) {
+        ToggleTaxClass();
+        event->accept();
+        return;
+    }
+    if (modifiers == Qt::NoModifier && m_column == ColTax) {
+        // Only the keys that step the class work here; text has no place in the column.
+        if (event->key() == Qt::Key_Space || event->text() == QLatin1String("*"))
+            ToggleTaxClass();
+        event->accept();
+        return;
+    }
     if (modifiers == Qt::NoModifier && m_column > ColLine) {
         switch (event->key()) {
         case Qt::Key_Return:
@@ -371,7 +395,7 @@ void SlipGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void SlipGrid::inputMethodEvent(QInputMethodEvent* event) {
-    if (m_column == ColUnit || m_column <= ColLine ||
+    if (m_column == ColUnit || m_column == ColTax || m_column <= ColLine ||
         (event->commitString().isEmpty() && event->preeditString().isEmpty())) {
         event->ignore();
         return;

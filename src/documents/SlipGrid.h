@@ -25,7 +25,7 @@ class SlipGrid : public QTableWidget {
     Q_OBJECT
 public:
     static constexpr int Lines = 99;
-    static constexpr int Columns = 8;
+    static constexpr int Columns = 9;
     // Columns of a line.
     enum Column {
         ColLine,
@@ -35,8 +35,12 @@ public:
         ColUnit,
         ColPrice,
         ColAmount,
-        ColRemark
+        ColRemark,
+        ColTax // the line's tax class as its mark (SlipTotals::TaxMark); set by TaxKey
     };
+    // The key that steps the current line's tax class: standard, reduced (※), not
+    // taxed (非), standard again.
+    static constexpr int TaxKey = Qt::Key_F4;
     // Where FindGoodsSet looks a code up.
     enum GoodsSource {
         FromGoods = 0,        // 商品: one line
@@ -91,6 +95,9 @@ public:
     // The search button: commits, asks the goods search and takes its choice.
     void SearchGoods();
 
+    // Steps the tax class of the current line and recomputes the totals.
+    void ToggleTaxClass();
+
     // Every line, empty ones included, as a save takes them.
     QList<SlipLine> lines() const;
     // Number of lines with a name.
@@ -123,7 +130,7 @@ private:
     bool commitNumber();
     void commitCode();
     void takeGoods(int line, const QString& code, const QString& name, const QString& unit,
-                   double unitPrice);
+                   double unitPrice, int taxType);
 
     AppState& m_state;
     int m_line = 1;

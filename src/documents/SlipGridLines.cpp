@@ -26,16 +26,29 @@ void SlipGrid::CalcSubTotal(int line) {
 
 void SlipGrid::CalcTotal() {
     QStringList amounts;
+    QList<int> classes;
     amounts.reserve(Lines);
-    for (int line = 1; line <= Lines; ++line)
+    classes.reserve(Lines);
+    for (int line = 1; line <= Lines; ++line) {
         amounts << cell(line, ColAmount);
-    m_totals = SlipTotals::Calc(amounts, m_state.gExcise, m_state.gFraction);
+        classes << SlipTotals::TaxClassOf(cell(line, ColTax));
+    }
+    m_totals = SlipTotals::Calc(amounts, classes, m_state.gExcise, m_state.gReducedExcise,
+                                m_state.gFraction);
     emit totalsChanged(m_totals);
 }
 
+void SlipGrid::ToggleTaxClass() {
+    setCell(m_line, ColTax,
+            SlipTotals::TaxMark(
+                SlipTotals::NextTaxClass(SlipTotals::TaxClassOf(cell(m_line, ColTax)))));
+    CalcTotal();
+}
+
 void SlipGrid::takeGoods(int line, const QString& code, const QString& name, const QString& unit,
-                         double unitPrice) {
+                         double unitPrice, int taxType) {
     setCell(line, ColCode, code);
+    setCell(line, ColTax, SlipTotals::TaxMark(taxType));
     setCell(line, ColGoods, name);
     setCell(line, ColUnit, unit);
     setCell(line, ColPrice, Format(unitPrice, m_state.NumFormat));
@@ -59,7 +72,7 @@ bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
         }
     });
     if (rows.isEmpty()) {
-        for (int column : {ColCode, ColGoods, ColUnit, ColPrice})
+        for (int column : {ColCode, ColGoods, ColUnit, ColPrice, ColTax})
             setCell(m_line, column, QString());
         m_state.gResult = GridResult::Refused;
         return false;
@@ -70,7 +83,7 @@ bool SlipGrid::FindGoodsSet(int kind, const QString& code) {
     for (const GoodsRow& row : rows) {
         if (line > Lines)
             break;
-        takeGoods(line++, row.Code, row.Name, row.Unit, row.UnitPrice);
+        takeGoods(line++, row.Code, row.Name, row.Unit, row.UnitPrice, row.TaxType);
     }
     return true;
 }
@@ -86,8 +99,14 @@ void SlipGrid::SearchGoods() {
                 FindGoodsSet(FromSetComponents, m_state.gWork[0]);
             } else {
                 const auto price = ParseNumber(m_state.gWork[2]);
+                // The search hands over what it lists; the class comes with the goods row.
+                int taxType = TaxClass::Standard;
+                RunGuarded(m_state, [&] {
+                    if (auto goods = GoodsLookup::FindGoods(*m_state.DbMain, m_state.gWork[0]))
+                        taxType = goods->TaxType;
+                });
                 takeGoods(m_line, m_state.gWork[0], m_state.gWork[1], m_state.gWork[3],
-                          price.value_or(0));
+                          price.value_or(0), taxType);
             }
         }
     }
@@ -109,6 +128,7 @@ QList<SlipLine> SlipGrid::lines() const {
         l.UnitPrice = ParseNumber(cell(line, ColPrice));
         l.Price = ParseNumber(cell(line, ColAmount));
         l.Remark = cell(line, ColRemark);
+        l.TaxType = SlipTotals::TaxClassOf(cell(line, ColTax));
         result << l;
     }
     return result;
@@ -137,6 +157,7 @@ void SlipGrid::setLines(const QList<SlipLine>& lines) {
         setCell(line, ColPrice, number(l.UnitPrice, m_state.NumFormat));
         setCell(line, ColAmount, number(l.Price, QStringLiteral("#,#0")));
         setCell(line, ColRemark, l.Remark);
+        setCell(line, ColTax, SlipTotals::TaxMark(l.TaxType));
         ++line;
     }
 }

@@ -8,12 +8,14 @@ namespace {
 
 const QString Columns =
     QStringLiteral("Name, Represent, ZipCode, Address1, Address2, TEL, FAX, Bank1, Bank2, Excise, "
-                   "ExciseFraction, PriceFraction, ClosingDay, Payment, ClosingType");
+                   "ExciseFraction, PriceFraction, ClosingDay, Payment, ClosingType, RegistNumber, "
+                   "ReducedExcise");
 
 QVariantList Values(const CompanyRow& r) {
-    return {r.Name,       r.Represent, r.ZipCode,    r.Address1, r.Address2,       r.TEL,
-            r.FAX,        r.Bank1,     r.Bank2,      r.Excise,   r.ExciseFraction, r.PriceFraction,
-            r.ClosingDay, r.Payment,   r.ClosingType};
+    return {
+        r.Name,       r.Represent, r.ZipCode,     r.Address1,     r.Address2,       r.TEL,
+        r.FAX,        r.Bank1,     r.Bank2,       r.Excise,       r.ExciseFraction, r.PriceFraction,
+        r.ClosingDay, r.Payment,   r.ClosingType, r.RegistNumber, r.ReducedExcise};
 }
 
 } // namespace
@@ -35,6 +37,8 @@ std::optional<CompanyRow> CompanyStore::Read() const {
     r.ClosingDay = rs.value(QStringLiteral("ClosingDay")).toInt();
     r.Payment = rs.value(QStringLiteral("Payment")).toInt();
     r.ClosingType = rs.value(QStringLiteral("ClosingType")).toInt();
+    r.RegistNumber = rs.text(QStringLiteral("RegistNumber"));
+    r.ReducedExcise = rs.number(QStringLiteral("ReducedExcise"));
     return r;
 }
 
@@ -46,13 +50,43 @@ void CompanyStore::Write(const CompanyRow& row) {
         QStringLiteral("UPDATE 自社情報 SET Name = ?, Represent = ?, ZipCode = ?, Address1 = ?, "
                        "Address2 = ?, TEL = ?, FAX = ?, Bank1 = ?, Bank2 = ?, Excise = ?, "
                        "ExciseFraction = ?, PriceFraction = ?, ClosingDay = ?, Payment = ?, "
-                       "ClosingType = ?"),
+                       "ClosingType = ?, RegistNumber = ?, ReducedExcise = ?"),
         Values(row));
     // A database that lost its row gets it back here; without it documents would print
     // no company and every new customer would start from nothing.
     if (changed == 0)
-        m_db.exec(QStringLiteral("INSERT INTO 自社情報 (") + Columns +
-                      QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                  Values(row));
+        m_db.exec(
+            QStringLiteral("INSERT INTO 自社情報 (") + Columns +
+                QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            Values(row));
     tx.commit();
+}
+
+double CompanyStore::ReducedExcise() const {
+    const QVariant rate = m_db.scalar(QStringLiteral("SELECT ReducedExcise FROM 自社情報"));
+    return rate.isNull() ? CompanyRow{}.ReducedExcise : rate.toDouble();
+}
+
+void CompanyStore::WriteReducedExcise(double percent) {
+    CompanyRow row = Read().value_or(CompanyRow{});
+    row.ReducedExcise = percent;
+    Write(row);
+}
+
+bool CompanyStore::RegistNumberValid(const QString& number) {
+    if (number.isEmpty())
+        return true;
+    if (number.size() != 14 || number.at(0) != QLatin1Char('T'))
+        return false;
+    for (int i = 1; i < 14; ++i) {
+        if (number.at(i) < QLatin1Char('0') || number.at(i) > QLatin1Char('9'))
+            return false;
+    }
+    // The twelve digits after the check digit, weighted 1, 2, 1, 2 … from the last one.
+    int sum = 0;
+    for (int i = 0; i < 12; ++i) {
+        const int digit = number.at(13 - i).digitValue();
+        sum += digit * (i % 2 == 0 ? 1 : 2);
+    }
+    return number.at(1).digitValue() == 9 - sum % 9;
 }

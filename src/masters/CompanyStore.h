@@ -15,6 +15,11 @@ struct CompanyRow {
     int ClosingDay = 31;
     int Payment = 31;
     int ClosingType = 0; // 0 当月, 1 次月
+    // The registration number of a registered issuer of qualified invoices ("T" and 13
+    // digits); empty while the company is not registered.
+    QString RegistNumber;
+    // The reduced consumption-tax rate in percent, for lines of the reduced class.
+    double ReducedExcise = 8;
 };
 
 // Reads and writes the own company's row. Columns are named, never taken by position,
@@ -27,6 +32,16 @@ public:
     std::optional<CompanyRow> Read() const;
     // Replaces the row, adding it when the table is empty, in one transaction.
     void Write(const CompanyRow& row);
+
+    // The reduced rate alone, for the options window's tax page: read falls back to 8
+    // when the table holds no row; write changes nothing else of the row.
+    double ReducedExcise() const;
+    void WriteReducedExcise(double percent);
+
+    // Whether a registration number may be stored: empty (not registered) or "T" and 13
+    // digits whose first digit is the check digit of the other twelve, as every
+    // corporate number has it; a sole proprietor's number is built the same way.
+    static bool RegistNumberValid(const QString& number);
 
 private:
     Database& m_db;

@@ -13,6 +13,9 @@ GoodsRow RowFrom(const RecordSet& rs) {
     row.Unit = rs.value(2).toString();
     // A price left empty in an older file reads as 0, as the registration stores it.
     row.UnitPrice = rs.value(3).toDouble();
+    // A class column is read by the goods and component queries only; null is standard.
+    if (rs.fields().size() > 4)
+        row.TaxType = rs.value(4).toInt();
     return row;
 }
 
@@ -29,8 +32,9 @@ std::optional<GoodsRow> FindIn(const Database& db, const QString& sql, const QSt
 } // namespace
 
 std::optional<GoodsRow> FindGoods(const Database& db, const QString& code) {
-    return FindIn(db, QStringLiteral("SELECT Code, Name, Unit, UnitPrice FROM 商品 WHERE Code = ?"),
-                  code);
+    return FindIn(
+        db, QStringLiteral("SELECT Code, Name, Unit, UnitPrice, TaxType FROM 商品 WHERE Code = ?"),
+        code);
 }
 
 std::optional<GoodsRow> FindSet(const Database& db, const QString& code) {
@@ -40,9 +44,12 @@ std::optional<GoodsRow> FindSet(const Database& db, const QString& code) {
 }
 
 QList<GoodsRow> SetComponents(const Database& db, const QString& setCode) {
-    RecordSet rs = db.select(QStringLiteral("SELECT GoodsCode, Name, Unit, UnitPrice FROM 商品構成 "
-                                            "WHERE Code = ? ORDER BY Count"),
-                             {setCode});
+    RecordSet rs =
+        db.select(QStringLiteral("SELECT 商品構成.GoodsCode, 商品構成.Name, 商品構成.Unit, "
+                                 "商品構成.UnitPrice, 商品.TaxType FROM 商品構成 "
+                                 "LEFT JOIN 商品 ON 商品構成.GoodsCode = 商品.Code "
+                                 "WHERE 商品構成.Code = ? ORDER BY 商品構成.Count"),
+                  {setCode});
     QList<GoodsRow> rows;
     rows.reserve(rs.RecordCount());
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())

@@ -26,8 +26,9 @@ struct FieldLook {
     int maxLength;
 };
 constexpr FieldLook kFields[CompanyField::Count] = {
-    {u"会社名", 41}, {u"代表者", 21}, {u"郵便番号", 4}, {nullptr, 5},        {u"住所１", 31},
-    {u"住所２", 31}, {u"ＴＥＬ", 13}, {u"ＦＡＸ", 13},  {u"振込銀行１", 41}, {u"振込銀行２", 41},
+    {u"会社名", 41},     {u"代表者", 21},     {u"郵便番号", 4},  {nullptr, 5},
+    {u"住所１", 31},     {u"住所２", 31},     {u"ＴＥＬ", 13},   {u"ＦＡＸ", 13},
+    {u"振込銀行１", 41}, {u"振込銀行２", 41}, {u"登録番号", 15},
 };
 
 QLabel* caption(const QString& text, QWidget* parent) {
@@ -72,7 +73,7 @@ void KivoraCompany::buildControls() {
         TextComp[i]->setObjectName(QStringLiteral("TextComp%1").arg(i));
         AttachLimitLength(TextComp[i], kFields[i].maxLength);
         if (i == CompanyField::Zip1 || i == CompanyField::Zip2 || i == CompanyField::Tel ||
-            i == CompanyField::Fax)
+            i == CompanyField::Fax || i == CompanyField::RegistNumber)
             AsciiOnly(TextComp[i]);
         AttachSelectOnFocus(TextComp[i], m_state);
         TextComp[i]->installEventFilter(this);
@@ -172,8 +173,9 @@ void KivoraCompany::buildLayout() {
 
 void KivoraCompany::showRow() {
     const CompanyRow& r = m_row;
-    const QString* texts[] = {&r.Name,     &r.Represent, nullptr, nullptr,  &r.Address1,
-                              &r.Address2, &r.TEL,       &r.FAX,  &r.Bank1, &r.Bank2};
+    const QString* texts[] = {&r.Name,     &r.Represent, nullptr,        nullptr,
+                              &r.Address1, &r.Address2,  &r.TEL,         &r.FAX,
+                              &r.Bank1,    &r.Bank2,     &r.RegistNumber};
     for (int i = 0; i < CompanyField::Count; ++i) {
         if (texts[i])
             TextComp[i]->setText(*texts[i]);
@@ -206,11 +208,21 @@ void KivoraCompany::showRow() {
 
 void KivoraCompany::onOK() {
     CompanyRow r = m_row;
-    QString* texts[] = {&r.Name,     &r.Represent, nullptr, nullptr,  &r.Address1,
-                        &r.Address2, &r.TEL,       &r.FAX,  &r.Bank1, &r.Bank2};
+    QString* texts[] = {&r.Name, &r.Represent, nullptr,  nullptr,  &r.Address1,    &r.Address2,
+                        &r.TEL,  &r.FAX,       &r.Bank1, &r.Bank2, &r.RegistNumber};
     for (int i = 0; i < CompanyField::Count; ++i) {
         if (texts[i])
             *texts[i] = TextComp[i]->text();
+    }
+    // Typed in lower case or with spaces around it, the number is still the same one.
+    r.RegistNumber = r.RegistNumber.trimmed().toUpper();
+    if (!CompanyStore::RegistNumberValid(r.RegistNumber)) {
+        ShowMsg(*m_state.messages,
+                QStringLiteral("正確に") +
+                    QString::fromUtf16(kFields[CompanyField::RegistNumber].caption),
+                Msg::Enter, Box::Exclamation, m_state.gCaption);
+        TextComp[CompanyField::RegistNumber]->setFocus();
+        return;
     }
     r.ZipCode = JoinZip(TextComp[CompanyField::Zip1]->text(), TextComp[CompanyField::Zip2]->text());
     // Every offered rate ends in "%"; the number before it is what is stored.
@@ -239,6 +251,7 @@ void KivoraCompany::onOK() {
     }
     // Every line computed from now on rounds the new way.
     m_state.gPriceFraction = static_cast<quint8>(r.PriceFraction);
+    m_state.gReducedExcise = r.ReducedExcise;
     m_row = r;
     m_hasRow = true;
     done(QDialog::Accepted);
@@ -258,7 +271,7 @@ bool KivoraCompany::enterPressed(QObject* watched) {
     // whole form can be filled in from the keyboard.
     const int field = IndexOf(TextComp, watched);
     if (field >= 0) {
-        if (field == CompanyField::Bank2)
+        if (field == CompanyField::RegistNumber)
             ComboComp[CompanyCombo::Excise]->setFocus();
         else
             TextComp[field + 1]->setFocus();

@@ -25,7 +25,8 @@ enum : int {
     Fax = 7,
     Bank1 = 8,
     Bank2 = 9,
-    Count = 10
+    RegistNumber = 10, // 登録番号 of a qualified-invoice issuer
+    Count = 11
 };
 }
 

@@ -75,6 +75,8 @@ void ToWork(AppState& state, MasterKind kind, const MasterRow& row) {
         state.gWork[1] = row.Name;
         state.gWork[2] = PriceText(row.UnitPrice);
         state.gWork[3] = row.Unit;
+        if (kind == MasterKind::Goods)
+            state.gWork[4] = QString::number(row.TaxType);
         break;
     case MasterKind::Class:
         state.gWork[1] = row.Name;
@@ -99,6 +101,8 @@ MasterRow FromWork(const AppState& state, MasterKind kind) {
         // The dialog has refused anything but a number or an empty text.
         row.UnitPrice = MasterStore::PriceValue(state.gWork[2]).value_or(0.0);
         row.Unit = state.gWork[3];
+        if (kind == MasterKind::Goods)
+            row.TaxType = state.gWork[4].toInt();
         break;
     case MasterKind::Class:
         row.Name = state.gWork[1];

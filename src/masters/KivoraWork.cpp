@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -98,6 +99,23 @@ KivoraWork::KivoraWork(AppState& state, QWidget* parent)
         LabelWork[WorkField::Unit]->hide();
         ComboWork->hide();
     }
+    // Set goods sell as one line at the standard rate; only goods carry a class.
+    auto* taxLabel = new QLabel(QStringLiteral("税区分"), this);
+    ComboTax = new QComboBox(this);
+    ComboTax->setObjectName(QStringLiteral("ComboTax"));
+    ComboTax->addItems(
+        {QStringLiteral("標準税率"), QStringLiteral("軽減税率 ※"), QStringLiteral("非課税")});
+    taxLabel->setBuddy(ComboTax);
+    fields->addWidget(taxLabel, 4, 0);
+    fields->addWidget(ComboTax, 4, 1);
+    ComboTax->installEventFilter(this);
+    if (MasterKind(m_kind) == MasterKind::Goods) {
+        ComboTax->setCurrentIndex(
+            std::clamp(m_state.gWork[WorkField::TaxType].toInt(), 0, ComboTax->count() - 1));
+    } else {
+        taxLabel->hide();
+        ComboTax->hide();
+    }
 
     BtnOK = new QPushButton(QStringLiteral("OK"), this);
     BtnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
@@ -177,6 +195,8 @@ void KivoraWork::onOK() {
         m_state.gWork[i] = texts[i];
     if (isGoods())
         m_state.gWork[WorkField::Unit] = ComboWork->currentText();
+    if (MasterKind(m_kind) == MasterKind::Goods)
+        m_state.gWork[WorkField::TaxType] = QString::number(ComboTax->currentIndex());
     m_state.gResult = DialogResult::Ok;
     done(QDialog::Accepted);
 }
@@ -194,6 +214,13 @@ void KivoraWork::reject() {
 bool KivoraWork::eventFilter(QObject* watched, QEvent* event) {
     if (IsEnterKey(event)) {
         if (watched == ComboWork) {
+            if (MasterKind(m_kind) == MasterKind::Goods)
+                ComboTax->setFocus();
+            else
+                firstField()->setFocus();
+            return true;
+        }
+        if (watched == ComboTax) {
             firstField()->setFocus();
             return true;
         }

@@ -13,13 +13,14 @@ struct AppState;
 // same slots as in gWork. Unit is the goods' unit in gWork and, in LabelWork, the caption
 // of the unit list.
 namespace WorkField {
-enum : int { Code = 0, First = 1, Second = 2, Price = 2, Count = 3, Unit = 3 };
+enum : int { Code = 0, First = 1, Second = 2, Price = 2, Count = 3, Unit = 3, TaxType = 4 };
 }
 
 // Adds or changes one record of a simple master (gMode = the kind: 0 staff, 1 units,
 // 2 goods, 4 customer classes). Opened with gCaption as its title and the record's
 // texts in gWork (slot 0 the code, then the kind's fields in table order: staff
-// position and name; the unit name; goods name, unit price and unit; the class name).
+// position and name; the unit name; goods name, unit price, unit and the tax class as a
+// number, TaxClass; the class name).
 // OK checks the texts and leaves them, trimmed, in the same slots with gResult 0;
 // Cancel and closing leave gResult -1 and gWork as it was.
 class KivoraWork : public QDialog {
@@ -32,6 +33,8 @@ public:
     std::array<QLineEdit*, WorkField::Count> TextWork{};
     std::array<QLabel*, WorkField::Unit + 1> LabelWork{};
     QComboBox* ComboWork = nullptr;
+    // Goods only: the tax class a slip line takes from the goods, by TaxClass position.
+    QComboBox* ComboTax = nullptr;
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
 

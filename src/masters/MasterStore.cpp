@@ -15,6 +15,7 @@ QString Columns(MasterKind kind) {
     case MasterKind::Unit:
         return QStringLiteral("Code, Unit");
     case MasterKind::Goods:
+        return QStringLiteral("Code, Name, UnitPrice, Unit, TaxType");
     case MasterKind::Set:
         return QStringLiteral("Code, Name, UnitPrice, Unit");
     case MasterKind::Class:
@@ -40,6 +41,8 @@ MasterRow RowFrom(MasterKind kind, const RecordSet& rs) {
         // A price left empty by another program reads as 0, as this one stores it.
         row.UnitPrice = rs.number(QStringLiteral("UnitPrice"));
         row.Unit = rs.text(QStringLiteral("Unit"));
+        if (kind == MasterKind::Goods)
+            row.TaxType = rs.value(QStringLiteral("TaxType")).toInt();
         break;
     case MasterKind::Class:
         row.Name = rs.text(QStringLiteral("Name"));
@@ -156,6 +159,10 @@ MasterStore::SaveResult MasterStore::Save(MasterKind kind, const MasterRow& row)
         // The registration never asks for a reading; an overwrite clears the old one.
         columns = QStringLiteral("Name, Kana, UnitPrice, Unit");
         values = {row.Name, QString(), row.UnitPrice, row.Unit};
+        if (kind == MasterKind::Goods) {
+            columns += QStringLiteral(", TaxType");
+            values << row.TaxType;
+        }
         break;
     case MasterKind::Class:
         columns = QStringLiteral("Name");

@@ -12,7 +12,7 @@ enum class MasterKind { Staff = 0, Unit = 1, Goods = 2, Set = 3, Class = 4 };
 // One record of any simple master; a kind uses only its own columns:
 //   staff   Code, Position, Name
 //   units   Code, Unit
-//   goods   Code, Name, UnitPrice, Unit (sets the same)
+//   goods   Code, Name, UnitPrice, Unit, TaxType (sets the same without TaxType)
 //   classes Code, Name
 struct MasterRow {
     QString Code;
@@ -20,6 +20,7 @@ struct MasterRow {
     QString Name;
     double UnitPrice = 0;
     QString Unit;
+    int TaxType = 0; // goods: the tax class a line takes when filled by code (TaxClass)
 };
 
 // Reads and writes the staff, unit, goods, set goods and customer class tables for the

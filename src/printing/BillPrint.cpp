@@ -3,6 +3,7 @@
 #include "core/BusyCursor.h"
 #include "core/Database.h"
 #include "core/SharedRoutines.h"
+#include "documents/BillGathering.h"
 #include "documents/BillStore.h"
 #include "printing/Canvas.h"
 #include "printing/LayoutTables.h"
@@ -21,6 +22,23 @@ constexpr double kSealOffsetX = 40.0;
 
 } // namespace
 
+SlipTotals::RateTotals BillPrint::RateTotals(const QList<BillPrintLine>& lines,
+                                             double excisePercent, double reducedPercent,
+                                             int taxFraction) {
+    // The rows as the bill window holds them: a stored line without a date continues the
+    // date group above it.
+    QList<QStringList> rows;
+    for (const BillPrintLine& line : lines) {
+        QStringList cells(BillColumn::Count);
+        if (line.IssueYMD && *line.IssueYMD)
+            cells[BillColumn::Date] = QString::number(*line.IssueYMD);
+        cells[BillColumn::Price] = DocumentItems::PlainNumber(line.Price);
+        cells[BillColumn::Tax] = SlipTotals::TaxMark(line.TaxType);
+        rows << cells;
+    }
+    return BillGathering::Totals(rows, excisePercent, taxFraction, 0, reducedPercent).Rates;
+}
+
 QList<BillPrintLine> BillPrint::Lines(const Database& mainDb, const QString& userCode, int docType,
                                       const QString& number) {
     const std::optional<Bill> bill = BillStore::Read(mainDb, userCode, docType, number);
@@ -38,6 +56,7 @@ QList<BillPrintLine> BillPrint::Lines(const Database& mainDb, const QString& use
         line.UnitPrice = stored.UnitPrice;
         line.Price = stored.Price;
         line.Remark = stored.Remark;
+        line.TaxType = stored.TaxType;
         lines << line;
     }
     return lines;
@@ -59,8 +78,8 @@ bool BillPrint::PrintBill(Canvas& canvas, const Database& mainDb, const Database
     try {
         layout = LayoutTables::ReadDocumentLayout(layoutDb, layoutCode);
         customer = PrintData::Customer(mainDb, userCode);
-        if (options.Company)
-            company = PrintData::Company(mainDb);
+        // Read even when the company does not print: it holds the reduced rate.
+        company = PrintData::Company(mainDb);
         lines = Lines(mainDb, userCode, docType, header.Number);
     } catch (const DatabaseError& e) {
         canvas.discardJob();
@@ -92,6 +111,9 @@ bool BillPrint::PrintBill(Canvas& canvas, const Database& mainDb, const Database
     ctx.Bank = options.Bank;
     ctx.LayoutName = kind.Name;
     ctx.Pages = DocumentItems::PageCount(lines.size(), kind.Rows);
+    const CompanyRow companyRow = company.value_or(CompanyRow{});
+    ctx.Rates = RateTotals(lines, customer->Excise, companyRow.ReducedExcise, customer->Fraction);
+    ctx.Registered = !companyRow.RegistNumber.isEmpty();
 
     canvas.setFontName(PrintEngine::BodyFont(options.Font));
     canvas.setFontSize(kind.FontSize);

@@ -17,6 +17,9 @@ namespace BillPrint {
 // The stored lines of a bill, in their order.
 QList<BillPrintLine> Lines(const Database& mainDb, const QString& userCode, int docType,
                            const QString& number);
+// Amount and tax per rate of stored bill lines, taxed per date group as the window does.
+SlipTotals::RateTotals RateTotals(const QList<BillPrintLine>& lines, double excisePercent,
+                                  double reducedPercent, int taxFraction);
 
 bool PrintBill(Canvas& canvas, const Database& mainDb, const Database& layoutDb,
                const SettingsStore& settings, MessageService& messages, const QString& title,

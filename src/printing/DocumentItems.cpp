@@ -168,8 +168,28 @@ int DocumentItems::BlockMark(const QString& layoutMarks, int block) {
     return marks[block - 1].trimmed().toInt();
 }
 
+std::optional<QString> DocumentItems::InvoiceItem(int code, const DocumentItemContext& ctx) {
+    if (code == LayoutItem::RegistNumber) {
+        // Printed with the company, so a form on preprinted paper stays as it was.
+        if (!ctx.Company || ctx.Company->RegistNumber.isEmpty())
+            return QString();
+        return QStringLiteral("登録番号 ") + ctx.Company->RegistNumber;
+    }
+    if (code >= LayoutItem::FirstRateLine && code <= LayoutItem::LastRateLine) {
+        // An unregistered business with one rate prints what it always printed; the
+        // figures belong with the totals, on the last page of a set.
+        if ((!ctx.Rates.Split && !ctx.Registered) || ctx.Page != ctx.Pages)
+            return QString();
+        return SlipTotals::RateLines(ctx.Rates).value(code - LayoutItem::FirstRateLine);
+    }
+    if (code == LayoutItem::ReducedNote)
+        return SlipTotals::ReducedNote(ctx.Rates);
+    return std::nullopt;
+}
+
 bool DocumentItems::IsSlipDetail(int code) {
-    return code >= LayoutItem::GoodsCode && code <= LayoutItem::LineRemark;
+    return (code >= LayoutItem::GoodsCode && code <= LayoutItem::LineRemark) ||
+           code == LayoutItem::LineTaxMark;
 }
 
 std::optional<QString> DocumentItems::SlipHeaderItem(int code, const SlipPrintHeader& h,
@@ -214,7 +234,7 @@ std::optional<QString> DocumentItems::SlipHeaderItem(int code, const SlipPrintHe
     case LayoutItem::StaffPosition:
         return h.ChargePosition;
     default:
-        return std::nullopt;
+        return InvoiceItem(code, ctx);
     }
 }
 
@@ -234,6 +254,8 @@ std::optional<QString> DocumentItems::SlipDetailItem(int code, const SlipLine& l
         return PlainNumber(line.Price);
     case LayoutItem::LineRemark:
         return line.Remark;
+    case LayoutItem::LineTaxMark:
+        return SlipTotals::TaxMark(line.TaxType);
     default:
         return std::nullopt;
     }
@@ -276,6 +298,8 @@ std::optional<QString> DocumentItems::ReceiptHeaderItem(int code, const ReceiptP
             due += h.DueDate[DatePart::Month] + QLatin1Char('/');
         return due + h.DueDate[DatePart::Day];
     }
+    case LayoutItem::RegistNumber:
+        return InvoiceItem(code, ctx);
     default:
         return std::nullopt;
     }
@@ -283,7 +307,8 @@ std::optional<QString> DocumentItems::ReceiptHeaderItem(int code, const ReceiptP
 
 bool DocumentItems::IsBillDetail(int code) {
     return code == LayoutItem::LineDate || code == LayoutItem::LineNumber ||
-           (code >= LayoutItem::Goods && code <= LayoutItem::LineRemark);
+           (code >= LayoutItem::Goods && code <= LayoutItem::LineRemark) ||
+           code == LayoutItem::LineTaxMark;
 }
 
 std::optional<QString> DocumentItems::BillHeaderItem(int code, const BillPrintHeader& h,
@@ -325,7 +350,7 @@ std::optional<QString> DocumentItems::BillHeaderItem(int code, const BillPrintHe
     case LayoutItem::SlipCount:
         return h.SlipCount;
     default:
-        return std::nullopt;
+        return InvoiceItem(code, ctx);
     }
 }
 
@@ -347,6 +372,8 @@ std::optional<QString> DocumentItems::BillDetailItem(int code, const BillPrintLi
         return PlainNumber(line.Price);
     case LayoutItem::LineRemark:
         return line.Remark;
+    case LayoutItem::LineTaxMark:
+        return SlipTotals::TaxMark(line.TaxType);
     default:
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include "customers/CustomerStore.h"
 #include "documents/Slip.h"
+#include "documents/SlipTotals.h"
 #include "masters/CompanyStore.h"
 #include "printing/PrintCodes.h"
 #include "printing/SlipPrint.h"
@@ -28,6 +29,10 @@ struct DocumentItemContext {
     int Page = 1;      // page within its copy set
     int Pages = 1;     // pages of one copy set
     bool Copy = false; // the title gets "(控)"
+    // Amount and tax per rate of the document, and whether the company is a registered
+    // issuer: a registered one prints the block even when every line has one rate.
+    SlipTotals::RateTotals Rates;
+    bool Registered = false;
 };
 
 // Header values of the receipt window as it shows them.
@@ -62,6 +67,7 @@ struct BillPrintLine {
     std::optional<double> UnitPrice;
     std::optional<double> Price;
     QString Remark;
+    int TaxType = TaxClass::Standard;
 };
 
 namespace DocumentItems {
@@ -80,6 +86,9 @@ QString CustomerName(const DocumentItemContext& ctx, bool withOnchu);
 QString Contact(const DocumentItemContext& ctx);
 // A stored number as plain text for the position's formatting; empty for no value.
 QString PlainNumber(const std::optional<double>& value);
+// The qualified-invoice items every document with totals prints alike: the registration
+// number, the per-rate lines and the reduced-rate note; nothing for other codes.
+std::optional<QString> InvoiceItem(int code, const DocumentItemContext& ctx);
 
 // --- Pages and copy sets ---
 

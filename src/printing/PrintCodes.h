@@ -58,7 +58,12 @@ enum : int {
     Received = 53,
     CarriedOver = 54,
     Billed = 55,
-    SlipCount = 56
+    SlipCount = 56,
+    RegistNumber = 57,  // "登録番号 T…" with the company items; nothing while not registered
+    FirstRateLine = 58, // amount and tax per rate, one line each, packed from the first
+    LastRateLine = 60,  // (printed when the lines mix rates or the company is registered)
+    ReducedNote = 61,   // "※は軽減税率対象" when a reduced-rate line is there
+    LineTaxMark = 62    // line items: "※" on a reduced-rate line, "非" on one without tax
 };
 }
 

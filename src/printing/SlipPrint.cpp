@@ -69,8 +69,9 @@ bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database
     try {
         data.layout = LayoutTables::ReadDocumentLayout(layoutDb, layoutCode);
         data.customer = PrintData::Customer(mainDb, header.UserCode);
-        if (options.Company)
-            data.company = PrintData::Company(mainDb);
+        // The company row also gives the reduced rate and whether the business is a
+        // registered issuer, so it is read even when its items do not print.
+        data.company = PrintData::Company(mainDb);
         const QString missing = MissingSubject(data.layout.has_value(), data.customer.has_value(),
                                                options.Company && !data.company);
         if (!missing.isEmpty()) {
@@ -109,6 +110,13 @@ bool SlipPrint::PrintSlip(Canvas& canvas, const Database& mainDb, const Database
     ctx.Bank = options.Bank;
     ctx.LayoutName = kind.Name;
     ctx.Pages = DocumentItems::PageCount(data.lines.size(), kind.Rows);
+    // Per rate from the stored lines at the customer's rate and rounding, as the window
+    // totals them.
+    const CompanyRow company = data.company.value_or(CompanyRow{});
+    ctx.Rates = SlipTotals::Calc(data.lines, data.customer->Excise, company.ReducedExcise,
+                                 data.customer->Fraction)
+                    .rates;
+    ctx.Registered = !company.RegistNumber.isEmpty();
 
     // The engine switches to the other font for the title and fixed texts and back.
     canvas.setFontName(PrintEngine::BodyFont(options.Font));

@@ -26,6 +26,7 @@ struct OldFile {
         Database::createFromScript(path, TestEnv::sourceFile(u"data/main.sql"_s));
         Database db(path, MainDbMarkerTable());
         db.exec(u"INSERT INTO 顧客 (Code, Name) VALUES ('1', '山田商店')"_s);
+        db.exec(u"INSERT INTO 商品 (Code, Name) VALUES ('G1', '緑茶')"_s);
         db.exec(u"INSERT INTO 合計請求 (UserCode, Number, DocType, PrvPrice, Receive, CarryOver, "
                 "Total, Excise, Price, TotalPrice, Papers) VALUES ('1', 'B1', 5, ?, ?, ?, ?, ?, ?, "
                 "?, 3)"_s,
@@ -56,6 +57,10 @@ private slots:
         for (int i = 0; i < 7; ++i)
             QCOMPARE(bill.value(columns[i]).toDouble(), amounts[i]);
         QCOMPARE(bill.value("Papers").toInt(), 3);
+        // Not registered, the reduced rate at 8 %, goods of the standard class.
+        const RecordSet company = db.select(u"SELECT RegistNumber, ReducedExcise FROM 自社情報"_s);
+        QCOMPARE(company.value(0).toString() + ' ' + company.value(1).toString(), u" 8"_s);
+        QCOMPARE(db.scalar(u"SELECT TaxType FROM 商品 WHERE Code = 'G1'"_s).toInt(), 0);
         // Numbers add up in SQL now, and a new row's amounts start at 0.
         QCOMPARE(db.scalar(u"SELECT PrvPrice + TotalPrice FROM 合計請求"_s).toDouble(), 1235801.0);
         db.exec(u"INSERT INTO 合計請求 (UserCode, Number, DocType) VALUES ('1', 'B2', 5)"_s);

@@ -23,7 +23,7 @@ struct Fixture {
     // Saves a document of `type` through the document store, posting it when `addUp`
     // is set, with the total the slip window shows (10 %, tax truncated).
     void document(int type, const QString& number, qint64 ymd, const QList<double>& prices,
-                  bool addUp = true, const QString& user = "100") {
+                  bool addUp = true, const QString& user = "100", const QList<int>& classes = {}) {
         SlipHeader h;
         h.UserCode = user;
         h.DocType = type;
@@ -38,6 +38,7 @@ struct Fixture {
             line.Quantity = 1;
             line.UnitPrice = price;
             line.Price = price;
+            line.TaxType = classes.value(lines.size(), TaxClass::Standard);
             lines << line;
             cells << QString::number(price);
         }
@@ -157,6 +158,41 @@ private slots:
         QList<QStringList> merged = rows;
         merged[3][BillColumn::Date].clear();
         QCOMPARE(BillGathering::Totals(merged, 10, 2, 0).Excise, 125.0);
+    }
+
+    // Reduced-rate rows are taxed at their own rate within each date group and rounded
+    // there (once per bill, the reduced tax would be 2,805 × 8 % = 224.4 → 225); rows
+    // without tax add none. The class travels from the stored note into the grid rows.
+    void taxPerRateWithinEachDate() {
+        Fixture f;
+        f.document(DocType::DeliveryNote, "D1", 20260405, {1001, 999, 555}, true, "100",
+                   {TaxClass::Standard, TaxClass::Reduced, TaxClass::Reduced});
+        f.document(DocType::DeliveryNote, "D2", 20260406, {1251, 300}, true, "100",
+                   {TaxClass::Reduced, TaxClass::NotTaxed});
+        const BillPeriod period = *BillGathering::Period(2026, 4, 2026, 3, 20, 0);
+        const GatheredBill bill = f.gathering.Gather("100", period, DocType::DeliveryNote);
+        const QList<QStringList> rows = BillGathering::GridRows(bill.Lines, "#,#0", nullptr);
+        QStringList marks;
+        for (const QStringList& row : rows)
+            marks << row.value(BillColumn::Tax);
+        QCOMPARE(marks, QStringList({"", "※", "※", "※", "非"}));
+
+        const BillTotals t = BillGathering::Totals(rows, 10, 2, 0, 8);
+        const SlipTotals::RateTotals& r = t.Rates;
+        QVERIFY(r.Split);
+        QCOMPARE(QList<double>(
+                     {r.StandardBase, r.StandardTax, r.ReducedBase, r.ReducedTax, r.NotTaxedBase}),
+                 QList<double>({1001, 101, 2805, 226, 300}));
+        QCOMPARE(QList<double>({t.Total, t.Excise, t.Price}), QList<double>({4106, 327, 4433}));
+
+        // All rows standard: the one-rate figures of the bill above, to the yen.
+        QList<QStringList> standard = rows;
+        for (QStringList& row : standard)
+            row[BillColumn::Tax].clear();
+        const BillTotals one = BillGathering::Totals(standard, 10, 2, 0, 8);
+        QVERIFY(!one.Rates.Split);
+        // 2,555 × 10 % = 255.5 → 256 and 1,551 × 10 % = 155.1 → 156.
+        QCOMPARE(QList<double>({one.Total, one.Excise}), QList<double>({4106, 412}));
     }
 
     // For a customer on the company's closing day, billed from delivery notes with one

@@ -111,7 +111,43 @@ private slots:
         for (const auto& [amounts, rate, mode, expected] : cases) {
             const Totals t = Calc(amounts, rate, mode);
             QCOMPARE(QStringLiteral("%1/%2/%3").arg(t.subtotal).arg(t.tax).arg(t.total), expected);
+            // With classes, all standard (a reduced mark on an empty cell changes nothing),
+            // a business with one rate gets the very same figures and no breakdown.
+            QList<int> classes(amounts.size(), TaxClass::Standard);
+            for (qsizetype i = 0; i < amounts.size(); ++i)
+                if (!ParseNumber(amounts[i]))
+                    classes[i] = TaxClass::Reduced;
+            const Totals c = Calc(amounts, classes, rate, 8, mode);
+            QCOMPARE(QStringLiteral("%1/%2/%3").arg(c.subtotal).arg(c.tax).arg(c.total), expected);
+            QVERIFY(!c.rates.Split);
         }
+    }
+
+    // Mixed classes: each rate's amounts are taxed once and rounded on their own (per
+    // line, 999 and 555 at 8 % would give 79 + 44 = 123 truncated, not 124), lines
+    // without tax add to the subtotal only; the breakdown reads as shown and printed.
+    void mixedRatesTaxOncePerRate() {
+        const QStringList amounts = {"1,001", "999", "", "555", "300", "-5"};
+        const QList<int> classes = {TaxClass::Standard, TaxClass::Reduced,  TaxClass::Standard,
+                                    TaxClass::Reduced,  TaxClass::NotTaxed, TaxClass::Standard};
+        const std::pair<int, const char*> cases[] = {{Truncate, "2850 99+124 3073"},
+                                                     {HalfUp, "2850 100+124 3074"},
+                                                     {RoundUp, "2850 100+125 3075"}};
+        for (const auto& [mode, expected] : cases) {
+            const Totals t = Calc(amounts, classes, 10, 8, mode);
+            QVERIFY(t.rates.Split);
+            QCOMPARE(QStringLiteral("%1 %2+%3 %4")
+                         .arg(t.subtotal)
+                         .arg(t.rates.StandardTax)
+                         .arg(t.rates.ReducedTax)
+                         .arg(t.total),
+                     expected);
+            QCOMPARE(t.tax, t.rates.StandardTax + t.rates.ReducedTax);
+        }
+        const Totals t = Calc(amounts, classes, 10, 8, Truncate);
+        QCOMPARE(RateLines(t.rates), (QStringList{"10%対象 ¥996 / 消費税 ¥99",
+                                                  "8%対象※ ¥1,554 / 消費税 ¥124", "非課税 ¥300"}));
+        QCOMPARE(ReducedNote(t.rates), "※は軽減税率対象");
     }
 
     void editorShowsThePlainNumber() {
@@ -239,6 +275,47 @@ private slots:
         f.grid.DeleteLine();
         QCOMPARE(f.cells(50, 50), "||||||");
         QCOMPARE(f.grid.totals().subtotal, 3000.0);
+    }
+
+    // A line's tax class: taken from the goods when a code fills the line (a set's
+    // components from their goods), stepped with F4 anywhere and Space on its column,
+    // kept by copy and paste and by the lines as stored; the totals follow it.
+    void taxClassOfALine() {
+        Fixture f;
+        f.db->exec("UPDATE 商品 SET TaxType = 1 WHERE Code IN ('A002', 'B001')");
+        f.type(1, 1, "A002");
+        f.type(1, 3, "3");
+        f.type(2, 1, "A001");
+        f.type(2, 3, "1");
+        QCOMPARE(f.cells(1, 2, 8, 8), "※|");
+        // 1,050 at 5 % and 999 at 8 %, each truncated: 52 + 79 (one rate would be 102).
+        QCOMPARE(f.grid.totals().tax, 131.0);
+        f.grid.setCurrentLine(2, 5);
+        f.grid.setFocus();
+        QTest::keyClick(&f.grid, Qt::Key_F4);
+        QCOMPARE(f.grid.cell(2, 8), "※");
+        QTest::keyClick(&f.grid, Qt::Key_F4);
+        QCOMPARE(f.grid.cell(2, 8), "非");
+        QCOMPARE(f.grid.totals().tax, 79.0);
+        f.grid.setCurrentLine(2, 8);
+        QTest::keyClick(&f.grid, Qt::Key_Space);
+        QCOMPARE(f.grid.cell(2, 8), "");
+        QVERIFY(f.grid.TextGrid->isHidden());
+        // F4 in an open editor takes its text first.
+        f.type(1, 7, "x", false);
+        QTest::keyClick(f.grid.TextGrid, Qt::Key_F4);
+        QCOMPARE(f.cells(1, 1, 7, 8), "x|非");
+        f.grid.CopyLine();
+        f.grid.setCurrentLine(5, 2);
+        f.grid.PasteLine(false);
+        QCOMPARE(f.grid.cell(5, 8), "非");
+        QCOMPARE(f.grid.lines()[0].TaxType, int(TaxClass::NotTaxed));
+        f.grid.setCurrentLine(10, 1);
+        QVERIFY(f.grid.FindGoodsSet(SlipGrid::FromSetComponents, "S01"));
+        QCOMPARE(f.cells(10, 12, 8, 8), "|※|※");
+        // An unknown code takes the goods' class away with the goods.
+        f.type(11, 1, "ZZ9");
+        QCOMPARE(f.grid.cell(11, 8), "");
     }
 };
 

@@ -228,6 +228,38 @@ private slots:
         w.MenuCopy[0]->trigger();
         QCOMPARE(w.TextSlip[0]->text() + f.cell(2, 2), "B7納品の行2");
     }
+
+    // Food at the reduced rate beside goods: each rate is taxed once and the breakdown
+    // shows under the totals; the saved invoice keeps the classes, and a copy into a
+    // delivery note takes them along. Lines of one rate show no breakdown.
+    void reducedRateLinesKeepTheirClass() {
+        Fixture f(3);
+        KivoraSlip& w = *f.window;
+        f.db->exec("INSERT INTO 商品 (Code, Name, UnitPrice, Unit, TaxType) VALUES ('F001', "
+                   "'緑茶', 540, '個', 1)");
+        f.fillSmallSlip("B00001");
+        QVERIFY(w.LabelRate->isHidden());
+        f.typeCell(2, 1, "F001");
+        f.typeCell(2, 3, "3");
+        // 2,100 at 10 % is 210; 1,620 at 8 % is 129.6, truncated once.
+        QCOMPARE(f.totals(), "¥3,720 ¥339 ¥4,059");
+        QVERIFY(w.LabelRate->isVisible());
+        QCOMPARE(w.LabelRate->text(), "10%対象 ¥2,100 / 消費税 ¥210　　8%対象※ ¥1,620 / 消費税 ¥129"
+                                      "　　※は軽減税率対象");
+        QTest::keyClick(f.grid(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f.q("SELECT TaxType FROM 請求 WHERE Count = 1") +
+                     f.q("SELECT TaxType FROM 請求 WHERE Count = 2"),
+                 "01");
+
+        Fixture note(2);
+        note.db->exec("INSERT INTO 請求 (UserCode, Number, Count, Goods, Price, TaxType) "
+                      "VALUES ('1', 'B9', 1, '緑茶', 1000, 1), ('1', 'B9', 2, 'ペン', 500, 0)");
+        note.db->exec("INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD) "
+                      "VALUES ('1', 3, 'B9', 20010305)");
+        OnNextModal([](QWidget* modal) { qobject_cast<KivoraHistory*>(modal)->BtnOK->click(); });
+        note.window->MenuCopy[3]->trigger();
+        QCOMPARE(note.cell(1, 8) + note.cell(2, 8) + note.totals(), "※¥1,500 ¥130 ¥1,630");
+    }
 };
 
 KIVORA_TEST(TestSlipWindow)

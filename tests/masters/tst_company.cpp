@@ -61,7 +61,7 @@ private slots:
         Fixture f;
         const QStringList texts =
             QString("有限会社テスト工房|試験 花子|910|0005|福井県福井市|２丁目|"
-                    "0776-00-0000|0776-00-0001|福井銀行 111|北陸銀行 222")
+                    "0776-00-0000|0776-00-0001|福井銀行 111|北陸銀行 222|T7000012050002")
                 .split('|');
         const QStringList choices{"8%", "四捨五入", "切り上げ", "25", "10"};
         f.ok([&](KivoraCompany& d) {
@@ -70,15 +70,35 @@ private slots:
                 d.ComboComp[i]->setCurrentText(choices[i]);
             d.OptionComp[1]->setChecked(true);
         });
-        QCOMPARE(f.stored(),
-                 QStringList({texts[0], texts[1], "910-0005", texts[4], texts[5], texts[6],
-                              texts[7], texts[8], texts[9], "8", "1", "2", "25", "10", "1"}));
+        QCOMPARE(f.stored(), QStringList({texts[0], texts[1], "910-0005", texts[4], texts[5],
+                                          texts[6], texts[7], texts[8], texts[9], "8", "1", "2",
+                                          "25", "10", "1", texts[10], "8"}));
         // Opened again it shows the stored row; a first postal part alone is stored alone.
         f.ok([&](KivoraCompany& d) {
             QCOMPARE(Shown(d), texts + choices + QStringList{"次月"});
             d.TextComp[3]->clear();
         });
         QCOMPARE(f.stored().at(2), "910");
+    }
+
+    // A registration number that is not "T" and 13 digits with their check digit is
+    // refused before anything is written; one typed in lower case is stored in capitals.
+    void wrongRegistrationNumberIsRefused() {
+        Fixture f;
+        const QStringList before = f.stored();
+        KivoraCompany d(f.env.state);
+        d.show();
+        d.TextComp[0]->setText("新しい名前");
+        d.TextComp[10]->setText("T7000012050003");
+        d.BtnOK->click();
+        QVERIFY(d.isVisible());
+        QCOMPARE(f.env.messages.lastText(), "正確に登録番号を入力して下さい｡");
+        QCOMPARE(f.stored(), before);
+        d.TextComp[10]->setText("t7000012050002");
+        d.BtnOK->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(f.stored().at(15), "T7000012050002");
+        QCOMPARE(f.stored().at(0), "新しい名前");
     }
 
     void amountRoundingReachesTheNextSlipLine() {

@@ -17,6 +17,7 @@ QString Fields(const std::optional<CompanyRow>& r) {
     for (double n : {r->Excise, double(r->ExciseFraction), double(r->PriceFraction),
                      double(r->ClosingDay), double(r->Payment), double(r->ClosingType)})
         out << QString::number(n);
+    out << r->RegistNumber << QString::number(r->ReducedExcise);
     return out.join('|');
 }
 
@@ -37,10 +38,10 @@ private slots:
             "CREATE TABLE 自社情報 (ClosingType INTEGER, Bank2 TEXT, TEL TEXT, Payment INTEGER, "
             "Address2 TEXT, Excise REAL, FAX TEXT, Name TEXT, ClosingDay INTEGER, Bank1 TEXT, "
             "PriceFraction INTEGER, Address1 TEXT, ZipCode TEXT, ExciseFraction INTEGER, "
-            "Represent TEXT)");
+            "ReducedExcise REAL, Represent TEXT, RegistNumber TEXT)");
         QCOMPARE(Fields(store.Read()), "<none>");
-        CompanyRow row(
-            {"N", "R", "910-0005", "A1", "A2", "T", "F", "B1", "B2", 8, 2, 1, 20, 10, 1});
+        CompanyRow row({"N", "R", "910-0005", "A1", "A2", "T", "F", "B1", "B2", 8, 2, 1, 20, 10, 1,
+                        "T7000012050002", 6.5});
         store.Write(row); // added
         QCOMPARE(Fields(store.Read()), Fields(row));
         row.Name = "別会社";
@@ -54,6 +55,31 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DatabaseError, store.Write(CompanyRow{}));
         QCOMPARE(Fields(store.Read()), Fields(row));
         QCOMPARE(db->transactionDepth(), 0);
+    }
+
+    // "T" and 13 digits whose first is the check digit of the other twelve; empty is a
+    // business not registered. The reduced rate has its own read and write for the
+    // options, 8 % until one is stored, leaving the rest of the row alone.
+    void registrationNumberAndReducedRate() {
+        for (const char* good : {"", "T7000012050002", "T8700110005901", "T1000000000008"})
+            QVERIFY2(CompanyStore::RegistNumberValid(good), good);
+        for (const char* bad :
+             {"T7000012050003", "T6000012050002", "7000012050002", "T700001205000",
+              "T70000120500021", "t7000012050002", "T70000120500O2", "T７000012050002",
+              "T 7000012050002", "TT000012050002"})
+            QVERIFY2(!CompanyStore::RegistNumberValid(bad), bad);
+
+        TestEnv env(TestEnv::MainDb);
+        auto db = env.openMain();
+        CompanyStore store(*db);
+        QCOMPARE(store.ReducedExcise(), 8.0);
+        const QString before = Fields(store.Read());
+        QVERIFY(before.endsWith("||8"));
+        store.WriteReducedExcise(6.5);
+        QCOMPARE(store.ReducedExcise(), 6.5);
+        QCOMPARE(Fields(store.Read()), before.chopped(1) + "6.5");
+        db->exec("DELETE FROM 自社情報");
+        QCOMPARE(store.ReducedExcise(), 8.0);
     }
 
     void zipCodeJoinsAndSplits() {

@@ -1,6 +1,7 @@
 // The rules of the document items that have logic: the customer's name and contact for
 // each contact choice and kind of document, the title and its copy mark, when the page
-// number and the totals print, the due date, block marks and stored numbers.
+// number, the totals and the per-rate lines print, the due date, block marks and stored
+// numbers.
 #include "printing/DocumentItems.h"
 #include "support/TestMain.h"
 
@@ -90,6 +91,31 @@ private slots:
             QCOMPARE(text(BillHeaderItem(31, bill, ctx)) + ' ' +
                          text(BillHeaderItem(30, bill, ctx)),
                      QString(printed));
+        }
+    }
+
+    // The per-rate lines print with the totals on the last page of a set, for a registered
+    // company even with one rate, and not at all for an unregistered one with one rate;
+    // they pack from the first code. The number prints only with the company items.
+    void invoiceItemsFollowRegistrationAndPage() {
+        const SlipTotals::RateTotals one = SlipTotals::Calc({"1000"}, {0}, 10, 8, 0).rates;
+        const SlipTotals::RateTotals reduced = SlipTotals::Calc({"500"}, {1}, 10, 8, 0).rates;
+        const std::tuple<bool, SlipTotals::RateTotals, int, const char*> cases[] = {
+            {false, one, 1, "|||"},
+            {true, one, 1, "登録番号 T7000012050002|10%対象 ¥1,000 / 消費税 ¥100||"},
+            {true, one, 2, "登録番号 T7000012050002|||"},
+            {false, reduced, 1, "|8%対象※ ¥500 / 消費税 ¥40||※は軽減税率対象"}};
+        for (const auto& [registered, rates, pages, printed] : cases) {
+            DocumentItemContext ctx;
+            ctx.Company = CompanyRow{};
+            ctx.Company->RegistNumber = registered ? "T7000012050002" : "";
+            ctx.Registered = registered;
+            ctx.Rates = rates;
+            ctx.Pages = pages;
+            QStringList items;
+            for (int code : {57, 58, 59, 61})
+                items << SlipHeaderItem(code, {}, ctx).value_or("-");
+            QCOMPARE(items.join('|'), QString(printed));
         }
     }
 

@@ -35,12 +35,14 @@ QString kindRow(const DocumentLayoutKind& k) {
 
 // Whether a document's print routine gives item `code` a value, and whether per line.
 bool Known(int docType, int code) {
+    // The registration number, the per-rate lines, the note and the line mark.
+    const bool invoice = code >= LayoutItem::RegistNumber && code <= LayoutItem::LineTaxMark;
     if (docType <= 3)
-        return code >= 0 && code <= 40;
+        return (code >= 0 && code <= 40) || invoice;
     if (docType == 6)
-        return QList<int>{0, 2, 3, 4, 5, 10, 11, 13, 27, 28, 29}.contains(code) ||
+        return QList<int>{0, 2, 3, 4, 5, 10, 11, 13, 27, 28, 29, 57}.contains(code) ||
                (code >= 14 && code <= 18) || (code >= 41 && code <= 49);
-    return (code >= 0 && code <= 31 && code != 20) || (code >= 50 && code <= 56);
+    return (code >= 0 && code <= 31 && code != 20) || (code >= 50 && code <= 56) || invoice;
 }
 
 bool IsDetail(int docType, int code) {

@@ -78,6 +78,7 @@ CompanyRow Company() {
     m.Bank1 = QStringLiteral("北陸中央銀行 金沢駅前支店 普通 1234567");
     m.Bank2 = QStringLiteral("ゆうちょ銀行 〇一八支店 当座 0012345");
     m.Excise = 10;
+    m.RegistNumber = QStringLiteral("T7000012050002");
     return m;
 }
 
@@ -116,6 +117,9 @@ QList<SlipLine> SlipLines(int count) {
             line.UnitPrice = g.price;
             line.Price = std::floor(quantity * g.price);
             line.Remark = QString::fromUtf8(kRemarks[i % 8]);
+            // Every fifth line at the reduced rate, so the forms show the breakdown.
+            if (i % 5 == 2)
+                line.TaxType = TaxClass::Reduced;
         }
         lines << line;
     }
@@ -187,6 +191,7 @@ QList<BillPrintLine> BillLines(int count) {
         line.UnitPrice = g.UnitPrice;
         line.Price = g.Price;
         line.Remark = g.Remark;
+        line.TaxType = g.TaxType;
         lines << line;
     }
     return lines;

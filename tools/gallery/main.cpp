@@ -14,6 +14,7 @@
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
 #include "documents/DocumentStore.h"
+#include "printing/BillPrint.h"
 #include "printing/LayoutTables.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/SlipPrint.h"
@@ -109,7 +110,11 @@ bool Render(Gallery& g, const DocumentLayoutKind& kind, const QString& file) {
     if (kind.DocType == 6)
         return GalleryPrint::PrintReceipt(canvas, *layout, ctx, GallerySamples::Receipt(), options);
     const QList<BillPrintLine> lines = GallerySamples::BillLines(SampleLines(kind));
-    return GalleryPrint::PrintBill(canvas, *layout, ctx, GallerySamples::Bill(lines), lines,
+    DocumentItemContext billCtx = ctx;
+    billCtx.Rates = BillPrint::RateTotals(lines, GallerySamples::Customer().Excise,
+                                          GallerySamples::Company().ReducedExcise, 0);
+    billCtx.Registered = true;
+    return GalleryPrint::PrintBill(canvas, *layout, billCtx, GallerySamples::Bill(lines), lines,
                                    options);
 }
 
