@@ -1,4 +1,5 @@
 #include "masters/TaxRateStore.h"
+#include "masters/CompanyStore.h"
 
 #include "core/Database.h"
 
@@ -34,8 +35,10 @@ TaxRateRows TaxRateStore::Read() const {
     return rows;
 }
 
-void TaxRateStore::Write(const TaxRateRows& rows) {
+void TaxRateStore::Write(const TaxRateRows& rows, std::optional<double> reducedPercent) {
     Transaction transaction(m_db);
+    if (reducedPercent)
+        CompanyStore(m_db).WriteReducedExcise(*reducedPercent);
     for (int row = 0; row < TaxRate::Rows; ++row) {
         const int code = row + 1;
         if (!rows[row]) {

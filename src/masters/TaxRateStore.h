@@ -28,8 +28,10 @@ public:
 
     // Every row; a row without a stored rate is unused.
     TaxRateRows Read() const;
-    // Stores every row, removing the unused ones, in one transaction.
-    void Write(const TaxRateRows& rows);
+    // Stores every row, removing the unused ones, and with it the reduced rate of
+    // reduced-rate lines when one is given (kept with the company's data), all in one
+    // transaction.
+    void Write(const TaxRateRows& rows, std::optional<double> reducedPercent = std::nullopt);
 
 private:
     Database& m_db;

@@ -1,4 +1,5 @@
 #include "options/KivoraOption.h"
+#include "masters/CompanyStore.h"
 
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
@@ -97,6 +98,7 @@ QWidget* KivoraOption::buildTaxPage() {
     grid->setColumnStretch(2, 1);
     for (int row = 0; row < TaxRate::Rows; ++row)
         addRateRow(grid, row);
+    addReducedRow(grid);
     layout->addLayout(grid);
     layout->addStretch();
     return page;
@@ -121,6 +123,31 @@ void KivoraOption::addRateRow(QGridLayout* grid, int row) {
     grid->addWidget(LabelOption[row], row, 1);
     grid->addWidget(ScrollOption[row], row, 2);
     grid->addWidget(new QLabel(QStringLiteral("％"), this), row, 3);
+}
+
+void KivoraOption::addReducedRow(QGridLayout* grid) {
+    const int row = TaxRate::Rows;
+    auto* caption = new QLabel(QStringLiteral("軽減税率(&K)"), this);
+    LabelReduced = new QLabel(this);
+    LabelReduced->setObjectName(QStringLiteral("LabelReduced"));
+    LabelReduced->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelReduced->setFrameShape(QFrame::Panel);
+    LabelReduced->setFrameShadow(QFrame::Sunken);
+    ScrollReduced = new QScrollBar(Qt::Horizontal, this);
+    ScrollReduced->setObjectName(QStringLiteral("ScrollReduced"));
+    // Reduced-rate lines always have a rate, so the bar has no unused position.
+    ScrollReduced->setRange(TaxRate::ToScroll(0.0), TaxRate::Highest);
+    ScrollReduced->setPageStep(10);
+    caption->setBuddy(ScrollReduced);
+    connect(ScrollReduced, &QScrollBar::valueChanged, this, [this] {
+        LabelReduced->setText(
+            QString::number(TaxRate::FromScroll(ScrollReduced->value()).value_or(0)));
+    });
+    grid->setRowMinimumHeight(row, 12);
+    grid->addWidget(caption, row + 1, 0);
+    grid->addWidget(LabelReduced, row + 1, 1);
+    grid->addWidget(ScrollReduced, row + 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("％"), this), row + 1, 3);
 }
 
 QWidget* KivoraOption::buildMaintenancePage() {
@@ -193,12 +220,20 @@ void KivoraOption::loadValues() {
 
 void KivoraOption::loadRates() {
     TaxRateRows rates;
-    if (m_state.DbMain)
-        RunGuarded(m_state, [&] { rates = TaxRateStore(*m_state.DbMain).Read(); });
+    double reduced = m_state.gReducedExcise;
+    if (m_state.DbMain) {
+        RunGuarded(m_state, [&] {
+            rates = TaxRateStore(*m_state.DbMain).Read();
+            reduced = CompanyStore(*m_state.DbMain).ReducedExcise();
+        });
+    }
     for (int row = 0; row < TaxRate::Rows; ++row) {
         ScrollOption[row]->setValue(TaxRate::ToScroll(rates[row]));
         showRate(row);
     }
+    // Set twice so that the value label is filled even when the position is unchanged.
+    ScrollReduced->setValue(TaxRate::Highest);
+    ScrollReduced->setValue(TaxRate::ToScroll(reduced));
 }
 
 void KivoraOption::showRate(int row) {
@@ -250,8 +285,11 @@ void KivoraOption::onOK() {
     if (refuseNoRate())
         return;
     const TaxRateRows rates = ShownRates();
-    if (!RunGuarded(m_state, [&] { TaxRateStore(*m_state.DbMain).Write(rates); }))
+    const double reduced = TaxRate::FromScroll(ScrollReduced->value()).value_or(0);
+    if (!RunGuarded(m_state, [&] { TaxRateStore(*m_state.DbMain).Write(rates, reduced); }))
         return;
+    // The slip windows compute reduced-rate lines with this value.
+    m_state.gReducedExcise = reduced;
     m_state.gResult = DialogResult::Ok;
     accept();
 }

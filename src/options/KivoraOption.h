@@ -60,6 +60,9 @@ public:
     std::array<QLabel*, TaxRate::Rows> LabelRate{};
     std::array<QLabel*, TaxRate::Rows> LabelOption{};
     std::array<QScrollBar*, TaxRate::Rows> ScrollOption{};
+    // The rate of reduced-rate lines (food and the like), 0 % to 20 % like the rows.
+    QLabel* LabelReduced = nullptr;
+    QScrollBar* ScrollReduced = nullptr;
     std::array<QPushButton*, OptionCommand::Count> BtnOption{};
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
@@ -82,6 +85,8 @@ private:
     QWidget* buildTextPage();
     // Adds one rate row (caption, value, scroll bar, "％") to the tax page's grid.
     void addRateRow(QGridLayout* grid, int row);
+    // Adds the reduced-rate row below the numbered rows.
+    void addReducedRow(QGridLayout* grid);
     void showRate(int row);
     void loadValues();
     void loadRates();

@@ -7,6 +7,7 @@
 #include "core/SchemaUpgrade.h"
 #include "customers/Kivora.h"
 #include "lists/TextExport.h"
+#include "masters/CompanyStore.h"
 #include "options/DataMaintenance.h"
 #include "options/KivoraOption.h"
 #include "support/ModalHelper.h"
@@ -105,12 +106,18 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(f.rates(), QString("1=10 2=8"));
 
-        // A used row updates or adds its record, an unused one deletes it.
+        // A used row updates or adds its record, an unused one deletes it; the reduced
+        // rate (8 % delivered) is kept with the company and used by the slips at once.
+        QCOMPARE(w->LabelReduced->text(), QString("8"));
         w->ScrollOption[0]->setValue(73);
         w->ScrollOption[3]->setValue(210);
+        w->ScrollReduced->setValue(75);
+        QCOMPARE(w->LabelReduced->text(), QString("6.5"));
         w->BtnOK->click();
         QVERIFY(!w->isVisible());
         QCOMPARE(f.rates(), QString("1=6.3 4=20"));
+        QCOMPARE(CompanyStore(*f.env.state.DbMain).ReducedExcise(), 6.5);
+        QCOMPARE(f.env.state.gReducedExcise, 6.5);
     }
 
     void preferencesTakeEffectAtOnce() {
