@@ -8,6 +8,7 @@
 #include "lists/ListQueries.h"
 #include "lists/TextExport.h"
 #include "masters/KivoraSort.h"
+#include "printing/KivoraPrintL.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QApplication>
@@ -21,10 +22,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-const QString PrintPending = QStringLiteral("一覧の印刷は次の版で使えるようになります");
-}
 
 KivoraDisp::KivoraDisp(AppState& state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("KivoraDisp"));
@@ -81,9 +78,13 @@ void KivoraDisp::buildMenus() {
     text->setToolTipsVisible(true);
     work->setToolTipsVisible(true);
 
-    // Lists are printed by a later version; the command shows where it will be.
-    MenuWork[DispWork::Print]->setEnabled(false);
-    MenuWork[DispWork::Print]->setToolTip(PrintPending);
+    // The address labels are printed by their own dialog, which a later version brings;
+    // every other list goes to the list printing.
+    if (m_kind == ListType::Labels) {
+        MenuWork[DispWork::Print]->setEnabled(false);
+        MenuWork[DispWork::Print]->setToolTip(
+            QStringLiteral("宛名ラベルの印刷は次の版で使えるようになります"));
+    }
     MenuText[DispText::Options]->setEnabled(false);
     MenuText[DispText::Options]->setToolTip(
         QStringLiteral("出力形式はオプション画面で設定します(次の版で使えるようになります)"));
@@ -97,6 +98,7 @@ void KivoraDisp::buildMenus() {
     connect(MenuText[DispText::File], &QAction::triggered, this, &KivoraDisp::onExportFile);
     connect(MenuText[DispText::Clipboard], &QAction::triggered, this,
             &KivoraDisp::onExportClipboard);
+    connect(MenuWork[DispWork::Print], &QAction::triggered, this, &KivoraDisp::onPrint);
     connect(MenuWork[DispWork::Close], &QAction::triggered, this, &QDialog::reject);
 
     ToolbarDisp = new QToolBar(this);
@@ -169,6 +171,18 @@ void KivoraDisp::onSort() {
     m_state.gCaption = caption;
     if (m_state.gResult == SortResult::Stored)
         DataDisp();
+}
+
+void KivoraDisp::onPrint() {
+    if (m_kind == ListType::Labels) {
+        // Address labels: their own print dialog goes here.
+        return;
+    }
+    if (!m_state.printers)
+        return;
+    // The list prints in the order shown.
+    KivoraPrintL dialog(m_state, *m_state.printers, this);
+    dialog.exec();
 }
 
 void KivoraDisp::onExportFile() {
