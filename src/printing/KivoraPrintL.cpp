@@ -222,7 +222,6 @@ ListPrintResult KivoraPrintL::print(Canvas& canvas, const Database& layoutDb,
 }
 
 void KivoraPrintL::run(Output output) {
-    ListPrint::SaveOptions(*m_state.settings, options());
     CancelFlag = false;
     m_printing = true;
     m_lastResult = ListPrintResult::Missing;
@@ -255,6 +254,10 @@ void KivoraPrintL::run(Output output) {
         }
     }
     m_printing = false;
+    // A run that got as far as its pages keeps the choices it was made with; one refused
+    // for a missing layout, company or rows leaves the stored ones as they were.
+    if (m_lastResult != ListPrintResult::Missing)
+        ListPrint::SaveOptions(*m_state.settings, options());
     EnableControls(true);
     BtnSort->setVisible(sortable(m_kind));
 }

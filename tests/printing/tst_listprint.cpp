@@ -317,6 +317,13 @@ private slots:
         QVERIFY(!QFile::exists(f.printers.printedPdf()));
         QVERIFY(w.BtnStart->isEnabled() && w.isVisible());
 
+        // A run refused for want of rows keeps the stored choices.
+        s.RsWork = RecordSet(kDayFields, {});
+        w.ScrollPrintL[ListAdjust::Top]->setValue(7);
+        w.BtnStart->click();
+        QCOMPARE(f.env.messages.lastText(), u"印刷データが見つかりませんでした｡"_s);
+        QCOMPARE(settings.get(u"LTop"_s), u"-4"_s);
+
         const int shown = f.env.messages.count();
         w.BtnCancel->click(); // idle: closes
         QVERIFY(!w.isVisible());
