@@ -180,9 +180,13 @@ void KivoraDisp::onPrint() {
     }
     if (!m_state.printers)
         return;
-    // The list prints in the order shown.
-    KivoraPrintL dialog(m_state, *m_state.printers, this);
-    dialog.exec();
+    // The list prints in the order shown; an order chosen in the print dialog is stored
+    // for the list and shown here afterwards.
+    {
+        KivoraPrintL dialog(m_state, *m_state.printers, this);
+        dialog.exec();
+    }
+    DataDisp();
 }
 
 void KivoraDisp::onExportFile() {
