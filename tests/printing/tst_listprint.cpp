@@ -284,6 +284,9 @@ private slots:
         settings.save(u"LFont"_s, 1);
         settings.save(u"LCompany"_s, 0);
         settings.save(u"LDT"_s, 0);
+        // The list prints in the order stored for it: by name, ascending.
+        settings.save(u"SortSale"_s, 1);
+        settings.save(u"OrderSale"_s, 1);
         KivoraPrintL w(s, f.printers);
         w.show();
         QCOMPARE(w.windowTitle(), u"印刷(売上一覧)"_s);
@@ -297,7 +300,12 @@ private slots:
         w.BtnStart->click();
         QCOMPARE(w.lastResult(), ListPrintResult::Printed);
         QCOMPARE(PdfProbe::Pages(f.printers.printedPdf()), 2);
-        QVERIFY(PdfProbe::Text(f.printers.printedPdf()).contains(u"株式会社サンプル商事"_s));
+        const QString text = PdfProbe::Text(f.printers.printedPdf());
+        QVERIFY(text.contains(u"株式会社サンプル商事"_s));
+        QVERIFY2(text.indexOf(u"A1"_s) < text.indexOf(u"A3"_s) &&
+                     text.indexOf(u"A3"_s) < text.indexOf(u"A2"_s) &&
+                     text.indexOf(u"A2"_s) < text.indexOf(u"A4"_s),
+                 qPrintable(text));
         QCOMPARE(settings.get(u"LTop"_s), u"-4"_s);
         QCOMPARE(settings.get(u"LCompany"_s), u"1"_s);
         QCOMPARE(settings.get(u"LFont"_s), u"1"_s);
