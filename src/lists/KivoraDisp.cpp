@@ -9,6 +9,7 @@
 #include "lists/TextExport.h"
 #include "masters/KivoraSort.h"
 #include "options/KivoraOption.h"
+#include "printing/KivoraPrintL.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QApplication>
@@ -22,10 +23,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-const QString PrintPending = QStringLiteral("一覧の印刷は次の版で使えるようになります");
-}
 
 KivoraDisp::KivoraDisp(AppState& state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("KivoraDisp"));
@@ -84,9 +81,13 @@ void KivoraDisp::buildMenus() {
     text->setToolTipsVisible(true);
     work->setToolTipsVisible(true);
 
-    // Lists are printed by a later version; the command shows where it will be.
-    MenuWork[DispWork::Print]->setEnabled(false);
-    MenuWork[DispWork::Print]->setToolTip(PrintPending);
+    // The address labels are printed by their own dialog, which a later version brings;
+    // every other list goes to the list printing.
+    if (m_kind == ListType::Labels) {
+        MenuWork[DispWork::Print]->setEnabled(false);
+        MenuWork[DispWork::Print]->setToolTip(
+            QStringLiteral("宛名ラベルの印刷は次の版で使えるようになります"));
+    }
     // The ledger's lists keep the order they were read in.
     MenuWork[DispWork::Sort]->setEnabled(SortListOf(m_kind) >= 0);
     MenuWork[DispWork::Text]->setEnabled(!ExportFileName(m_kind).isEmpty() ||
@@ -97,6 +98,7 @@ void KivoraDisp::buildMenus() {
     connect(MenuText[DispText::File], &QAction::triggered, this, &KivoraDisp::onExportFile);
     connect(MenuText[DispText::Clipboard], &QAction::triggered, this,
             &KivoraDisp::onExportClipboard);
+    connect(MenuWork[DispWork::Print], &QAction::triggered, this, &KivoraDisp::onPrint);
     connect(MenuWork[DispWork::Close], &QAction::triggered, this, &QDialog::reject);
     connect(MenuText[DispText::Options], &QAction::triggered, this, [this] {
         // Opened on its text-output page; the export reads the stored format each time.
@@ -175,6 +177,22 @@ void KivoraDisp::onSort() {
     m_state.gCaption = caption;
     if (m_state.gResult == SortResult::Stored)
         DataDisp();
+}
+
+void KivoraDisp::onPrint() {
+    if (m_kind == ListType::Labels) {
+        // Address labels: their own print dialog goes here.
+        return;
+    }
+    if (!m_state.printers)
+        return;
+    // The list prints in the order shown; an order chosen in the print dialog is stored
+    // for the list and shown here afterwards.
+    {
+        KivoraPrintL dialog(m_state, *m_state.printers, this);
+        dialog.exec();
+    }
+    DataDisp();
 }
 
 void KivoraDisp::onExportFile() {

@@ -24,7 +24,7 @@ enum : int { File = 0, Clipboard = 1, Options = 3, Count = 4 };
 
 // The list a list window or the ledger put into RsWork (kind gDocType, title gCaption,
 // subtitle gHandOff), in a grid with a total row where one makes sense. From here the
-// user sorts it and exports it to a text file or the clipboard. For the address-label
+// user sorts it, prints it and exports it to a text file or the clipboard. For the address-label
 // list a click toggles whether the customer's label is printed. The window changes
 // nothing in the database.
 class KivoraDisp : public QDialog {
@@ -54,6 +54,8 @@ public slots:
     void onExportFile();
     void onExportClipboard();
     void onSort();
+    // 印刷: the list printing (address labels: the label printing).
+    void onPrint();
     // Selects the record of a grid row; for address labels also toggles its mark.
     void selectRow(int row);
 

@@ -4,6 +4,7 @@
 #include "core/SharedRoutines.h"
 #include "lists/KivoraDisp.h"
 #include "lists/ListQueries.h"
+#include "printing/KivoraPrintL.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QHBoxLayout>
@@ -17,13 +18,12 @@ ListWindow::ListWindow(AppState& state, const QString& title, QWidget* parent)
     BtnDisp = new QPushButton(QStringLiteral("表示(&D)"), this);
     BtnPrint = new QPushButton(QStringLiteral("印刷(&P)"), this);
     BtnExit = new QPushButton(QStringLiteral("終了(&E)"), this);
-    BtnPrint->setEnabled(false);
-    BtnPrint->setToolTip(QStringLiteral("一覧の印刷は次の版で使えるようになります"));
     for (QPushButton* button : {BtnDisp, BtnPrint, BtnExit}) {
         button->setAutoDefault(false);
         m_buttons->addWidget(button);
     }
     connect(BtnDisp, &QPushButton::clicked, this, &ListWindow::onDisplay);
+    connect(BtnPrint, &QPushButton::clicked, this, &ListWindow::onPrint);
     connect(BtnExit, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -38,6 +38,13 @@ void ListWindow::onDisplay() {
         return;
     KivoraDisp display(m_state, this);
     display.exec();
+}
+
+void ListWindow::onPrint() {
+    if (!RunQuery() || !m_state.printers)
+        return;
+    KivoraPrintL dialog(m_state, *m_state.printers, this);
+    dialog.exec();
 }
 
 void ListWindow::HandOver(int kind, const ListResult& result, const QString& word) {

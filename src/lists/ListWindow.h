@@ -5,7 +5,8 @@ class QHBoxLayout;
 class QPushButton;
 struct AppState;
 
-// What the list windows share: 表示, 印刷 and 終了, and the hand-off to the list display.
+// What the list windows share: 表示, 印刷 and 終了, and the hand-off to the list display
+// and the list printing.
 // Each window's Query() fills RsWork, gDocType, gCaption and gHandOff and leaves gResult
 // 0 when rows are ready, -1 when it found nothing or refused the selection.
 class ListWindow : public QDialog {
@@ -14,7 +15,7 @@ public:
     ListWindow(AppState& state, const QString& title, QWidget* parent);
 
     QPushButton* BtnDisp = nullptr;  // 表示(&D)
-    QPushButton* BtnPrint = nullptr; // 印刷(&P): lists are printed by a later version
+    QPushButton* BtnPrint = nullptr; // 印刷(&P)
     QPushButton* BtnExit = nullptr;  // 終了(&E)
 
     // Runs the selection; true when rows are ready.
@@ -22,6 +23,7 @@ public:
 
 public slots:
     void onDisplay();
+    void onPrint();
 
 protected:
     virtual void Query() = 0;

@@ -9,6 +9,7 @@
 #include "core/SharedRoutines.h"
 #include "documents/Slip.h"
 #include "printing/LayoutTables.h"
+#include "printing/PrintOutput.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterService.h"
 #include "printing/TitleLabel.h"
@@ -16,8 +17,6 @@
 #include "widgets/WidgetRoutines.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,7 +26,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <cstdlib>
 
@@ -386,18 +384,9 @@ void KivoraPrintS::Preview() {
     const std::optional<int> code = takeLayout();
     if (!code)
         return;
-    // The pages are drawn once, kept, and shown: the preview redraws them as often as it
-    // likes without running the document again, and a missing customer or company is
-    // told once, here, instead of opening an empty preview.
-    QPrinter& printer = m_service.printer();
-    PrinterCanvas canvas(printer, PrinterCanvas::Output::Keep);
-    {
-        BusyCursor busy;
-        if (!m_renderer(canvas, *m_layoutDb, *code))
-            return;
-    }
-    m_service.preview(this, StripParen(BtnPreview->text()) + QStringLiteral(" - ") + windowTitle(),
-                      printer, [&canvas](QPrinter& target) { canvas.playPages(target); });
+    PrintOutput::Preview(m_service, this,
+                         StripParen(BtnPreview->text()) + QStringLiteral(" - ") + windowTitle(),
+                         [&](Canvas& canvas) { return m_renderer(canvas, *m_layoutDb, *code); });
 }
 
 void KivoraPrintS::SaveAsPdf() {
@@ -406,23 +395,9 @@ void KivoraPrintS::SaveAsPdf() {
     const std::optional<int> code = takeLayout();
     if (!code)
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path =
-        m_service.saveFileName(this, StripParen(BtnPdf->text()), QDir(folder).filePath(m_pdfName),
-                               QStringLiteral("PDFファイル (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    // The paper and orientation of the printer, so that the file shows what paper would.
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageLayout(m_service.printer().pageLayout());
-    pdf.setDocName(QFileInfo(path).completeBaseName());
-    PrinterCanvas canvas(pdf);
-    if (!m_renderer(canvas, *m_layoutDb, *code))
-        ReportOutputFailure(*m_state.messages, canvas, true, windowTitle());
+    PrintOutput::SaveAsPdf(m_service, *m_state.messages, this, StripParen(BtnPdf->text()),
+                           m_pdfName, windowTitle(),
+                           [&](Canvas& canvas) { return m_renderer(canvas, *m_layoutDb, *code); });
 }
 
 bool KivoraPrintS::CanPrintNumber(AppState& state, const QString& number,
@@ -447,8 +422,12 @@ bool KivoraPrintS::CanPrintNumber(AppState& state, const QString& number,
 void KivoraPrintS::RunPrintJob(AppState& state, const QString& jobName, const PrintJob& print) {
     bool ok = false;
     const int code = state.gHandOff.toInt(&ok);
-    if (!ok)
-        return;
+    if (ok)
+        RunPrintJob(state, jobName, code, print);
+}
+
+void KivoraPrintS::RunPrintJob(AppState& state, const QString& jobName, int code,
+                               const PrintJob& print) {
     std::unique_ptr<Database> layoutDb;
     if (!RunGuarded(state, [&] {
             layoutDb =

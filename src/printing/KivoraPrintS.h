@@ -92,6 +92,10 @@ public:
     // handed-back code.
     using PrintJob = std::function<bool(PrinterCanvas& canvas, Database& layoutDb, int code)>;
     static void RunPrintJob(AppState& state, const QString& jobName, const PrintJob& print);
+    // The same run for a layout the caller names itself (the list printing prints the
+    // layout of its list kind).
+    static void RunPrintJob(AppState& state, const QString& jobName, int code,
+                            const PrintJob& print);
 
     // Tells the user why `canvas` produced nothing when the printer or the file refused
     // the finished pages (the printing itself tells its own failures).

@@ -21,21 +21,24 @@ DocumentLayoutKind kindOf(const RecordSet& rs) {
     return kind;
 }
 
-} // namespace
+// The tables of one layout family: documents (伝票*) and lists (一覧*) have the same
+// columns, except that a list kind has no DocType, Duplicate or Layout (read as 0 and
+// empty). The names are constants of the program, never user input.
+struct LayoutFamily {
+    QString kinds, items, positions, lines, fixedTexts;
+};
+const LayoutFamily DocumentTables{QStringLiteral("伝票種類"), QStringLiteral("伝票項目"),
+                                  QStringLiteral("伝票位置"), QStringLiteral("伝票罫線"),
+                                  QStringLiteral("伝票固定項目")};
+const LayoutFamily ListTables{QStringLiteral("一覧種類"), QStringLiteral("一覧項目"),
+                              QStringLiteral("一覧位置"), QStringLiteral("一覧罫線"),
+                              QStringLiteral("一覧固定項目")};
 
-namespace LayoutTables {
-
-QList<DocumentLayoutKind> DocumentLayouts(const Database& layoutDb, int docType) {
-    RecordSet rs = layoutDb.select(
-        QStringLiteral("SELECT * FROM 伝票種類 WHERE DocType = ? ORDER BY Code"), {docType});
-    QList<DocumentLayoutKind> out;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
-        out << kindOf(rs);
-    return out;
-}
-
-std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int code) {
-    RecordSet rs = layoutDb.select(QStringLiteral("SELECT * FROM 伝票種類 WHERE Code = ?"), {code});
+std::optional<DocumentLayout> readLayout(const Database& layoutDb, const LayoutFamily& family,
+                                         int code) {
+    RecordSet rs = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.kinds +
+                                       QStringLiteral(" WHERE Code = ?"),
+                                   {code});
     if (rs.isEmpty())
         return std::nullopt;
     rs.MoveFirst();
@@ -46,19 +49,21 @@ std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int c
     // One item list per block; a block without a row prints no items, and a second row
     // for the same block is never reached, as the print routine reads the first.
     for (int block = 1; block <= kind.Block; ++block) {
-        RecordSet items =
-            layoutDb.select(QStringLiteral("SELECT * FROM 伝票項目 WHERE Code = ? AND Block = ?"),
-                            {kind.ItemCode, block});
+        RecordSet items = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.items +
+                                              QStringLiteral(" WHERE Code = ? AND Block = ?"),
+                                          {kind.ItemCode, block});
         if (items.isEmpty())
             continue;
         items.MoveFirst();
-        layout.items.insert(block, SplitCodes(items.text(QStringLiteral("PrintItem"))));
+        layout.items.insert(block,
+                            LayoutTables::SplitCodes(items.text(QStringLiteral("PrintItem"))));
     }
 
     // The item's position is found with a search from the top in ItemNo order, so the
     // first row of an item number is the one that counts.
-    RecordSet positions = layoutDb.select(
-        QStringLiteral("SELECT * FROM 伝票位置 WHERE Code = ? ORDER BY ItemNo"), {kind.ItemCode});
+    RecordSet positions = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.positions +
+                                              QStringLiteral(" WHERE Code = ? ORDER BY ItemNo"),
+                                          {kind.ItemCode});
     for (positions.MoveFirst(); !positions.Eof(); positions.MoveNext()) {
         LayoutPosition pos;
         pos.ItemNo = positions.value(QStringLiteral("ItemNo")).toInt();
@@ -71,8 +76,9 @@ std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int c
             layout.positions.insert(pos.ItemNo, pos);
     }
 
-    RecordSet lines =
-        layoutDb.select(QStringLiteral("SELECT * FROM 伝票罫線 WHERE Code = ?"), {kind.LineCode});
+    RecordSet lines = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.lines +
+                                          QStringLiteral(" WHERE Code = ?"),
+                                      {kind.LineCode});
     for (lines.MoveFirst(); !lines.Eof(); lines.MoveNext()) {
         LayoutLine line;
         line.X1 = lines.number(QStringLiteral("X1"));
@@ -88,7 +94,8 @@ std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int c
         layout.lines << line;
     }
 
-    RecordSet fixed = layoutDb.select(QStringLiteral("SELECT * FROM 伝票固定項目 WHERE Code = ?"),
+    RecordSet fixed = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.fixedTexts +
+                                          QStringLiteral(" WHERE Code = ?"),
                                       {kind.FixItemCode});
     for (fixed.MoveFirst(); !fixed.Eof(); fixed.MoveNext()) {
         LayoutFixedText text;
@@ -98,6 +105,41 @@ std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int c
         text.Character = fixed.text(QStringLiteral("Character"));
         text.Align = fixed.value(QStringLiteral("Align")).toInt();
         layout.fixedTexts << text;
+    }
+    return layout;
+}
+
+} // namespace
+
+namespace LayoutTables {
+
+QList<DocumentLayoutKind> DocumentLayouts(const Database& layoutDb, int docType) {
+    RecordSet rs = layoutDb.select(
+        QStringLiteral("SELECT * FROM 伝票種類 WHERE DocType = ? ORDER BY Code"), {docType});
+    QList<DocumentLayoutKind> out;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        out << kindOf(rs);
+    return out;
+}
+
+std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int code) {
+    return readLayout(layoutDb, DocumentTables, code);
+}
+
+std::optional<ListLayout> ReadListLayout(const Database& layoutDb, int code) {
+    std::optional<DocumentLayout> form = readLayout(layoutDb, ListTables, code);
+    if (!form)
+        return std::nullopt;
+    ListLayout layout;
+    layout.form = std::move(*form);
+    // The total columns are one list for the whole layout; they are read from the first
+    // item row, whatever its block.
+    RecordSet items =
+        layoutDb.select(QStringLiteral("SELECT * FROM 一覧項目 WHERE Code = ? ORDER BY Block"),
+                        {layout.form.kind.ItemCode});
+    if (!items.isEmpty()) {
+        items.MoveFirst();
+        layout.totals = SplitCodes(items.text(QStringLiteral("PrintTotal")));
     }
     return layout;
 }

@@ -56,12 +56,21 @@ struct DocumentLayout {
     QList<LayoutFixedText> fixedTexts;
 };
 
+// Everything one list layout draws: the document form's parts (its kind has no DocType,
+// Duplicate or Layout) and the item codes whose columns get a total line.
+struct ListLayout {
+    DocumentLayout form;
+    QList<int> totals;
+};
+
 // Reads the layout database. Nothing is cached between print runs.
 namespace LayoutTables {
 // The layouts of a document type in code order, for the print dialog.
 QList<DocumentLayoutKind> DocumentLayouts(const Database& layoutDb, int docType);
 // One layout with all its rows; nothing when no layout has this code.
 std::optional<DocumentLayout> ReadDocumentLayout(const Database& layoutDb, int code);
+// A list layout (一覧種類 and its rows) by code; nothing when no layout has this code.
+std::optional<ListLayout> ReadListLayout(const Database& layoutDb, int code);
 // Splits "1/2/3" into numbers, skipping empty and non-numeric parts.
 QList<int> SplitCodes(const QString& text);
 } // namespace LayoutTables

@@ -112,3 +112,50 @@ enum : int {
 namespace BankChoice { // Bank: the company's bank account printed
 enum : int { Bank1 = 0, Bank2 = 1, Count = 2 };
 }
+
+// Item codes of the list layouts (一覧位置.ItemNo and the block item lists). Header codes
+// print once per block; row codes once per list row, from the row's columns or from what
+// the list printing computes for the row.
+namespace ListItem {
+enum : int {
+    Title = 0,       // the layout's name, in the other font
+    PrintedAt = 1,   // date and time of the run, when the user asked for it
+    Page = 2,        // "p/N", only on a list of more than one page
+    CompanyName = 3, // the own company, smaller than the body, when asked for
+    Code = 4,        // the row codes, Code to SaleYMD
+    Name = 5,
+    Kana = 6,
+    ZipCode = 7,
+    Address1 = 8,
+    Address2 = 9,
+    Phone = 10,
+    Fax = 11,
+    Position1 = 12,
+    Charge1 = 13,
+    Position2 = 14,
+    Charge2 = 15,
+    BusinessYMD = 16,
+    Excise = 17,
+    Fraction = 18, // the rounding as a word
+    ClosingDay = 19,
+    Payment = 20,
+    ClassName = 21,
+    UserCode = 22, // header: the current customer (one customer's transactions)
+    UserName = 23,
+    Position = 24, // department; a repeated value prints as a ditto mark
+    Unit = 25,
+    UnitPrice = 26,
+    DocNumber = 27,
+    Price = 28,
+    Receive = 29,
+    Sales = 30,          // a month's sales (staff with sales: the row's PriceTotal)
+    Receipts = 31,       // a month's payments
+    RunningBalance = 32, // one customer's balance after the row
+    CarriedOver = 33,    // balance brought into the month
+    Balance = 34,        // balance at the month's end
+    Division = 35,       // payment kind; a repeated value prints as a ditto mark
+    SaleYMD = 36,
+    FirstSubtitle = 37, // header: the list's subtitle, at up to four places
+    LastSubtitle = 40
+};
+}

@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "documents/DocumentStore.h"
+#include "receivables/Ledger.h"
 
 namespace {
 
@@ -24,4 +25,9 @@ std::optional<CompanyRow> PrintData::Company(const Database& mainDb) {
 QList<SlipLine> PrintData::SlipLines(const Database& mainDb, const QString& userCode, int docType,
                                      const QString& number) {
     return DocumentStore(ForReading(mainDb)).ReadLines(userCode, docType, number);
+}
+
+double PrintData::CarryOver(const Database& mainDb, const QString& userCode, qint64 from,
+                            qint64 to) {
+    return Ledger(ForReading(mainDb)).CarryOver(userCode, from, to);
 }

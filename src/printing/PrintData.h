@@ -20,4 +20,7 @@ std::optional<CompanyRow> Company(const Database& mainDb);
 // The stored lines of an estimate, order, delivery note or invoice in their order.
 QList<SlipLine> SlipLines(const Database& mainDb, const QString& userCode, int docType,
                           const QString& number);
+// The balance a customer carries into a list of its transactions: sales less payments
+// from `from` to `to` (the ledger's own sum).
+double CarryOver(const Database& mainDb, const QString& userCode, qint64 from, qint64 to);
 } // namespace PrintData

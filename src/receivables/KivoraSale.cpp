@@ -193,7 +193,6 @@ void KivoraSale::buildMenus() {
     command(SaleMenu::Receive, [this] { ReceiveNew(); });
     command(SaleMenu::Correct, [this] { ReceiveCorrect(); });
     command(SaleMenu::Delete, [this] { DataDelete(); });
-    // The list is shown first; it is exported and, later, printed from there.
     command(SaleMenu::Print, [this] { PrintList(); });
     connect(MenuJob[SaleMenu::Close], &QAction::triggered, this, &QWidget::close);
     job->setToolTipsVisible(true);

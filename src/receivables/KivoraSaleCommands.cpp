@@ -8,7 +8,7 @@
 #include "receivables/KivoraReceive.h"
 #include "receivables/KivoraSale.h"
 
-#include "lists/KivoraDisp.h"
+#include "printing/KivoraPrintL.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QComboBox>
@@ -156,9 +156,8 @@ void KivoraSale::DataDelete() {
 }
 
 void KivoraSale::PrintList() {
-    // What the list display (and from there the list printing) shows again: the view's
-    // title and kind, a copy of its rows, the month and the range of the sums it makes
-    // per customer.
+    // What the list printing prints again: the view's title and kind, a copy of its
+    // rows, the month and the range of the balance carried into a customer's rows.
     const QString caption = m_state.gCaption;
     const quint8 docType = m_state.gDocType;
     m_printSource = Ledger::PrintSource(m_mode, m_period, m_records, ComboSale->currentText());
@@ -166,9 +165,11 @@ void KivoraSale::PrintList() {
     m_state.gDocType = static_cast<quint8>(m_printSource.ListKind);
     m_state.gHandOff = m_printSource.MonthText;
     m_state.RsWork = m_printSource.Records.Clone();
-    {
-        KivoraDisp display(m_state, this);
-        display.exec();
+    if (m_state.printers) {
+        KivoraPrintL dialog(m_state, *m_state.printers, this);
+        if (m_printSource.ListKind == LedgerMode::Customer)
+            dialog.setCarryRange(m_printSource.From, m_printSource.To);
+        dialog.exec();
     }
     m_state.gCaption = caption;
     m_state.gDocType = docType;

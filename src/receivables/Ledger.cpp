@@ -56,12 +56,7 @@ CustomerLedger Ledger::ReadCustomer(const QString& code, const LedgerPeriod& per
         QStringLiteral("SELECT * FROM 売掛 WHERE UserCode = ? AND SaleYMD BETWEEN ? AND ? "
                        "ORDER BY SaleYMD, Division, DocType, DocNumber"),
         {code, period.Start, period.End});
-    // A sum over no rows is null: a customer new in this period carries nothing over.
-    ledger.CarryOver =
-        m_db.scalar(QStringLiteral("SELECT SUM(Price - Receive) AS CarryOver FROM 売掛 "
-                                   "WHERE UserCode = ? AND SaleYMD BETWEEN ? AND ?"),
-                    {code, LedgerOrigin, period.PreviousEnd})
-            .toDouble();
+    ledger.CarryOver = CarryOver(code, LedgerOrigin, period.PreviousEnd);
 
     double balance = ledger.CarryOver;
     RecordSet& rs = ledger.Records;
@@ -80,6 +75,29 @@ CustomerLedger Ledger::ReadCustomer(const QString& code, const LedgerPeriod& per
     }
     rs.MoveFirst();
     return ledger;
+}
+
+double Ledger::CarryOver(const QString& code, qint64 from, qint64 to) const {
+    // A sum over no rows is null: a customer new in this period carries nothing over.
+    return m_db
+        .scalar(QStringLiteral("SELECT SUM(Price - Receive) AS CarryOver FROM 売掛 "
+                               "WHERE UserCode = ? AND SaleYMD BETWEEN ? AND ?"),
+                {code, from, to})
+        .toDouble();
+}
+
+LedgerListRow Ledger::Figures(double priceTotal, double receiveTotal, double periodPrice,
+                              double periodReceive) {
+    LedgerListRow row;
+    row.Sales = periodPrice;
+    row.Receipts = periodReceive;
+    row.CarryOver = (priceTotal - receiveTotal) - row.Sales + row.Receipts;
+    row.Balance = row.CarryOver + row.Sales - row.Receipts;
+    return row;
+}
+
+bool Ledger::IsQuiet(const LedgerListRow& row) {
+    return row.CarryOver == 0 && row.Sales == 0 && row.Receipts == 0 && row.Balance == 0;
 }
 
 LedgerList Ledger::ReadList(const LedgerPeriod& period) const {
@@ -111,16 +129,12 @@ LedgerList Ledger::ReadList(const LedgerPeriod& period) const {
     list.Rows.reserve(rs.RecordCount());
     for (int i = 0; i < rs.RecordCount(); ++i) {
         const QVariantList& values = rs.row(i);
-        const double priceTotal = values[PriceTotal].toDouble();
-        const double receiveTotal = values[ReceiveTotal].toDouble();
-        LedgerListRow row;
-        row.Sales = values[PeriodPrice].toDouble();
-        row.Receipts = values[PeriodReceive].toDouble();
-        row.CarryOver = (priceTotal - receiveTotal) - row.Sales + row.Receipts;
-        row.Balance = row.CarryOver + row.Sales - row.Receipts;
+        LedgerListRow row =
+            Figures(values[PriceTotal].toDouble(), values[ReceiveTotal].toDouble(),
+                    values[PeriodPrice].toDouble(), values[PeriodReceive].toDouble());
         // A customer with nothing carried, sold, paid or owed has nothing to show for
         // this month, whatever it did in others.
-        if (row.CarryOver == 0 && row.Sales == 0 && row.Receipts == 0 && row.Balance == 0)
+        if (IsQuiet(row))
             continue;
         row.Code = values[Code].toString();
         row.Name = values[Name].toString();

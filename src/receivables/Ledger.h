@@ -109,6 +109,19 @@ public:
     // with running balances from the carry-over before the period.
     CustomerLedger ReadCustomer(const QString& code, const LedgerPeriod& period) const;
 
+    // The balance a customer carries into the range's end: sales less payments from
+    // `from` to `to`; 0 for a customer without rows there.
+    double CarryOver(const QString& code, qint64 from, qint64 to) const;
+
+    // A customer's figures of a month from the sums up to the period's end (priceTotal,
+    // receiveTotal) and the period's own (periodPrice, periodReceive): carried over, sold,
+    // paid and owed. Code and name are left empty.
+    static LedgerListRow Figures(double priceTotal, double receiveTotal, double periodPrice,
+                                 double periodReceive);
+    // True when the figures show nothing carried, sold, paid or owed: the list leaves the
+    // customer out.
+    static bool IsQuiet(const LedgerListRow& row);
+
     // Every customer with a row up to the period's end whose carry-over, sales, payments
     // and balance are not all zero, by code.
     LedgerList ReadList(const LedgerPeriod& period) const;

@@ -10,6 +10,8 @@
 #include "lists/KivoraListU.h"
 #include "lists/ListPicker.h"
 #include "lists/ListQueries.h"
+#include "printing/KivoraPrintL.h"
+#include "support/FakePrinterService.h"
 #include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
@@ -79,7 +81,7 @@ private slots:
         QCOMPARE(w.outputMarks(), QList<bool>({true, true, false}));
         w.selectRow(0); // the header is no customer
         QCOMPARE(w.outputMarks(), QList<bool>({true, true, false}));
-        // The label list is printed from here later; neither it nor a list prints yet.
+        // The label list is printed from here by its own dialog, not the list printing.
         QVERIFY(!w.MenuWork[DispWork::Print]->isEnabled());
         QVERIFY(!w.MenuWork[DispWork::Print]->toolTip().isEmpty());
     }
@@ -192,6 +194,46 @@ private slots:
             QCOMPARE(state.RsWork.RecordCount(), 1);
             QCOMPARE(state.RsWork.text("Code"), "0010");
         }
+    }
+
+    // 印刷 runs the query and goes on to the list printing only with rows; the list
+    // display's 印刷 prints its list the same way.
+    void printOpensTheListPrintingWithRows() {
+        Fixture f;
+        FakePrinterService printers{f.env.path("out")};
+        AppState& state = f.env.state;
+        state.printers = &printers;
+        QStringList opened;
+        const auto expectDialog = [&opened, &state] {
+            OnNextModal([&opened, &state](QWidget* modal) {
+                auto* dialog = qobject_cast<KivoraPrintL*>(modal);
+                QVERIFY(dialog);
+                opened << dialog->windowTitle() + "|" + QString::number(state.RsWork.RecordCount());
+                dialog->close();
+            });
+        };
+        {
+            KivoraListG w(state);
+            w.BtnPrint->click();
+            QCOMPARE(f.env.messages.lastText(), "商品は見つかりませんでした｡");
+            QVERIFY(opened.isEmpty());
+        }
+        f.customer("0010", "一商事");
+        f.customer("0020", "二商店");
+        {
+            state.gMode = CustomerListMode::List;
+            KivoraListU w(state);
+            expectDialog();
+            w.BtnPrint->click();
+            QCOMPARE(opened, QStringList({"印刷(" + state.gCaption + ")|2"}));
+        }
+        f.handOver(ListType::Customers, state.RsWork);
+        KivoraDisp display(state);
+        QVERIFY(display.MenuWork[DispWork::Print]->isEnabled());
+        expectDialog();
+        display.MenuWork[DispWork::Print]->trigger();
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(opened.last(), "印刷(一覧)|2");
     }
 
     void mainMenuOpensTheListWindows() {

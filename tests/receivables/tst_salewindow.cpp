@@ -4,9 +4,10 @@
 #include "core/Database.h"
 #include "core/MessageService.h"
 #include "customers/Kivora.h"
-#include "lists/KivoraDisp.h"
+#include "printing/KivoraPrintL.h"
 #include "receivables/KivoraReceive.h"
 #include "receivables/KivoraSale.h"
+#include "support/FakePrinterService.h"
 #include "support/ModalHelper.h"
 #include "support/TestEnv.h"
 #include "support/TestMain.h"
@@ -17,13 +18,15 @@
 namespace {
 
 struct Fixture {
-    TestEnv env{TestEnv::MainDb};
+    TestEnv env{TestEnv::MainDb | TestEnv::LayoutDb};
     std::unique_ptr<Database> db = env.openMain();
+    FakePrinterService printers{env.path("out")};
     std::unique_ptr<KivoraSale> window;
 
     Fixture() {
         AppState& s = env.state;
         s.DbMain = db.get();
+        s.printers = &printers;
         s.gUserCode = "M1";
         s.gUserName = "本店";
         s.gCaption = "売掛管理";
@@ -45,6 +48,20 @@ struct Fixture {
         db->exec("INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, Price, Receive, "
                  "Division) VALUES (?, ?, ?, ?, ?, ?, ?)",
                  {code, ymd, docType, number, price, receive, division});
+    }
+    // 印刷 of the current view saved as a PDF (without the company, which the test
+    // installation lacks); the text of the file.
+    QString printedText() {
+        printers.saveAnswer = env.path("list.pdf");
+        OnNextModal([this](QWidget* modal) {
+            auto* dialog = qobject_cast<KivoraPrintL*>(modal);
+            QVERIFY(dialog);
+            dialog->CheckPrintL[ListCheck::Company]->setChecked(false);
+            dialog->BtnPdf->click();
+            dialog->close();
+        });
+        window->MenuJob[SaleMenu::Print]->trigger();
+        return PdfProbe::Text(printers.saveAnswer).simplified();
     }
     QString cell(int r, int c) const {
         const QTableWidgetItem* item = window->FxGridSale->item(r, c);
@@ -118,18 +135,20 @@ private slots:
         QCOMPARE(f.grid(), QStringList({"1|一商事|0|1,200|0|1,200"}));
         QCOMPARE(f.labels(), "||¥1,200|¥0|¥1,200 残高合計");
         QVERIFY(!w.BtnLast->isEnabled() && !w.MenuJob[SaleMenu::List]->isEnabled());
-        // 印刷 shows the list as the list display: the customers with something to show.
-        QStringList shown;
-        OnNextModal([&shown](QWidget* modal) {
-            auto* display = qobject_cast<KivoraDisp*>(modal);
-            QVERIFY(display);
-            for (const QStringList& row : display->table().Cells)
-                shown << row.join('|');
-            display->close();
+        // 印刷 hands the list to the list printing: the customers with something to show.
+        QString title;
+        int rows = -1;
+        OnNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<KivoraPrintL*>(modal);
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            rows = f.env.state.RsWork.RecordCount();
+            QVERIFY(dialog->BtnSort->isHidden());
+            dialog->close();
         });
         w.MenuJob[SaleMenu::Print]->trigger();
-        QCOMPARE(shown, QStringList({"顧客番号|顧客名|繰越残高|売上金額|入金額|残高",
-                                     "1|一商事|0|1,200|0|1,200"}));
+        QCOMPARE(title, "印刷(売掛一覧)");
+        QCOMPARE(rows, 2); // the ledger's rows; the quiet customer is left out when printed
         // The settled customer shows in its months and not in the month after.
         w.ComboSale->setCurrentText("2001/02");
         QCOMPARE(f.grid(), QStringList({"2|二商店|0|800|800|0"}));
@@ -176,6 +195,11 @@ private slots:
         QCOMPARE(f.grid(),
                  QStringList({"1|一商事|1,000|500|3,000|-1,500", "2|二商店|0|700|0|700"}));
         QCOMPARE(f.labels(), "||¥1,200|¥3,000|-¥800 残高合計");
+        const QString list = f.printedText();
+        QVERIFY2(list.contains("売掛一覧表") && list.contains("2001/03") &&
+                     list.contains("一商事 1,000 500 3,000 -1,500") &&
+                     list.contains("700 0 700 1,000 1,200 3,000 -800") && list.contains("合計"),
+                 qPrintable(list));
         w.FxGridSale->cellDoubleClicked(0, 0);
         QCOMPARE(w.mode(), int(LedgerMode::Customer));
         QCOMPARE(w.FxGridSale->horizontalHeaderItem(0)->text(), "処理日");
@@ -183,6 +207,11 @@ private slots:
                  QStringList({"2001/03/05|A1||500|0|1,500", "2001/03/05||小切手|0|3,000|-1,500"}));
         QCOMPARE(f.labels(), "1|一商事|¥500|¥3,000|¥1,000 前月繰越");
         QVERIFY(w.BtnLast->isEnabled() && w.MenuJob[SaleMenu::List]->isEnabled());
+        // Printed, the customer's rows run on from the balance carried into March.
+        const QString history = f.printedText();
+        QVERIFY2(history.contains("取引履歴") && history.contains("一商事") &&
+                     history.contains("500 0 1,500 0 3,000 -1,500"),
+                 qPrintable(history));
         // Back to the list, and into the other customer by the keyboard.
         w.BtnLast->click();
         QCOMPARE(w.mode(), int(LedgerMode::List));

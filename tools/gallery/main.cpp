@@ -1,8 +1,9 @@
-// Renders every delivered document layout with sample data into one PDF per layout, so
-// that the forms can be looked at as pictures before a customer sees them. Runs on a
+// Renders every delivered document and list layout with sample data into one PDF per
+// layout, so that the forms can be looked at as pictures before a customer sees them. Runs on a
 // private copy of the databases built from data/*.sql: the user's data is never opened.
 //
 //   kivora_gallery SOURCE_DIR OUTDIR [--gothic]
+#include "GalleryLists.h"
 #include "GalleryPrint.h"
 #include "GallerySamples.h"
 #include "LoggedMessages.h"
@@ -16,6 +17,7 @@
 #include "documents/DocumentStore.h"
 #include "printing/BillPrint.h"
 #include "printing/LayoutTables.h"
+#include "printing/ListPrint.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/SlipPrint.h"
 
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -118,6 +121,28 @@ bool Render(Gallery& g, const DocumentLayoutKind& kind, const QString& file) {
                                    options);
 }
 
+// A list through the program's own list printing, with enough rows for three pages
+// (the last one short, with the totals), the company and the print date on.
+bool RenderList(Gallery& g, int kind, const QString& file, QString* name) {
+    const std::optional<ListLayout> layout = LayoutTables::ReadListLayout(g.layoutDb, kind);
+    if (!layout)
+        return false;
+    *name = layout->form.kind.Name;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(*name);
+    PrinterCanvas canvas(printer);
+    ListPrintOptions options;
+    options.Font = g.fontChoice;
+    const int rows = std::max(layout->form.kind.Rows, 1);
+    const ListPrintInput input = GalleryLists::Input(kind, 2 * rows + 5);
+    return ListPrint::PrintList(canvas, g.mainDb, g.layoutDb, g.messages, QStringLiteral("Kivora"),
+                                g.numFormat, input, options) == ListPrintResult::Printed;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -170,6 +195,17 @@ int main(int argc, char* argv[]) {
                 if (!ok)
                     ++failures;
             }
+        }
+        GalleryLists::StoreLedger(mainDb);
+        for (int kind = 0; kind <= 9; ++kind) {
+            const QString file =
+                outDir + QStringLiteral("/list-%1.pdf").arg(kind, 2, 10, QLatin1Char('0'));
+            QString name;
+            const bool ok = RenderList(g, kind, file, &name);
+            std::printf("%s  list %d  %s%s\n", qPrintable(QDir(outDir).relativeFilePath(file)),
+                        kind, qPrintable(name), ok ? "" : "  FAILED");
+            if (!ok)
+                ++failures;
         }
         return failures == 0 ? 0 : 1;
     } catch (const DatabaseError& e) {
