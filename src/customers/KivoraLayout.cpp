@@ -4,6 +4,7 @@
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
 #include "documents/Slip.h"
+#include "lists/KivoraListU.h"
 #include "masters/MasterStore.h"
 #include "printing/KivoraInkan.h"
 #include "resources/Pictures.h"
@@ -417,6 +418,14 @@ void Kivora::buildMenus() {
         QStringLiteral("印鑑設定(&I)")};
     for (int i = 0; i < toolItems.size(); ++i)
         MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
+    // 宛名印刷: the customer selection in label mode, then the list where the customers
+    // to print are marked, then the labels.
+    MenuTool[ToolMenu::Address]->setEnabled(true);
+    connect(MenuTool[ToolMenu::Address], &QAction::triggered, this, [this] {
+        m_state.gMode = CustomerListMode::Labels;
+        KivoraListU window(m_state, this);
+        window.exec();
+    });
     MenuTool[ToolMenu::Password]->setEnabled(true);
     connect(MenuTool[ToolMenu::Password], &QAction::triggered, this, &Kivora::openPassword);
     MenuTool[ToolMenu::Seal]->setEnabled(true);

@@ -8,6 +8,7 @@
 #include "lists/ListQueries.h"
 #include "lists/TextExport.h"
 #include "masters/KivoraSort.h"
+#include "printing/KivoraPrintA.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QApplication>
@@ -98,6 +99,12 @@ void KivoraDisp::buildMenus() {
     connect(MenuText[DispText::Clipboard], &QAction::triggered, this,
             &KivoraDisp::onExportClipboard);
     connect(MenuWork[DispWork::Close], &QAction::triggered, this, &QDialog::reject);
+    // The label list prints its marked customers as address labels.
+    if (m_kind == ListType::Labels && m_state.printers) {
+        MenuWork[DispWork::Print]->setEnabled(true);
+        MenuWork[DispWork::Print]->setToolTip(QString());
+        connect(MenuWork[DispWork::Print], &QAction::triggered, this, &KivoraDisp::onPrint);
+    }
 
     ToolbarDisp = new QToolBar(this);
     ToolbarDisp->addAction(MenuWork[DispWork::Close]);
@@ -169,6 +176,13 @@ void KivoraDisp::onSort() {
     m_state.gCaption = caption;
     if (m_state.gResult == SortResult::Stored)
         DataDisp();
+}
+
+void KivoraDisp::onPrint() {
+    if (m_kind != ListType::Labels || !m_state.printers)
+        return;
+    KivoraPrintA dialog(m_state, *m_state.printers, outputMarks(), this);
+    dialog.exec();
 }
 
 void KivoraDisp::onExportFile() {

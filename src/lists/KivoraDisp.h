@@ -54,6 +54,8 @@ public slots:
     void onExportFile();
     void onExportClipboard();
     void onSort();
+    // 印刷: address labels for the marked customers of the label list.
+    void onPrint();
     // Selects the record of a grid row; for address labels also toggles its mark.
     void selectRow(int row);
 
