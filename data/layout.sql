@@ -1389,3 +1389,16 @@ INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 
 INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 11, 70, 78, 80, 0, 12);
 INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 12, 78, 90, 90, 0, 18);
 INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 13, 106, 112, 205, 0, 8);
+
+-- ---------------------------------------------------------------------------
+-- Version of the delivered layouts
+-- ---------------------------------------------------------------------------
+--
+-- An installation keeps the layout file it was made with. At start a file
+-- with a lower version than this is refreshed from these rows: layouts it
+-- lacks are added, layouts exactly as an earlier version delivered them are
+-- replaced, layouts the user changed are kept (see LayoutRefresh). Raise the
+-- number whenever a delivered row changes, and run
+-- scripts/layout-fingerprints.py so that the program recognises this
+-- version's layouts as delivered ones in the next.
+PRAGMA user_version = 1;
