@@ -135,42 +135,63 @@ LabelRun PrintLabels(Canvas& canvas, const LabelLayout& layout, RecordSet rows,
     canvas.setFontName(font);
     PrintEngine engine(canvas, QString());
 
-    const auto drawLabel = [&](int label) {
-        const double offsetX = (label % cols) * sheet.RowSpace;
-        const double offsetY = (label / cols) * sheet.ColSpace;
+    // A sheet's labels are drawn together, item by item, so that the font changes once
+    // per item and sheet rather than for every item of every label: with thousands of
+    // labels the font changes would cost more than the drawing.
+    struct Placed {
+        int row;
+        int label;
+    };
+    QList<Placed> onSheet;
+    const auto drawSheet = [&] {
         for (int code : layout.items) {
-            const std::optional<QString> text = ItemText(rows, code, options);
-            if (!text)
-                continue;
             const auto found = layout.positions.constFind(code);
             if (found == layout.positions.constEnd())
                 continue;
             const LayoutPosition& p = *found;
             canvas.setFontSize(p.FontSize > 0 ? p.FontSize : DefaultPoints);
-            engine.PrintText(*text, options.Left + p.X1 + offsetX, options.Left + p.X2 + offsetX,
-                             options.Top + p.Y1 + offsetY, p.Align, ValueKind::Text, vertical);
+            for (const Placed& placed : onSheet) {
+                rows.Move(placed.row);
+                const std::optional<QString> text = ItemText(rows, code, options);
+                if (!text)
+                    continue;
+                const double offsetX = (placed.label % cols) * sheet.RowSpace;
+                const double offsetY = (placed.label / cols) * sheet.ColSpace;
+                const double x1 = options.Left + p.X1 + offsetX;
+                const double y = options.Top + p.Y1 + offsetY;
+                // A left-aligned line goes straight to the canvas: nothing on a label
+                // continues from where it ends, so it need not be measured, and measuring
+                // most of a run's texts would take longer than drawing them.
+                if (!vertical && p.Align == TextAlign::Left) {
+                    if (!text->isEmpty())
+                        canvas.drawText(x1 + PrintEngine::BoxMargin, y, *text);
+                    continue;
+                }
+                engine.PrintText(*text, x1, options.Left + p.X2 + offsetX, y, p.Align,
+                                 ValueKind::Text, vertical);
+            }
         }
+        onSheet.clear();
     };
 
     // The next sheet is started only when a label goes on it, so that a run that fills
     // its last sheet exactly does not end with a blank one.
     bool sheetFull = false;
     bool stopped = false;
-    rows.MoveLast();
     int row = rows.RecordCount() - 1;
     while (row >= 0) {
         if (stop && stop()) {
             stopped = true;
             break;
         }
-        rows.Move(row);
         const bool marked = row >= marks.size() || marks.at(row);
         if (marked) {
             if (sheetFull) {
+                drawSheet();
                 canvas.newPage();
                 sheetFull = false;
             }
-            drawLabel(pos);
+            onSheet.append({row, pos});
         }
         if (pos == perSheet - 1) {
             if (marked) {
@@ -186,6 +207,8 @@ LabelRun PrintLabels(Canvas& canvas, const LabelLayout& layout, RecordSet rows,
             --row;
         }
     }
+    if (!stopped)
+        drawSheet();
 
     LabelRun outcome = LabelRun::Printed;
     if (stopped) {

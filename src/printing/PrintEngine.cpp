@@ -12,8 +12,6 @@ namespace {
 
 // Size of document and list titles, in the other font.
 constexpr double TitlePoints = 18.0;
-// Left- and right-aligned texts keep this far off the edges of their box.
-constexpr double BoxMargin = 1.0;
 
 // The number a value stands for. Besides plain numbers, amounts that were already
 // grouped ("1,000") count as numbers, as they do to the number formats the layouts were
