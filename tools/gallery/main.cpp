@@ -1,8 +1,9 @@
-// Renders every delivered document layout with sample data into one PDF per layout, so
-// that the forms can be looked at as pictures before a customer sees them. Runs on a
-// private copy of the databases built from data/*.sql: the user's data is never opened.
+// Renders every delivered document layout and label sheet with sample data into one PDF
+// each, so that the forms can be looked at as pictures before a customer sees them. Runs
+// on a private copy of the databases built from data/*.sql: the user's data is never opened.
 //
 //   kivora_gallery SOURCE_DIR OUTDIR [--gothic]
+#include "GalleryLabels.h"
 #include "GalleryPrint.h"
 #include "GallerySamples.h"
 #include "LoggedMessages.h"
@@ -166,6 +167,7 @@ int main(int argc, char* argv[]) {
                     ++failures;
             }
         }
+        failures += GalleryLabels::RenderAll(layoutDb, outDir, g.fontChoice);
         return failures == 0 ? 0 : 1;
     } catch (const DatabaseError& e) {
         std::fprintf(stderr, "kivora_gallery: %s: %s\n", qPrintable(e.file()),
