@@ -18,3 +18,4 @@ export QT_QPA_PLATFORM=offscreen
 ./bench/bench_print 2>/dev/null
 ./bench/bench_bill "$KIVORA_ROOT"
 ./bench/bench_listprint "$KIVORA_ROOT" 2>/dev/null
+./bench/bench_labels "$KIVORA_ROOT" 2>/dev/null

@@ -2144,3 +2144,79 @@ INSERT INTO 一覧罫線 (Code, X1, Y1, X2, Y2, Color, Width, Style, Type) VALUE
 INSERT INTO 一覧固定項目 (Code, X1, X2, Y1, Character, Align) VALUES (9, 172, 200, 35.9, '科目', 2);
 INSERT INTO 一覧位置 (Code, ItemNo, X1, X2, Y1, Align, DataType) VALUES (9, 35, 172, 200, 42.6, 2, 0);
 INSERT INTO 一覧項目 (Code, Block, PrintItem, PrintTotal) VALUES (9, 1, '0/1/2/3/37/4/5/29/35', '29');
+
+-- Delivered label sheets
+-- ---------------------------------------------------------------------------
+--
+-- Three A4 label sheets as offices buy them, in millimetres from the paper's
+-- corner: the top-left label's items are placed here, the others follow by
+-- RowSpace (label pitch across) and ColSpace (label pitch down). Each label
+-- prints the postal code, the two address lines, the name, the contact's
+-- department and name, and small customer number and telephone, kept at
+-- least 4 mm inside the label so that a sheet fed slightly askew loses
+-- nothing.
+--
+-- The long envelope (長形3号, 120 x 235 mm) is written vertically. Its rows
+-- are in the turned page's frame: the page lies landscape (235 x 120), X1
+-- and X2 give the band across a column (120 minus the envelope's distance
+-- from its left edge), Y1 where the column starts from the envelope's top.
+-- The seven digits of the postal code go into the pre-printed boxes at the
+-- top right.
+INSERT INTO 宛名種類 (Code, Name, ItemCode, Rows, Cols, RowSpace, ColSpace, CharHorV, LabelPos) VALUES (1, 'A4 12面 (86.4×42.3mm)', 1, 6, 2, 86.4, 42.3, 0, 1);
+INSERT INTO 宛名項目 (Code, PrintItem) VALUES (1, '0/13/8/9/10/11/12/14');
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 0, 24.6, 58.6, 25.6, 0, 9);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 13, 64.6, 99.6, 25.6, 1, 7);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 8, 24.6, 99.6, 30.6, 0, 10.5);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 9, 27.6, 99.6, 35.6, 0, 10.5);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 10, 24.6, 99.6, 42.1, 0, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 11, 28.6, 99.6, 48.6, 0, 9);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 12, 28.6, 97.6, 52.6, 1, 12);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (1, 14, 24.6, 78.6, 58.6, 0, 7);
+INSERT INTO 宛名種類 (Code, Name, ItemCode, Rows, Cols, RowSpace, ColSpace, CharHorV, LabelPos) VALUES (2, 'A4 18面 (63.5×46.6mm)', 2, 6, 3, 66, 46.6, 0, 1);
+INSERT INTO 宛名項目 (Code, PrintItem) VALUES (2, '0/13/8/9/10/11/12/14');
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 0, 12.2, 41.2, 13.7, 0, 8.5);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 13, 43.2, 66.2, 13.7, 1, 6.5);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 8, 12.2, 66.2, 18.7, 0, 9);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 9, 14.7, 66.2, 23.2, 0, 9);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 10, 12.2, 66.2, 29.7, 0, 12);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 11, 15.2, 66.2, 36.7, 0, 8);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 12, 15.2, 65.2, 40.7, 1, 11);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (2, 14, 12.2, 55.2, 48.2, 0, 6.5);
+INSERT INTO 宛名種類 (Code, Name, ItemCode, Rows, Cols, RowSpace, ColSpace, CharHorV, LabelPos) VALUES (3, 'A4 24面 (70.0×33.9mm)', 3, 8, 3, 70, 33.9, 0, 1);
+INSERT INTO 宛名項目 (Code, PrintItem) VALUES (3, '0/13/8/9/10/11/12/14');
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 0, 6, 36, 15.9, 0, 8);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 13, 40, 65, 15.9, 1, 6);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 8, 6, 65, 19.9, 0, 8.5);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 9, 8.5, 65, 23.7, 0, 8.5);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 10, 6, 65, 28.2, 0, 11);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 11, 9, 65, 33.9, 0, 7.5);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 12, 9, 64, 37.2, 1, 10);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (3, 14, 6, 50, 41.9, 0, 6);
+INSERT INTO 宛名種類 (Code, Name, ItemCode, Rows, Cols, RowSpace, ColSpace, CharHorV, LabelPos) VALUES (4, '長形3号封筒 (縦書き)', 4, 1, 1, 0, 0, 1, 0);
+INSERT INTO 宛名項目 (Code, PrintItem) VALUES (4, '1/2/3/4/5/6/7/8/9/10/11/12/13');
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 1, 49.8, 55.5, 13.7, 2, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 2, 42.8, 48.5, 13.7, 2, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 3, 35.8, 41.5, 13.7, 2, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 4, 28.5, 34.2, 13.7, 2, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 5, 21.7, 27.4, 13.7, 2, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 6, 14.9, 20.6, 13.7, 2, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 7, 8.1, 13.8, 13.7, 2, 13);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 8, 14, 26, 30, 0, 14);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 9, 26, 36, 38, 0, 12);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 10, 50, 66, 50, 0, 20);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 11, 70, 78, 80, 0, 12);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 12, 78, 90, 90, 0, 18);
+INSERT INTO 宛名位置 (Code, ItemNo, X1, X2, Y1, Align, FontSize) VALUES (4, 13, 106, 112, 205, 0, 8);
+
+-- ---------------------------------------------------------------------------
+-- Version of the delivered layouts
+-- ---------------------------------------------------------------------------
+--
+-- An installation keeps the layout file it was made with. At start a file
+-- with a lower version than this is refreshed from these rows: layouts it
+-- lacks are added, layouts exactly as an earlier version delivered them are
+-- replaced, layouts the user changed are kept (see LayoutRefresh). Raise the
+-- number whenever a delivered row changes, and run
+-- scripts/layout-fingerprints.py so that the program recognises this
+-- version's layouts as delivered ones in the next.
+PRAGMA user_version = 1;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders every delivered document and list layout with sample data: one PDF per layout in
-# OUTDIR, and a PNG per page beside it when pdftoppm is there, for looking at the forms
+# Renders every delivered document, list and label layout with sample data: one PDF per
+# layout or sheet in OUTDIR, and a PNG per page beside it when pdftoppm is there, for looking at the forms
 # as pictures. Builds only the gallery tool; runs on a temporary copy of the databases.
 #
 #   scripts/gallery.sh OUTDIR [--gothic]
@@ -22,8 +22,8 @@ chmod 700 "$RUNTIME"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$RUNTIME" \
   "$KIVORA_ROOT/build/tools/kivora_gallery" "$KIVORA_ROOT" "$OUTDIR" "$@"
 if command -v pdftoppm >/dev/null; then
-  for pdf in "$OUTDIR"/layout-*.pdf "$OUTDIR"/list-*.pdf; do
+  for pdf in "$OUTDIR"/layout-*.pdf "$OUTDIR"/list-*.pdf "$OUTDIR"/label-*.pdf; do
     pdftoppm -r 100 -png "$pdf" "${pdf%.pdf}"
   done
-  echo "Pages as pictures: $OUTDIR/layout-*.png, $OUTDIR/list-*.png"
+  echo "Pages as pictures: $OUTDIR/layout-*.png, $OUTDIR/list-*.png, $OUTDIR/label-*.png"
 fi

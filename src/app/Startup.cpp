@@ -12,6 +12,7 @@
 #include "options/KivoraPassword.h"
 #include "options/KivoraTitle.h"
 #include "options/PassFile.h"
+#include "printing/LayoutRefresh.h"
 #include "receivables/CarriedTotals.h"
 #include "resources/StringTable.h"
 
@@ -111,6 +112,19 @@ bool Startup::upgradeMainDatabase() {
     }
 }
 
+void Startup::refreshLayouts() {
+    // The layouts this program delivers reach an installation made with older ones; a
+    // file that cannot take them is reported and left as it was, and printing goes on
+    // with the layouts it has.
+    try {
+        LayoutRefresh::RefreshFile(m_state.DbNames[DbSlot::Layout]);
+    } catch (const DatabaseError& e) {
+        ShowText(*m_state.messages,
+                 e.userMessage() + QStringLiteral("印刷にはこれまでの用紙の設定を使います｡"),
+                 Box::Exclamation, m_state.AppTitle);
+    }
+}
+
 std::unique_ptr<Kivora> Startup::run() {
     m_state.AppTitle = Res::text(1);
     if (!m_lock.tryLock(0)) {
@@ -140,6 +154,7 @@ std::unique_ptr<Kivora> Startup::run() {
     if (!probeDatabase(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable()) ||
         !upgradeMainDatabase())
         return nullptr;
+    refreshLayouts();
 
     auto window = std::make_unique<Kivora>(m_state);
     try {

@@ -29,6 +29,9 @@ private:
     // Brings the main database's schema up to this program's version (a copy of the file
     // is kept beside it first); false, after telling the user, when it cannot be used.
     bool upgradeMainDatabase();
+    // Brings an older layout file up to the layouts this program delivers, keeping the
+    // layouts the user changed; a failure is told and the old layouts stay in use.
+    void refreshLayouts();
     bool probeDatabase(const QString& path, const QString& marker);
     bool askPassword(Kivora& window);
 

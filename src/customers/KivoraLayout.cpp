@@ -4,6 +4,7 @@
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
 #include "documents/Slip.h"
+#include "lists/KivoraListU.h"
 #include "masters/MasterStore.h"
 #include "printing/KivoraInkan.h"
 #include "resources/Pictures.h"
@@ -419,6 +420,14 @@ void Kivora::buildMenus() {
         MenuTool[i] = toolItems[i].isEmpty() ? tool->addSeparator() : addItem(tool, toolItems[i]);
     MenuTool[ToolMenu::Options]->setEnabled(true);
     connect(MenuTool[ToolMenu::Options], &QAction::triggered, this, &Kivora::openOptions);
+    // 宛名印刷: the customer selection in label mode, then the list where the customers
+    // to print are marked, then the labels.
+    MenuTool[ToolMenu::Address]->setEnabled(true);
+    connect(MenuTool[ToolMenu::Address], &QAction::triggered, this, [this] {
+        m_state.gMode = CustomerListMode::Labels;
+        KivoraListU window(m_state, this);
+        window.exec();
+    });
     MenuTool[ToolMenu::Password]->setEnabled(true);
     connect(MenuTool[ToolMenu::Password], &QAction::triggered, this, &Kivora::openPassword);
     MenuTool[ToolMenu::Seal]->setEnabled(true);

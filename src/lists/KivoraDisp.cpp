@@ -10,6 +10,7 @@
 #include "masters/KivoraSort.h"
 #include "options/KivoraOption.h"
 #include "printing/KivoraPrintL.h"
+#include "printing/KivoraPrintA.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QApplication>
@@ -81,12 +82,10 @@ void KivoraDisp::buildMenus() {
     text->setToolTipsVisible(true);
     work->setToolTipsVisible(true);
 
-    // The address labels are printed by their own dialog, which a later version brings;
-    // every other list goes to the list printing.
-    if (m_kind == ListType::Labels) {
+    // Printing goes through the print service; without one there is nothing to print on.
+    if (!m_state.printers) {
         MenuWork[DispWork::Print]->setEnabled(false);
-        MenuWork[DispWork::Print]->setToolTip(
-            QStringLiteral("宛名ラベルの印刷は次の版で使えるようになります"));
+        MenuWork[DispWork::Print]->setToolTip(QStringLiteral("使用できるプリンタがありません"));
     }
     // The ledger's lists keep the order they were read in.
     MenuWork[DispWork::Sort]->setEnabled(SortListOf(m_kind) >= 0);
@@ -180,12 +179,14 @@ void KivoraDisp::onSort() {
 }
 
 void KivoraDisp::onPrint() {
-    if (m_kind == ListType::Labels) {
-        // Address labels: their own print dialog goes here.
-        return;
-    }
     if (!m_state.printers)
         return;
+    if (m_kind == ListType::Labels) {
+        // The label list prints its marked customers as address labels.
+        KivoraPrintA dialog(m_state, *m_state.printers, outputMarks(), this);
+        dialog.exec();
+        return;
+    }
     // The list prints in the order shown; an order chosen in the print dialog is stored
     // for the list and shown here afterwards.
     {

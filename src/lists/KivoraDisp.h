@@ -54,7 +54,7 @@ public slots:
     void onExportFile();
     void onExportClipboard();
     void onSort();
-    // 印刷: the list printing (address labels: the label printing).
+    // 印刷: the list printing; for the label list, address labels for the marked customers.
     void onPrint();
     // Selects the record of a grid row; for address labels also toggles its mark.
     void selectRow(int row);

@@ -157,3 +157,64 @@ QList<int> SplitCodes(const QString& text) {
 }
 
 } // namespace LayoutTables
+
+namespace {
+
+LabelSheet sheetOf(const RecordSet& rs) {
+    LabelSheet sheet;
+    sheet.Code = rs.value(QStringLiteral("Code")).toInt();
+    sheet.Name = rs.text(QStringLiteral("Name"));
+    sheet.ItemCode = rs.value(QStringLiteral("ItemCode")).toInt();
+    sheet.Rows = rs.value(QStringLiteral("Rows")).toInt();
+    sheet.Cols = rs.value(QStringLiteral("Cols")).toInt();
+    sheet.RowSpace = rs.number(QStringLiteral("RowSpace"));
+    sheet.ColSpace = rs.number(QStringLiteral("ColSpace"));
+    sheet.CharHorV = rs.value(QStringLiteral("CharHorV")).toInt();
+    sheet.LabelPos = rs.value(QStringLiteral("LabelPos")).toInt() != 0;
+    return sheet;
+}
+
+} // namespace
+
+namespace LayoutTables {
+
+QList<LabelSheet> LabelSheets(const Database& layoutDb) {
+    RecordSet rs = layoutDb.select(QStringLiteral("SELECT * FROM 宛名種類 ORDER BY Code"));
+    QList<LabelSheet> out;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        out << sheetOf(rs);
+    return out;
+}
+
+std::optional<LabelLayout> ReadLabelLayout(const Database& layoutDb, int code) {
+    RecordSet rs = layoutDb.select(QStringLiteral("SELECT * FROM 宛名種類 WHERE Code = ?"), {code});
+    if (rs.isEmpty())
+        return std::nullopt;
+    rs.MoveFirst();
+    LabelLayout layout;
+    layout.sheet = sheetOf(rs);
+    RecordSet items = layoutDb.select(QStringLiteral("SELECT * FROM 宛名項目 WHERE Code = ?"),
+                                      {layout.sheet.ItemCode});
+    if (!items.isEmpty()) {
+        items.MoveFirst();
+        layout.items = SplitCodes(items.text(QStringLiteral("PrintItem")));
+    }
+    // As with documents, the first row of an item number is the one a search finds.
+    RecordSet positions =
+        layoutDb.select(QStringLiteral("SELECT * FROM 宛名位置 WHERE Code = ? ORDER BY ItemNo"),
+                        {layout.sheet.ItemCode});
+    for (positions.MoveFirst(); !positions.Eof(); positions.MoveNext()) {
+        LayoutPosition pos;
+        pos.ItemNo = positions.value(QStringLiteral("ItemNo")).toInt();
+        pos.X1 = positions.number(QStringLiteral("X1"));
+        pos.X2 = positions.number(QStringLiteral("X2"));
+        pos.Y1 = positions.number(QStringLiteral("Y1"));
+        pos.Align = positions.value(QStringLiteral("Align")).toInt();
+        pos.FontSize = positions.number(QStringLiteral("FontSize"));
+        if (!layout.positions.contains(pos.ItemNo))
+            layout.positions.insert(pos.ItemNo, pos);
+    }
+    return layout;
+}
+
+} // namespace LayoutTables

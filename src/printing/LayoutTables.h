@@ -74,3 +74,32 @@ std::optional<ListLayout> ReadListLayout(const Database& layoutDb, int code);
 // Splits "1/2/3" into numbers, skipping empty and non-numeric parts.
 QList<int> SplitCodes(const QString& text);
 } // namespace LayoutTables
+
+// One address-label sheet (宛名種類) as the label dialog lists it.
+struct LabelSheet {
+    int Code = 0;
+    QString Name;
+    int ItemCode = 0;
+    int Rows = 0;
+    int Cols = 0;
+    double RowSpace = 0;   // from one label column to the next, mm
+    double ColSpace = 0;   // from one label row to the next, mm
+    int CharHorV = 0;      // non-zero: vertical writing on a turned page
+    bool LabelPos = false; // the user may choose the label printing starts on
+
+    int labels() const { return Rows * Cols; }
+};
+
+// Everything one label sheet prints: the same item list on every label.
+struct LabelLayout {
+    LabelSheet sheet;
+    QList<int> items;                    // item codes in printing order
+    QMap<int, LayoutPosition> positions; // item code → position (with its font size)
+};
+
+namespace LayoutTables {
+// The label sheets in code order, for the label dialog.
+QList<LabelSheet> LabelSheets(const Database& layoutDb);
+// One sheet with its items and positions; nothing when no sheet has this code.
+std::optional<LabelLayout> ReadLabelLayout(const Database& layoutDb, int code);
+} // namespace LayoutTables

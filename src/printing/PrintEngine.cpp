@@ -3,6 +3,7 @@
 #include "core/SharedRoutines.h"
 #include "printing/Canvas.h"
 #include "printing/PrintCodes.h"
+#include "printing/PrintFont.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -11,8 +12,6 @@ namespace {
 
 // Size of document and list titles, in the other font.
 constexpr double TitlePoints = 18.0;
-// Left- and right-aligned texts keep this far off the edges of their box.
-constexpr double BoxMargin = 1.0;
 
 // The number a value stands for. Besides plain numbers, amounts that were already
 // grouped ("1,000") count as numbers, as they do to the number formats the layouts were
@@ -30,20 +29,6 @@ std::optional<double> numberOf(const QString& text) {
             return ungrouped;
     }
     return std::nullopt;
-}
-
-// The characters of a text one by one, a surrogate pair kept whole.
-QStringList characters(const QString& s) {
-    QStringList out;
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
-            out << s.mid(i, 2);
-            ++i;
-        } else {
-            out << QString(s.at(i));
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -101,7 +86,7 @@ void PrintEngine::PrintText(const QString& text, double x1, double x2, double y,
         // Turned pages (label sheets): the text runs along X from y, and every character
         // is centred across the band [x1, x2] by its own height.
         double x = y;
-        for (const QString& c : characters(s)) {
+        for (const QString& c : PrintFont::Characters(s)) {
             const double top = (x1 + x2) / 2.0 - m_canvas.textHeight(c) / 2.0;
             m_canvas.drawText(x, top, c);
             x += m_canvas.textWidth(c);

@@ -16,6 +16,9 @@ public:
     PrintEngine(Canvas& canvas, QString numFormat)
         : m_canvas(canvas), m_numFormat(std::move(numFormat)) {}
 
+    // Left- and right-aligned texts keep this far off the edges of their box.
+    static constexpr double BoxMargin = 1.0;
+
     // The value as a formatting kind (ValueKind) prints it; other kinds print the plain
     // text. A value that is not a number keeps its text under Amount, Yen and Quantity;
     // a YmdDate of "0" gives nothing.

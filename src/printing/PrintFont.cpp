@@ -36,4 +36,31 @@ double Ascent(const QFontMetricsF& metrics) {
     return metrics.ascent() / UnitsPerMm;
 }
 
+QStringList Characters(const QString& text) {
+    QStringList out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        out << text.mid(i, n);
+        i += n - 1;
+    }
+    return out;
+}
+
+double Em(double points) {
+    return points * 25.4 / 72.0;
+}
+
+double VerticalLength(double points, const QString& text) {
+    return static_cast<double>(Characters(text).size()) * Em(points);
+}
+
+bool StaysAlongLine(const QString& character) {
+    static const QString along =
+        QStringLiteral("ー－-‐‑–—―～〜…‥=＝()（）[]［］{｛｝}「」『』【】〔〕〈〉《》<>＜＞");
+    return character.size() == 1 && along.contains(character.at(0));
+}
+
 } // namespace PrintFont

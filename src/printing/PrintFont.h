@@ -27,4 +27,16 @@ double TextWidth(const QFontMetricsF& metrics, const QString& text);
 double TextHeight(const QFontMetricsF& metrics);
 // Distance from the top of a text line to its baseline, in millimetres.
 double Ascent(const QFontMetricsF& metrics);
+
+// Vertical writing: the characters of a text one by one (a surrogate pair kept whole).
+// Each takes a cell one em long down the column, as a full-width character is wide, so
+// that a half-width digit stands upright in a cell of its own instead of overlapping its
+// neighbours; the length of a vertical text is its number of cells.
+QStringList Characters(const QString& text);
+double Em(double points);
+double VerticalLength(double points, const QString& text);
+// Long marks, dashes, wave dashes and brackets keep their direction along the line: on
+// the turned page they then run down the column, as vertical writing draws them. Every
+// other character is turned to stand upright.
+bool StaysAlongLine(const QString& character);
 } // namespace PrintFont

@@ -101,6 +101,8 @@ void PrinterCanvas::setFontSize(double points) {
 }
 
 double PrinterCanvas::textWidth(const QString& text) const {
+    if (PrintFont::IsVertical(m_fontName))
+        return PrintFont::VerticalLength(m_fontSize, text);
     // The engine measures every text it places, and measuring a text shapes it as drawing
     // does: the advances of the characters are kept for the font and added up instead.
     double width = 0;
@@ -141,18 +143,22 @@ void PrinterCanvas::drawText(double x, double y, const QString& text) {
         return;
     }
     // Vertical writing on a turned page: each character lies on its side, turned a
-    // quarter anticlockwise in its own cell, so that it stands upright once the sheet is
-    // turned back; the characters follow each other along X.
+    // quarter anticlockwise about the middle of its cell (one em along X, the line's
+    // height across), so that it stands upright once the sheet is turned back; the cells
+    // follow each other along X. Long marks and brackets stay as they are, which makes
+    // them run down the column.
+    const double cell = PrintFont::Em(m_fontSize);
     const double height = PrintFont::TextHeight(m_metrics);
     double left = x;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype n = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString c = text.mid(i, n);
-        i += n - 1;
+    for (const QString& c : PrintFont::Characters(text)) {
         const double width = PrintFont::TextWidth(m_metrics, c);
-        p.addTurnedText(QPointF(units(left + width / 2), units(y + height / 2)),
-                        QPointF(units(-width / 2), units(-height / 2 + ascent)), c, m_font);
-        left += width;
+        const QPointF centre(units(left + cell / 2), units(y + height / 2));
+        const QPointF origin(units(-width / 2), units(-height / 2 + ascent));
+        if (PrintFont::StaysAlongLine(c))
+            p.addText(centre + origin, c, m_font);
+        else
+            p.addTurnedText(centre, origin, c, m_font);
+        left += cell;
     }
 }
 

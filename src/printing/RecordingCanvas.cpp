@@ -26,6 +26,9 @@ void RecordingCanvas::setFontSize(double points) {
 }
 
 double RecordingCanvas::textWidth(const QString& text) const {
+    // Along the line, as the printer canvas measures vertical writing.
+    if (PrintFont::IsVertical(m_fontName))
+        return PrintFont::VerticalLength(m_fontSize, text);
     return PrintFont::TextWidth(m_metrics, text);
 }
 

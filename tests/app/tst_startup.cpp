@@ -81,6 +81,34 @@ private slots:
         QVERIFY(env.openMain());
     }
 
+    // An older layout file gets the delivered layouts at start; one that cannot take them
+    // is reported, left as it was, and the program starts with it.
+    void olderLayoutFileAtStart() {
+        for (const bool writable : {true, false}) {
+            TestEnv env;
+            const QString path = env.state.DbNames[DbSlot::Layout];
+            {
+                Database db(path, LayoutDbMarkerTable());
+                db.setSchemaVersion(0);
+                for (const char* table : {"宛名種類", "宛名項目", "宛名位置"})
+                    db.exec(QStringLiteral("DELETE FROM ") + QString::fromUtf8(table));
+            }
+            if (!writable)
+                QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+            const QByteArray before = digest(path);
+            auto window = start(env);
+            QVERIFY(window);
+            window.reset();
+            const Database db(path, LayoutDbMarkerTable());
+            QCOMPARE(db.scalar("SELECT COUNT(*) FROM 宛名種類").toInt(), writable ? 4 : 0);
+            QCOMPARE(env.messages.count(), writable ? 0 : 1);
+            if (!writable) {
+                QVERIFY(env.messages.lastText().contains("更新できませんでした"));
+                QCOMPARE(digest(path), before);
+            }
+        }
+    }
+
     // Every file is checked before any is opened, and nothing is changed on the way out.
     void refusedStarts_data() {
         QTest::addColumn<QString>("what"); // what stands in the way

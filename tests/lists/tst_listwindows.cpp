@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(w.outputMarks(), QList<bool>({true, true, false}));
         w.selectRow(0); // the header is no customer
         QCOMPARE(w.outputMarks(), QList<bool>({true, true, false}));
-        // The label list is printed from here by its own dialog, not the list printing.
+        // Without a printer to print on, the label list offers no printing.
         QVERIFY(!w.MenuWork[DispWork::Print]->isEnabled());
         QVERIFY(!w.MenuWork[DispWork::Print]->toolTip().isEmpty());
     }

@@ -1,8 +1,9 @@
-// Renders every delivered document and list layout with sample data into one PDF per
-// layout, so that the forms can be looked at as pictures before a customer sees them. Runs on a
-// private copy of the databases built from data/*.sql: the user's data is never opened.
+// Renders every delivered document, list and label layout with sample data into one PDF
+// each, so that the forms can be looked at as pictures before a customer sees them. Runs
+// on a private copy of the databases built from data/*.sql: the user's data is never opened.
 //
 //   kivora_gallery SOURCE_DIR OUTDIR [--gothic]
+#include "GalleryLabels.h"
 #include "GalleryLists.h"
 #include "GalleryPrint.h"
 #include "GallerySamples.h"
@@ -207,6 +208,7 @@ int main(int argc, char* argv[]) {
             if (!ok)
                 ++failures;
         }
+        failures += GalleryLabels::RenderAll(layoutDb, outDir, g.fontChoice);
         return failures == 0 ? 0 : 1;
     } catch (const DatabaseError& e) {
         std::fprintf(stderr, "kivora_gallery: %s: %s\n", qPrintable(e.file()),
