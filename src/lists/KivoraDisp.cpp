@@ -9,8 +9,8 @@
 #include "lists/TextExport.h"
 #include "masters/KivoraSort.h"
 #include "options/KivoraOption.h"
-#include "printing/KivoraPrintL.h"
 #include "printing/KivoraPrintA.h"
+#include "printing/KivoraPrintL.h"
 #include "widgets/WidgetRoutines.h"
 
 #include <QApplication>
