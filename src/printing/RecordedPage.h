@@ -19,6 +19,12 @@ class QPicture;
 //
 // Fonts and pens are kept once per page and set on the painter only when they change
 // from one step to the next.
+//
+// Texts are drawn with a smaller copy of their font under a painter scaled up by the same
+// factor: page units make a 10.5-point font about a thousand pixels tall, and at such
+// sizes the font engine caches nothing and lays out every text at twice the cost. The
+// fonts have no hinting, so the smaller copy has exactly the scaled advances and the
+// text lands where the canvas measured it.
 class RecordedPage {
 public:
     // A text with its baseline starting at `origin`.
@@ -53,7 +59,14 @@ private:
     int fontIndex(const QFont& font);
     int penIndex(const QPen& pen);
 
+    // A font as the canvas gave it, and the copy and scale it is drawn with.
+    struct DrawingFont {
+        QFont font;
+        QFont drawn;
+        double scale;
+    };
+
     QList<Step> m_steps;
-    QList<QFont> m_fonts;
+    QList<DrawingFont> m_fonts;
     QList<QPen> m_pens;
 };
