@@ -278,19 +278,21 @@ bool PrinterCanvas::writePdf() {
     // file is removed again unless it got the name.
     const QString target = m_printer.outputFileName();
     const QFileInfo info(target);
-    // Replacing a file by renaming over it needs only the folder's permission: an older
+    // The reasons are the user's to read, in the program's words rather than the file
+    // system's. Replacing a file by renaming over it needs only the folder's permission: an older
     // file the user may not write (kept read-only) is refused as writing into it would be.
     if (info.exists()) {
         QFile older(target);
         if (!older.open(QIODevice::Append)) {
-            m_reason = older.errorString();
+            m_reason = QStringLiteral(
+                "同じ名前のファイルに書き込めません(読み取り専用か、書き込みの権限がありません)｡");
             return false;
         }
     }
     QTemporaryFile part(
         info.dir().filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".XXXXXX.pdf")));
     if (!part.open()) {
-        m_reason = part.errorString();
+        m_reason = QStringLiteral("保存先のフォルダに書き込めません｡");
         return false;
     }
     part.close();
@@ -308,7 +310,7 @@ bool PrinterCanvas::writePdf() {
     std::filesystem::rename(std::filesystem::path(part.fileName().toStdU16String()),
                             std::filesystem::path(target.toStdU16String()), error);
     if (error) {
-        m_reason = QString::fromStdString(error.message());
+        m_reason = QStringLiteral("同じ名前のファイルを置き換えられませんでした｡");
         return false;
     }
     part.setAutoRemove(false);
