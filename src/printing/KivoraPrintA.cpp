@@ -9,6 +9,7 @@
 #include "core/SharedRoutines.h"
 #include "printing/KivoraPrintS.h"
 #include "printing/LayoutTables.h"
+#include "printing/PrintOutput.h"
 #include "printing/PrinterCanvas.h"
 #include "printing/PrinterService.h"
 #include "printing/TitleLabel.h"
@@ -17,8 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -442,30 +440,20 @@ void KivoraPrintA::SaveAsPdf() {
                 windowTitle());
         return;
     }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = m_service.saveFileName(this, StripParen(BtnPdf->text()),
-                                          QDir(folder).filePath(JobName + QStringLiteral(".pdf")),
-                                          QStringLiteral("PDFファイル (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
-    // The paper of the printer, so that the file shows what the sheet would.
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageLayout(m_service.printer().pageLayout());
-    pdf.setDocName(QFileInfo(path).completeBaseName());
-    PrinterCanvas canvas(pdf);
-    BusyCursor busy;
-    RunGuarded(m_state, [&] {
-        const Database layoutDb(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
-        const std::optional<LabelLayout> layout = takeSheet(layoutDb);
-        if (!layout)
-            return;
-        options().save(*m_state.settings);
-        if (LabelPrint::PrintLabels(canvas, *layout, m_state.RsWork, m_marks, options()) ==
-            LabelRun::OutputFailed)
-            KivoraPrintS::ReportOutputFailure(*m_state.messages, canvas, true, windowTitle());
-    });
+    PrintOutput::SaveAsPdf(
+        m_service, *m_state.messages, this, StripParen(BtnPdf->text()),
+        JobName + QStringLiteral(".pdf"), windowTitle(), [this](Canvas& canvas) {
+            BusyCursor busy;
+            bool printed = false;
+            RunGuarded(m_state, [&] {
+                const Database layoutDb(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
+                const std::optional<LabelLayout> layout = takeSheet(layoutDb);
+                if (!layout)
+                    return;
+                options().save(*m_state.settings);
+                printed = LabelPrint::PrintLabels(canvas, *layout, m_state.RsWork, m_marks,
+                                                  options()) == LabelRun::Printed;
+            });
+            return printed;
+        });
 }
