@@ -1,6 +1,7 @@
 #pragma once
 // The bare side of the print benchmarks: texts a recording canvas saw, drawn straight
 // onto a QPrinter with a QPainter in the same fonts at the same places.
+#include "printing/PrintFont.h"
 #include "printing/RecordingCanvas.h"
 
 #include <QFont>
@@ -33,7 +34,7 @@ inline bool PrintBare(const QList<QList<RecordedOp>>& pages, const QString& file
             if (op.fontName != name || op.fontSize != size) {
                 name = op.fontName;
                 size = op.fontSize;
-                QFont font(name);
+                QFont font(PrintFont::Family(name));
                 font.setPointSizeF(size);
                 painter.setFont(font);
                 ascent = QFontMetricsF(painter.font(), &printer).ascent();

@@ -5,6 +5,7 @@
 // median over several rounds.
 //
 //   bench_labels SOURCE_DIR [ROUNDS]
+#include "BarePrint.h"
 #include "BenchTiming.h"
 
 #include "app/Startup.h"
@@ -49,41 +50,6 @@ RecordSet customers() {
             QString(),
             QStringLiteral("様")};
     return RecordSet(fields, rows);
-}
-
-void pdfPrinter(QPrinter& printer, const QString& file) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-}
-
-// The bare side: the recorded texts drawn straight onto a QPrinter.
-bool printBare(const QList<QList<RecordedOp>>& pages, const QString& file) {
-    QPrinter printer(QPrinter::HighResolution);
-    pdfPrinter(printer, file);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const double dotsPerMm = printer.logicalDpiX() / 25.4;
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (i > 0)
-            printer.newPage();
-        QString name;
-        double size = 0, ascent = 0;
-        for (const RecordedOp& op : pages[i]) {
-            if (op.fontName != name || op.fontSize != size) {
-                name = op.fontName;
-                size = op.fontSize;
-                QFont font(PrintFont::Family(name));
-                font.setPointSizeF(size);
-                painter.setFont(font);
-                ascent = QFontMetricsF(painter.font(), &printer).ascent();
-            }
-            painter.drawText(QPointF(op.x * dotsPerMm, op.y * dotsPerMm + ascent), op.text);
-        }
-    }
-    return painter.end();
 }
 
 void mustSucceed(bool ok) {
@@ -133,12 +99,12 @@ int main(int argc, char** argv) {
     Samples engine, bare;
     engine.run(rounds, [&] {
         QPrinter printer(QPrinter::HighResolution);
-        pdfPrinter(printer, enginePdf);
+        BarePdfPrinter(printer, enginePdf);
         PrinterCanvas canvas(printer);
         mustSucceed(LabelPrint::PrintLabels(canvas, *layout, rows, {}, options) ==
                     LabelRun::Printed);
     });
-    bare.run(rounds, [&] { mustSucceed(printBare(recording.pages(), barePdf)); });
+    bare.run(rounds, [&] { mustSucceed(PrintBare(recording.pages(), barePdf)); });
     std::printf("labels to PDF: %d labels, %d sheets, %d texts\n", Labels, pages,
                 static_cast<int>(recording.texts().size()));
     report("1,000 labels to PDF", engine.median(), bare.median());

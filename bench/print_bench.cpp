@@ -8,6 +8,7 @@
 // count.
 //
 //   bench_print [ROUNDS]
+#include "BarePrint.h"
 #include "app/Startup.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintFont.h"
@@ -215,46 +216,9 @@ void printList(Canvas& canvas) {
     }
 }
 
-void pdfPrinter(QPrinter& printer, const QString& file) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-}
-
-// The bare side: the recorded text items drawn straight onto a QPrinter.
-bool printBare(const QList<QList<RecordedOp>>& pages, const QString& file) {
-    QPrinter printer(QPrinter::HighResolution);
-    pdfPrinter(printer, file);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const double dotsPerMm = printer.logicalDpiX() / 25.4;
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (i > 0)
-            printer.newPage();
-        QString name;
-        double size = 0, ascent = 0;
-        for (const RecordedOp& op : pages[i]) {
-            if (op.kind != RecordedOp::Text)
-                continue;
-            if (op.fontName != name || op.fontSize != size) {
-                name = op.fontName;
-                size = op.fontSize;
-                QFont font(name);
-                font.setPointSizeF(size);
-                painter.setFont(font);
-                ascent = QFontMetricsF(painter.font(), &printer).ascent();
-            }
-            painter.drawText(QPointF(op.x * dotsPerMm, op.y * dotsPerMm + ascent), op.text);
-        }
-    }
-    return painter.end();
-}
-
 bool printEngine(const std::function<void(Canvas&)>& draw, const QString& file) {
     QPrinter printer(QPrinter::HighResolution);
-    pdfPrinter(printer, file);
+    BarePdfPrinter(printer, file);
     PrinterCanvas canvas(printer);
     draw(canvas);
     return canvas.endJob();
@@ -290,11 +254,11 @@ bool measure(const char* name, const std::function<void(Canvas&)>& draw, int exp
     const QString barePdf = dir.filePath(QStringLiteral("bare.pdf"));
     // One untimed run of each first: fonts loaded and embedded once.
     timed([&] { return printEngine(draw, enginePdf); });
-    timed([&] { return printBare(recording.pages(), barePdf); });
+    timed([&] { return PrintBare(recording.pages(), barePdf); });
     std::vector<double> engine, bare;
     for (int r = 0; r < rounds; ++r) {
         engine.push_back(timed([&] { return printEngine(draw, enginePdf); }) / pages);
-        bare.push_back(timed([&] { return printBare(recording.pages(), barePdf); }) / pages);
+        bare.push_back(timed([&] { return PrintBare(recording.pages(), barePdf); }) / pages);
     }
     std::fprintf(stderr, "bench_print: %s: %d pages, %d text items; PDF %lld / %lld bytes\n", name,
                  pages, static_cast<int>(recording.texts().size()),
