@@ -108,14 +108,16 @@ private slots:
             QVERIFY2(ids.contains(topic), qPrintable("no topic #" + topic + " in the guide"));
     }
 
-    // Links inside the guide land on a topic, topics are unique, the chapters the print
-    // and option windows point at are there, and every picture was made by the build.
+    // Links inside the guide land on a topic, topics are unique, the topics people are
+    // sent to by name (printing, options, labels, backup, the qualified-invoice settings)
+    // are there, and every picture was made by the build.
     void guideLinksAndPicturesResolve() {
         const QString html = ReadGuide();
         QVERIFY2(!html.isEmpty(), qPrintable("no guide at " + InstalledGuide()));
         const QStringList ids = Values(html, "id");
         QCOMPARE(QSet<QString>(ids.begin(), ids.end()).size(), ids.size());
-        for (const char* topic : {"options", "listprint", "labels", "backup"})
+        for (const char* topic :
+             {"options", "listprint", "labels", "backup", "invoice", "taxclass", "reducedrate"})
             QVERIFY2(ids.contains(QLatin1String(topic)), topic);
         for (const QString& href : Values(html, "href")) {
             if (href.startsWith('#'))

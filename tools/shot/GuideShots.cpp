@@ -17,8 +17,12 @@
 #include "documents/KivoraSlip.h"
 #include "documents/KivoraSlipB.h"
 #include "documents/ReceiptStore.h"
+#include "documents/SlipTotals.h"
+#include "lists/KivoraDisp.h"
 #include "lists/KivoraListU.h"
 #include "masters/CompanyStore.h"
+#include "options/KivoraOption.h"
+#include "printing/KivoraPrintA.h"
 #include "printing/QtPrinterService.h"
 #include "receivables/KivoraSale.h"
 #include "receivables/Ledger.h"
@@ -29,11 +33,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -47,12 +53,14 @@ qint64 Ymd(const QDate& d) {
     return d.year() * 10000LL + d.month() * 100 + d.day();
 }
 
-// Tax-inclusive total of `lines` at 10 %, the tax truncated, as the slip window saves it.
+// Tax-inclusive total of `lines` as the slip window saves it: the customers' rate and
+// rounding, the company's reduced rate for the reduced-rate lines. The ledger then shows
+// the same total as the slip's picture.
 double TotalOf(const QList<SlipLine>& lines) {
-    double subtotal = 0;
-    for (const SlipLine& line : lines)
-        subtotal += line.Price.value_or(0);
-    return subtotal + std::floor(subtotal * 0.1);
+    const CustomerRow customer = GallerySamples::Customer();
+    return SlipTotals::Calc(lines, customer.Excise, GallerySamples::Company().ReducedExcise,
+                            customer.Fraction)
+        .total;
 }
 
 void SaveSlip(Database& db, const QString& code, const QString& number, const QDate& date,
@@ -251,7 +259,55 @@ void ShootAll(Kivora& main, AppState& state, Shooter& shot) {
             shot.save(list, QStringLiteral("listu"));
             shot.whileOpen(
                 QStringLiteral("listdisp"), [&] { list->BtnDisp->click(); },
-                [&](QWidget* display) { shot.save(display, QStringLiteral("listdisp")); });
+                [&](QWidget* w) {
+                    auto* display = qobject_cast<KivoraDisp*>(w);
+                    shot.save(display, QStringLiteral("listdisp"));
+                    shot.whileOpen(
+                        QStringLiteral("listprint"),
+                        [&] { display->MenuWork[DispWork::Print]->trigger(); },
+                        [&](QWidget* dialog) { shot.save(dialog, QStringLiteral("listprint")); });
+                });
+        });
+
+    // 宛名印刷: the customers in label mode, the list with one customer switched off,
+    // then the label dialog with its first sheet chosen, so that the start labels show.
+    shot.whileOpen(
+        QStringLiteral("labels"), [&] { main.MenuTool[ToolMenu::Address]->trigger(); },
+        [&](QWidget* w) {
+            auto* list = qobject_cast<KivoraListU*>(w);
+            shot.whileOpen(
+                QStringLiteral("labeldisp"), [&] { list->BtnDisp->click(); },
+                [&](QWidget* w) {
+                    auto* display = qobject_cast<KivoraDisp*>(w);
+                    QAbstractItemModel* model = display->FxGridDisp->model();
+                    for (int row = 0; row < model->rowCount(); ++row) {
+                        if (model->index(row, 1).data().toString() == QLatin1String("000131")) {
+                            emit display->FxGridDisp->clicked(model->index(row, 1));
+                            break;
+                        }
+                    }
+                    shot.save(display, QStringLiteral("labeldisp"));
+                    shot.whileOpen(
+                        QStringLiteral("labelprint"),
+                        [&] { display->MenuWork[DispWork::Print]->trigger(); },
+                        [&](QWidget* w) {
+                            auto* dialog = qobject_cast<KivoraPrintA*>(w);
+                            dialog->ListPrintA->setCurrentRow(0);
+                            shot.save(dialog, QStringLiteral("labelprint"));
+                        });
+                });
+        });
+
+    shot.whileOpen(
+        QStringLiteral("company"), [&] { main.MenuRegist[RegistMenu::Company]->trigger(); },
+        [&](QWidget* w) { shot.save(w, QStringLiteral("company")); });
+
+    shot.whileOpen(
+        QStringLiteral("options"), [&] { main.MenuTool[ToolMenu::Options]->trigger(); },
+        [&](QWidget* w) {
+            auto* options = qobject_cast<KivoraOption*>(w);
+            options->TabOption->setCurrentIndex(OptionPage::Tax);
+            shot.save(options, QStringLiteral("options-tax"));
         });
 }
 
@@ -268,7 +324,12 @@ QStringList Names() {
             QStringLiteral("ledger"),
             QStringLiteral("ledger-customer"),
             QStringLiteral("listu"),
-            QStringLiteral("listdisp")};
+            QStringLiteral("listdisp"),
+            QStringLiteral("listprint"),
+            QStringLiteral("labeldisp"),
+            QStringLiteral("labelprint"),
+            QStringLiteral("company"),
+            QStringLiteral("options-tax")};
 }
 
 int MakeAll(const QString& sourceDir, const QString& installFolder, const QString& outDir) {
