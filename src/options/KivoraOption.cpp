@@ -131,6 +131,7 @@ void KivoraOption::addReducedRow(QGridLayout* grid) {
     LabelReduced = new QLabel(this);
     LabelReduced->setObjectName(QStringLiteral("LabelReduced"));
     LabelReduced->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelReduced->setMinimumWidth(LabelOption[0]->minimumWidth());
     LabelReduced->setFrameShape(QFrame::Panel);
     LabelReduced->setFrameShadow(QFrame::Sunken);
     ScrollReduced = new QScrollBar(Qt::Horizontal, this);
