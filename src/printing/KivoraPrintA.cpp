@@ -1,4 +1,5 @@
 #include "printing/KivoraPrintA.h"
+#include "printing/PrintChoices.h"
 
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
@@ -88,25 +89,8 @@ void KivoraPrintA::buildControls() {
         FramePrintA[i] = new QGroupBox(frames[i], this);
         FramePrintA[i]->setObjectName(QStringLiteral("FramePrintA%1").arg(i));
     }
-    const auto option = [](QGroupBox* frame, const QString& caption, const QString& name) {
-        auto* button = new QRadioButton(caption, frame);
-        button->setObjectName(name);
-        return button;
-    };
-    OptionFont[FontChoice::Mincho] = option(FramePrintA[LabelFrame::Font], QStringLiteral("明朝体"),
-                                            QStringLiteral("OptionFont0"));
-    OptionFont[FontChoice::Gothic] = option(
-        FramePrintA[LabelFrame::Font], QStringLiteral("ゴシック体"), QStringLiteral("OptionFont1"));
-    const QString print = QStringLiteral("を印字する");
-    OptionCharge[ContactChoice::Contact1] =
-        option(FramePrintA[LabelFrame::Contact], QStringLiteral("担当者１") + print,
-               QStringLiteral("OptionCharge0"));
-    OptionCharge[ContactChoice::Contact2] =
-        option(FramePrintA[LabelFrame::Contact], QStringLiteral("担当者２") + print,
-               QStringLiteral("OptionCharge1"));
-    OptionCharge[ContactChoice::None] =
-        option(FramePrintA[LabelFrame::Contact], QStringLiteral("印字しない"),
-               QStringLiteral("OptionCharge2"));
+    OptionFont = PrintChoices::FontOptions(FramePrintA[LabelFrame::Font]);
+    OptionCharge = PrintChoices::ContactOptions(FramePrintA[LabelFrame::Contact]);
 
     // The sheet: a sheet of paper with one start button per label over it.
     Shape1[0] = new QFrame(FramePrintA[LabelFrame::Start]);
@@ -126,6 +110,7 @@ void KivoraPrintA::buildControls() {
     sheet->addWidget(Shape1[1]);
     new QGridLayout(Shape1[1]);
 
+    const QString print = QStringLiteral("を印字する");
     CheckPrintA[LabelCheck::SameCustomer] =
         new QCheckBox(QStringLiteral("１頁に同一顧客を出力する(&A)"), this);
     CheckPrintA[LabelCheck::Code] =

@@ -1,4 +1,5 @@
 #include "printing/KivoraPrintL.h"
+#include "printing/PrintChoices.h"
 
 #include "core/AppState.h"
 #include "core/DataPaths.h"
@@ -71,12 +72,7 @@ void KivoraPrintL::buildControls() {
         FramePrintL[i] = new QGroupBox(frames[i], this);
         FramePrintL[i]->setObjectName(QStringLiteral("FramePrintL%1").arg(i));
     }
-    const QString fonts[FontChoice::Count] = {QStringLiteral("明朝体"),
-                                              QStringLiteral("ゴシック体")};
-    for (int i = 0; i < FontChoice::Count; ++i) {
-        OptionFont[i] = new QRadioButton(fonts[i], FramePrintL[ListFrame::Font]);
-        OptionFont[i]->setObjectName(QStringLiteral("OptionFont%1").arg(i));
-    }
+    OptionFont = PrintChoices::FontOptions(FramePrintL[ListFrame::Font]);
     const QString titles[ListAdjust::Count] = {QStringLiteral("左端"), QStringLiteral("上端")};
     QGroupBox* adjust = FramePrintL[ListFrame::Adjust];
     for (int i = 0; i < ListAdjust::Count; ++i) {

@@ -1,4 +1,5 @@
 #include "printing/KivoraPrintS.h"
+#include "printing/PrintChoices.h"
 
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
@@ -128,22 +129,10 @@ void KivoraPrintS::buildControls() {
         button->setObjectName(name);
         return button;
     };
-    OptionFont[FontChoice::Mincho] = option(FramePrintS[PrintFrame::Font], QStringLiteral("明朝体"),
-                                            QStringLiteral("OptionFont0"));
-    OptionFont[FontChoice::Gothic] = option(
-        FramePrintS[PrintFrame::Font], QStringLiteral("ゴシック体"), QStringLiteral("OptionFont1"));
-    // The contact and bank captions get their common endings appended, as in the other
-    // print dialogs of the program.
+    OptionFont = PrintChoices::FontOptions(FramePrintS[PrintFrame::Font]);
+    OptionCharge = PrintChoices::ContactOptions(FramePrintS[PrintFrame::Contact]);
+    // The bank captions get their common ending appended, as the contact captions do.
     const QString print = QStringLiteral("を印字する");
-    OptionCharge[ContactChoice::Contact1] =
-        option(FramePrintS[PrintFrame::Contact], QStringLiteral("担当者１") + print,
-               QStringLiteral("OptionCharge0"));
-    OptionCharge[ContactChoice::Contact2] =
-        option(FramePrintS[PrintFrame::Contact], QStringLiteral("担当者２") + print,
-               QStringLiteral("OptionCharge1"));
-    OptionCharge[ContactChoice::None] =
-        option(FramePrintS[PrintFrame::Contact], QStringLiteral("印字しない"),
-               QStringLiteral("OptionCharge2"));
     OptionCopy[CopyChoice::WithCopy] =
         option(FramePrintS[PrintFrame::Copies], QStringLiteral("控えを出力する"),
                QStringLiteral("OptionCopy0"));
