@@ -32,20 +32,7 @@
 
 namespace {
 
-constexpr int kAdjustLimit = 20; // millimetres either way
 const QString JobName = QStringLiteral("宛名印刷");
-
-template <size_t N> int checkedIndex(const std::array<QRadioButton*, N>& options) {
-    for (size_t i = 0; i < N; ++i) {
-        if (options[i]->isChecked())
-            return static_cast<int>(i);
-    }
-    return 0;
-}
-
-template <size_t N> void checkIndex(const std::array<QRadioButton*, N>& options, int index) {
-    options[index >= 0 && index < static_cast<int>(N) ? index : 0]->setChecked(true);
-}
 
 } // namespace
 
@@ -121,20 +108,11 @@ void KivoraPrintA::buildControls() {
         CheckPrintA[i]->setObjectName(QStringLiteral("CheckPrintA%1").arg(i));
 
     for (int i = 0; i < LabelAdjust::Count; ++i) {
-        ScrollPrintA[i] = new QScrollBar(Qt::Horizontal, FramePrintA[LabelFrame::Adjust]);
-        ScrollPrintA[i]->setObjectName(QStringLiteral("ScrollPrintA%1").arg(i));
-        ScrollPrintA[i]->setRange(-kAdjustLimit, kAdjustLimit);
-        ScrollPrintA[i]->setPageStep(5);
-        ScrollPrintA[i]->setMinimumWidth(140);
-        LabelPrintA[i] = new QLabel(QStringLiteral("0"), FramePrintA[LabelFrame::Adjust]);
-        LabelPrintA[i]->setObjectName(QStringLiteral("LabelPrintA%1").arg(i));
-        LabelPrintA[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        LabelPrintA[i]->setMinimumWidth(28);
-        Label1[i] = new QLabel(QStringLiteral("ミリ"), FramePrintA[LabelFrame::Adjust]);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        QLabel* value = LabelPrintA[i];
-        connect(ScrollPrintA[i], &QScrollBar::valueChanged, value,
-                [value](int mm) { value->setText(QString::number(mm)); });
+        const PrintChoices::AdjustRow row =
+            PrintChoices::MakeAdjustRow(FramePrintA[LabelFrame::Adjust], QStringLiteral("A"), i);
+        ScrollPrintA[i] = row.scroll;
+        LabelPrintA[i] = row.value;
+        Label1[i] = row.unit;
     }
 
     BtnPrinter = new QPushButton(QStringLiteral("プリンタ設定(&P)"), this);
@@ -211,8 +189,8 @@ void KivoraPrintA::restoreSettings() {
         ScrollPrintA[i]->setValue(adjust[i]); // the scroll bar keeps it within ±20
         LabelPrintA[i]->setText(QString::number(ScrollPrintA[i]->value()));
     }
-    checkIndex(OptionFont, stored.Font);
-    checkIndex(OptionCharge, stored.Charge);
+    PrintChoices::CheckIndex(OptionFont, stored.Font);
+    PrintChoices::CheckIndex(OptionCharge, stored.Charge);
     CheckPrintA[LabelCheck::SameCustomer]->setChecked(stored.SameCustomer);
     CheckPrintA[LabelCheck::Code]->setChecked(stored.PrintCode);
     CheckPrintA[LabelCheck::Phone]->setChecked(stored.PrintPhone);
@@ -265,8 +243,8 @@ LabelOptions KivoraPrintA::options() const {
     LabelOptions o;
     o.Left = ScrollPrintA[LabelAdjust::Left]->value();
     o.Top = ScrollPrintA[LabelAdjust::Top]->value();
-    o.Font = checkedIndex(OptionFont);
-    o.Charge = checkedIndex(OptionCharge);
+    o.Font = PrintChoices::CheckedIndex(OptionFont);
+    o.Charge = PrintChoices::CheckedIndex(OptionCharge);
     o.SameCustomer = CheckPrintA[LabelCheck::SameCustomer]->isChecked();
     o.PrintCode = CheckPrintA[LabelCheck::Code]->isChecked();
     o.PrintPhone = CheckPrintA[LabelCheck::Phone]->isChecked();

@@ -31,8 +31,6 @@
 
 namespace {
 
-constexpr int kAdjustLimit = 20; // millimetres either way
-
 bool sortable(int kind) {
     // The ledger's lists keep the ledger's order; a list without a stored order has
     // nothing to choose.
@@ -78,20 +76,11 @@ void KivoraPrintL::buildControls() {
     for (int i = 0; i < ListAdjust::Count; ++i) {
         LabelTitle[i] = TitleLabel(titles[i], adjust);
         LabelTitle[i]->setObjectName(QStringLiteral("LabelTitle%1").arg(i));
-        ScrollPrintL[i] = new QScrollBar(Qt::Horizontal, adjust);
-        ScrollPrintL[i]->setObjectName(QStringLiteral("ScrollPrintL%1").arg(i));
-        ScrollPrintL[i]->setRange(-kAdjustLimit, kAdjustLimit);
-        ScrollPrintL[i]->setPageStep(5);
-        ScrollPrintL[i]->setMinimumWidth(140);
-        LabelPrintL[i] = new QLabel(QStringLiteral("0"), adjust);
-        LabelPrintL[i]->setObjectName(QStringLiteral("LabelPrintL%1").arg(i));
-        LabelPrintL[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        LabelPrintL[i]->setMinimumWidth(28);
-        Label1[i] = new QLabel(QStringLiteral("ミリ"), adjust);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        QLabel* value = LabelPrintL[i];
-        connect(ScrollPrintL[i], &QScrollBar::valueChanged, value,
-                [value](int mm) { value->setText(QString::number(mm)); });
+        const PrintChoices::AdjustRow row =
+            PrintChoices::MakeAdjustRow(adjust, QStringLiteral("L"), i);
+        ScrollPrintL[i] = row.scroll;
+        LabelPrintL[i] = row.value;
+        Label1[i] = row.unit;
     }
 
     BtnSort = new QPushButton(QStringLiteral("並べ替え(&O)"), this);
@@ -164,8 +153,7 @@ void KivoraPrintL::restoreSettings() {
         ScrollPrintL[i]->setValue(adjust[i]); // the scroll bar keeps it within ±20
         LabelPrintL[i]->setText(QString::number(ScrollPrintL[i]->value()));
     }
-    OptionFont[stored.Font == FontChoice::Gothic ? FontChoice::Gothic : FontChoice::Mincho]
-        ->setChecked(true);
+    PrintChoices::CheckIndex(OptionFont, stored.Font);
     CheckPrintL[ListCheck::Company]->setChecked(stored.Company);
     CheckPrintL[ListCheck::DateTime]->setChecked(stored.DateTime);
 }
@@ -174,7 +162,7 @@ ListPrintOptions KivoraPrintL::options() const {
     ListPrintOptions o;
     o.Left = LabelPrintL[ListAdjust::Left]->text().toInt();
     o.Top = LabelPrintL[ListAdjust::Top]->text().toInt();
-    o.Font = OptionFont[FontChoice::Gothic]->isChecked() ? FontChoice::Gothic : FontChoice::Mincho;
+    o.Font = PrintChoices::CheckedIndex(OptionFont);
     o.Company = CheckPrintL[ListCheck::Company]->isChecked();
     o.DateTime = CheckPrintL[ListCheck::DateTime]->isChecked();
     return o;

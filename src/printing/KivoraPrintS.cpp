@@ -34,7 +34,6 @@ namespace {
 
 constexpr int kCodeRole = Qt::UserRole;
 constexpr int kCopiesRole = Qt::UserRole + 1; // whether the layout has a copy set
-constexpr int kAdjustLimit = 20;              // millimetres either way
 
 // String resource of a document type's name: 101-104 the slips, 105 the receipt, 107
 // and 108 the two bills (106 names the receivables, not a document).
@@ -49,20 +48,6 @@ int docNameResource(int type) {
     default:
         return 101 + type;
     }
-}
-
-template <size_t N> int checkedIndex(const std::array<QRadioButton*, N>& options) {
-    for (size_t i = 0; i < N; ++i) {
-        if (options[i]->isChecked())
-            return static_cast<int>(i);
-    }
-    return 0;
-}
-
-// A stored index that is not one of the buttons selects the first: a choice must always
-// be made, or 開始 would store a value no printing understands.
-template <size_t N> void checkIndex(const std::array<QRadioButton*, N>& options, int index) {
-    options[index >= 0 && index < static_cast<int>(N) ? index : 0]->setChecked(true);
 }
 
 template <size_t N> void enableAll(const std::array<QRadioButton*, N>& options, bool enabled) {
@@ -151,20 +136,11 @@ void KivoraPrintS::buildControls() {
                QStringLiteral("OptionBank1"));
 
     for (int i = 0; i < PrintAdjust::Count; ++i) {
-        ScrollPrintS[i] = new QScrollBar(Qt::Horizontal, FramePrintS[PrintFrame::Adjust]);
-        ScrollPrintS[i]->setObjectName(QStringLiteral("ScrollPrintS%1").arg(i));
-        ScrollPrintS[i]->setRange(-kAdjustLimit, kAdjustLimit);
-        ScrollPrintS[i]->setPageStep(5);
-        ScrollPrintS[i]->setMinimumWidth(140);
-        LabelPrintS[i] = new QLabel(QStringLiteral("0"), FramePrintS[PrintFrame::Adjust]);
-        LabelPrintS[i]->setObjectName(QStringLiteral("LabelPrintS%1").arg(i));
-        LabelPrintS[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        LabelPrintS[i]->setMinimumWidth(28);
-        Label1[i] = new QLabel(QStringLiteral("ミリ"), FramePrintS[PrintFrame::Adjust]);
-        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        QLabel* value = LabelPrintS[i];
-        connect(ScrollPrintS[i], &QScrollBar::valueChanged, value,
-                [value](int mm) { value->setText(QString::number(mm)); });
+        const PrintChoices::AdjustRow row =
+            PrintChoices::MakeAdjustRow(FramePrintS[PrintFrame::Adjust], QStringLiteral("S"), i);
+        ScrollPrintS[i] = row.scroll;
+        LabelPrintS[i] = row.value;
+        Label1[i] = row.unit;
     }
 
     CheckPrintS = new QCheckBox(QStringLiteral("自社情報") + print + QStringLiteral("(&N)"), this);
@@ -265,12 +241,14 @@ void KivoraPrintS::restoreSettings() {
         ScrollPrintS[i]->setValue(stored[i]); // the scroll bar keeps it within ±20
         LabelPrintS[i]->setText(QString::number(ScrollPrintS[i]->value()));
     }
-    checkIndex(OptionFont, settings.getByte(key(QStringLiteral("Font")), FontChoice::Mincho));
-    checkIndex(OptionCharge,
-               settings.getByte(key(QStringLiteral("Charge")), ContactChoice::Contact1));
-    checkIndex(OptionCopy,
-               settings.getByte(key(QStringLiteral("Duplicate")), CopyChoice::WithCopy));
-    checkIndex(OptionBank, settings.getByte(key(QStringLiteral("Bank")), BankChoice::Bank1));
+    PrintChoices::CheckIndex(OptionFont,
+                             settings.getByte(key(QStringLiteral("Font")), FontChoice::Mincho));
+    PrintChoices::CheckIndex(
+        OptionCharge, settings.getByte(key(QStringLiteral("Charge")), ContactChoice::Contact1));
+    PrintChoices::CheckIndex(
+        OptionCopy, settings.getByte(key(QStringLiteral("Duplicate")), CopyChoice::WithCopy));
+    PrintChoices::CheckIndex(OptionBank,
+                             settings.getByte(key(QStringLiteral("Bank")), BankChoice::Bank1));
     // Printing reads a missing switch as off, but a user opening the dialog for the first
     // time expects the company on the form: the dialog shows it on.
     CheckPrintS->setChecked(settings.getByte(key(QStringLiteral("Company")), 1) == 1);
@@ -300,8 +278,9 @@ void KivoraPrintS::layoutSelected() {
         return;
     const bool copies = selected.first()->data(kCopiesRole).toBool();
     if (copies)
-        checkIndex(OptionCopy, m_state.settings->getByte(key(QStringLiteral("Duplicate")),
-                                                         CopyChoice::WithCopy));
+        PrintChoices::CheckIndex(
+            OptionCopy,
+            m_state.settings->getByte(key(QStringLiteral("Duplicate")), CopyChoice::WithCopy));
     else
         OptionCopy[CopyChoice::NoCopy]->setChecked(true);
     FramePrintS[PrintFrame::Copies]->setEnabled(copies);
@@ -312,10 +291,10 @@ void KivoraPrintS::saveSettings() {
     SettingsStore& settings = *m_state.settings;
     settings.save(key(QStringLiteral("Left")), LabelPrintS[PrintAdjust::Left]->text());
     settings.save(key(QStringLiteral("Top")), LabelPrintS[PrintAdjust::Top]->text());
-    settings.save(key(QStringLiteral("Font")), checkedIndex(OptionFont));
-    settings.save(key(QStringLiteral("Charge")), checkedIndex(OptionCharge));
-    settings.save(key(QStringLiteral("Duplicate")), checkedIndex(OptionCopy));
-    settings.save(key(QStringLiteral("Bank")), checkedIndex(OptionBank));
+    settings.save(key(QStringLiteral("Font")), PrintChoices::CheckedIndex(OptionFont));
+    settings.save(key(QStringLiteral("Charge")), PrintChoices::CheckedIndex(OptionCharge));
+    settings.save(key(QStringLiteral("Duplicate")), PrintChoices::CheckedIndex(OptionCopy));
+    settings.save(key(QStringLiteral("Bank")), PrintChoices::CheckedIndex(OptionBank));
     settings.save(key(QStringLiteral("Company")), CheckPrintS->isChecked() ? 1 : 0);
     settings.sync();
 }

@@ -1,7 +1,9 @@
 #include "printing/PrintChoices.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace PrintChoices {
 
@@ -31,6 +33,24 @@ std::array<QRadioButton*, ContactChoice::Count> ContactOptions(QGroupBox* frame)
                                           QStringLiteral("担当者２") + print,
                                           QStringLiteral("印字しない")},
                                          QStringLiteral("OptionCharge"));
+}
+
+AdjustRow MakeAdjustRow(QGroupBox* frame, const QString& dialog, int row) {
+    constexpr int Limit = 20; // millimetres either way
+    AdjustRow r{new QScrollBar(Qt::Horizontal, frame), new QLabel(QStringLiteral("0"), frame),
+                new QLabel(QStringLiteral("ミリ"), frame)};
+    r.scroll->setObjectName(QStringLiteral("ScrollPrint%1%2").arg(dialog).arg(row));
+    r.scroll->setRange(-Limit, Limit);
+    r.scroll->setPageStep(5);
+    r.scroll->setMinimumWidth(140);
+    r.value->setObjectName(QStringLiteral("LabelPrint%1%2").arg(dialog).arg(row));
+    r.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    r.value->setMinimumWidth(28);
+    r.unit->setObjectName(QStringLiteral("Label1_%1").arg(row));
+    QLabel* value = r.value;
+    QObject::connect(r.scroll, &QScrollBar::valueChanged, value,
+                     [value](int mm) { value->setText(QString::number(mm)); });
+    return r;
 }
 
 } // namespace PrintChoices
