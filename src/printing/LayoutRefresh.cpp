@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -166,6 +167,18 @@ void removeLayout(Database& db, const Family& f, const RecordSet& kind) {
             {kind.value(QStringLiteral("Code"))});
 }
 
+// The layout version a script sets (its "PRAGMA user_version = N;" line); 0 without one.
+int ScriptVersion(const QString& script) {
+    QFile file(script);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    static const QRegularExpression line(QStringLiteral("^PRAGMA user_version = (\\d+);"),
+                                         QRegularExpression::MultilineOption |
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = line.match(QString::fromUtf8(file.readAll()));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
 DatabaseError notRefreshed(const QString& path, const QString& detail) {
     return DatabaseError(DatabaseError::Kind::NotUpgraded, path, detail);
 }
@@ -236,19 +249,20 @@ Outcome RefreshFile(const QString& path, const QString& script, const QString& d
         QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     Database db(path, LayoutDbMarkerTable());
 
+    Outcome outcome;
+    outcome.fromVersion = db.schemaVersion();
+    outcome.toVersion = outcome.fromVersion;
+    // A file as new as the program's layouts, or newer, is not touched; that is every
+    // start but the first after an update, so it is told from the script's text alone.
+    if (outcome.fromVersion >= ScriptVersion(script))
+        return outcome;
+
     QTemporaryDir scratch;
     if (!scratch.isValid())
         throw notRefreshed(path, QStringLiteral("no scratch folder"));
     const QString deliveredPath = scratch.filePath(QStringLiteral("layout.db"));
     Database::createFromScript(deliveredPath, script);
     const Database delivered(deliveredPath, LayoutDbMarkerTable());
-
-    Outcome outcome;
-    outcome.fromVersion = db.schemaVersion();
-    outcome.toVersion = outcome.fromVersion;
-    // A file as new as the program's layouts, or newer, is not touched.
-    if (outcome.fromVersion >= delivered.schemaVersion())
-        return outcome;
     if (!info.isWritable() || !(info.permissions() & anyWrite))
         throw notRefreshed(path, QStringLiteral("write-protected"));
 
