@@ -2,6 +2,8 @@
 
 #include "core/Database.h"
 
+#include <functional>
+
 namespace {
 
 DocumentLayoutKind kindOf(const RecordSet& rs) {
@@ -34,6 +36,30 @@ const LayoutFamily ListTables{QStringLiteral("一覧種類"), QStringLiteral("�
                               QStringLiteral("一覧位置"), QStringLiteral("一覧罫線"),
                               QStringLiteral("一覧固定項目")};
 
+// The positions of a layout's items by item number. A position is found with a search
+// from the top in ItemNo order, so the first row of an item number is the one that
+// counts. `own` reads the columns only the family's table has.
+QMap<int, LayoutPosition>
+readPositions(const Database& layoutDb, const QString& table, const QVariant& code,
+              const std::function<void(const RecordSet&, LayoutPosition&)>& own) {
+    QMap<int, LayoutPosition> positions;
+    RecordSet rs = layoutDb.select(QStringLiteral("SELECT * FROM ") + table +
+                                       QStringLiteral(" WHERE Code = ? ORDER BY ItemNo"),
+                                   {code});
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
+        LayoutPosition pos;
+        pos.ItemNo = rs.value(QStringLiteral("ItemNo")).toInt();
+        pos.X1 = rs.number(QStringLiteral("X1"));
+        pos.X2 = rs.number(QStringLiteral("X2"));
+        pos.Y1 = rs.number(QStringLiteral("Y1"));
+        pos.Align = rs.value(QStringLiteral("Align")).toInt();
+        own(rs, pos);
+        if (!positions.contains(pos.ItemNo))
+            positions.insert(pos.ItemNo, pos);
+    }
+    return positions;
+}
+
 std::optional<DocumentLayout> readLayout(const Database& layoutDb, const LayoutFamily& family,
                                          int code) {
     RecordSet rs = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.kinds +
@@ -59,22 +85,10 @@ std::optional<DocumentLayout> readLayout(const Database& layoutDb, const LayoutF
                             LayoutTables::SplitCodes(items.text(QStringLiteral("PrintItem"))));
     }
 
-    // The item's position is found with a search from the top in ItemNo order, so the
-    // first row of an item number is the one that counts.
-    RecordSet positions = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.positions +
-                                              QStringLiteral(" WHERE Code = ? ORDER BY ItemNo"),
-                                          {kind.ItemCode});
-    for (positions.MoveFirst(); !positions.Eof(); positions.MoveNext()) {
-        LayoutPosition pos;
-        pos.ItemNo = positions.value(QStringLiteral("ItemNo")).toInt();
-        pos.X1 = positions.number(QStringLiteral("X1"));
-        pos.X2 = positions.number(QStringLiteral("X2"));
-        pos.Y1 = positions.number(QStringLiteral("Y1"));
-        pos.Align = positions.value(QStringLiteral("Align")).toInt();
-        pos.DataType = positions.value(QStringLiteral("DataType")).toInt();
-        if (!layout.positions.contains(pos.ItemNo))
-            layout.positions.insert(pos.ItemNo, pos);
-    }
+    layout.positions = readPositions(
+        layoutDb, family.positions, kind.ItemCode, [](const RecordSet& rs, LayoutPosition& pos) {
+            pos.DataType = rs.value(QStringLiteral("DataType")).toInt();
+        });
 
     RecordSet lines = layoutDb.select(QStringLiteral("SELECT * FROM ") + family.lines +
                                           QStringLiteral(" WHERE Code = ?"),
@@ -199,21 +213,10 @@ std::optional<LabelLayout> ReadLabelLayout(const Database& layoutDb, int code) {
         items.MoveFirst();
         layout.items = SplitCodes(items.text(QStringLiteral("PrintItem")));
     }
-    // As with documents, the first row of an item number is the one a search finds.
-    RecordSet positions =
-        layoutDb.select(QStringLiteral("SELECT * FROM 宛名位置 WHERE Code = ? ORDER BY ItemNo"),
-                        {layout.sheet.ItemCode});
-    for (positions.MoveFirst(); !positions.Eof(); positions.MoveNext()) {
-        LayoutPosition pos;
-        pos.ItemNo = positions.value(QStringLiteral("ItemNo")).toInt();
-        pos.X1 = positions.number(QStringLiteral("X1"));
-        pos.X2 = positions.number(QStringLiteral("X2"));
-        pos.Y1 = positions.number(QStringLiteral("Y1"));
-        pos.Align = positions.value(QStringLiteral("Align")).toInt();
-        pos.FontSize = positions.number(QStringLiteral("FontSize"));
-        if (!layout.positions.contains(pos.ItemNo))
-            layout.positions.insert(pos.ItemNo, pos);
-    }
+    layout.positions = readPositions(layoutDb, QStringLiteral("宛名位置"), layout.sheet.ItemCode,
+                                     [](const RecordSet& rs, LayoutPosition& pos) {
+                                         pos.FontSize = rs.number(QStringLiteral("FontSize"));
+                                     });
     return layout;
 }
 
