@@ -368,33 +368,35 @@ void KivoraPrintA::SetUpPrinter() {
 
 void KivoraPrintA::Preview() {
     QPrinter& printer = m_service.printer();
-    PrinterCanvas canvas(printer, PrinterCanvas::Output::Keep);
-    bool drawn = false;
-    bool vertical = false;
-    {
-        BusyCursor busy;
-        RunGuarded(m_state, [&] {
-            const Database layoutDb(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
-            const std::optional<LabelLayout> layout = takeSheet(layoutDb);
-            if (!layout)
-                return;
-            vertical = layout->sheet.CharHorV != 0;
-            drawn = LabelPrint::PrintLabels(canvas, *layout, m_state.RsWork, m_marks, options()) ==
-                    LabelRun::Printed;
+    std::optional<QPageLayout::Orientation> before;
+    PrintOutput::Preview(
+        m_service, this, StripParen(BtnPreview->text()) + QStringLiteral(" - ") + windowTitle(),
+        [&](Canvas& canvas) {
+            bool drawn = false;
+            bool vertical = false;
+            RunGuarded(m_state, [&] {
+                const Database layoutDb(m_state.DbNames[DbSlot::Layout], LayoutDbMarkerTable());
+                const std::optional<LabelLayout> layout = takeSheet(layoutDb);
+                if (!layout)
+                    return;
+                vertical = layout->sheet.CharHorV != 0;
+                drawn = LabelPrint::PrintLabels(canvas, *layout, m_state.RsWork, m_marks,
+                                                options()) == LabelRun::Printed;
+            });
+            if (!drawn)
+                return false;
+            options().save(*m_state.settings);
+            // The run has turned the printer back; the preview shows the pages as they
+            // were drawn, on the turned page, and the printer is turned back after it.
+            before = printer.pageLayout().orientation();
+            if (vertical)
+                printer.setPageOrientation(*before == QPageLayout::Portrait
+                                               ? QPageLayout::Landscape
+                                               : QPageLayout::Portrait);
+            return true;
         });
-    }
-    if (!drawn)
-        return;
-    options().save(*m_state.settings);
-    // The run has turned the printer back; the preview shows the pages as they were
-    // drawn, on the turned page.
-    const QPageLayout::Orientation before = printer.pageLayout().orientation();
-    if (vertical)
-        printer.setPageOrientation(before == QPageLayout::Portrait ? QPageLayout::Landscape
-                                                                   : QPageLayout::Portrait);
-    m_service.preview(this, StripParen(BtnPreview->text()) + QStringLiteral(" - ") + windowTitle(),
-                      printer, [&canvas](QPrinter& target) { canvas.playPages(target); });
-    printer.setPageOrientation(before);
+    if (before)
+        printer.setPageOrientation(*before);
 }
 
 void KivoraPrintA::SaveAsPdf() {

@@ -113,6 +113,30 @@ private slots:
         QVERIFY(!w.printing() && w.BtnStart->isEnabled());
         QVERIFY(w.FramePrintA[LabelFrame::Start]->isEnabled());
     }
+
+    // The envelope's preview shows its pages on the turned paper, sends nothing, and
+    // leaves the printer as it was.
+    void envelopePreviewOnTheTurnedPage() {
+        TestEnv env;
+        FakePrinterService printers(env.path(u"out"_s));
+        QDir().mkpath(env.path(u"out"_s));
+        env.state.printers = &printers;
+        env.state.RsWork = RecordSet({u"Code"_s, u"Name"_s}, {{u"1"_s, u"青木商店"_s}});
+        KivoraPrintA w(env.state, printers, {});
+        w.ListPrintA->setCurrentRow(3);
+        w.BtnPreview->click();
+        QCOMPARE(printers.previewCalls, 1);
+        QCOMPARE(printers.printer().pageLayout().orientation(), QPageLayout::Portrait);
+        QVERIFY(!QFile::exists(printers.printedPdf()));
+        QProcess info;
+        info.start(u"pdfinfo"_s, {printers.previewPdf()});
+        QVERIFY(info.waitForFinished() && info.exitCode() == 0);
+        const QRegularExpressionMatch size =
+            QRegularExpression(u"Page size:\\s+([\\d.]+) x ([\\d.]+)"_s)
+                .match(QString::fromUtf8(info.readAllStandardOutput()));
+        QVERIFY(size.hasMatch());
+        QVERIFY(size.captured(1).toDouble() > size.captured(2).toDouble());
+    }
 };
 
 KIVORA_TEST(TestLabelWindow)
