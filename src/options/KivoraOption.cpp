@@ -140,10 +140,7 @@ void KivoraOption::addReducedRow(QGridLayout* grid) {
     ScrollReduced->setRange(TaxRate::ToScroll(0.0), TaxRate::Highest);
     ScrollReduced->setPageStep(10);
     caption->setBuddy(ScrollReduced);
-    connect(ScrollReduced, &QScrollBar::valueChanged, this, [this] {
-        LabelReduced->setText(
-            QString::number(TaxRate::FromScroll(ScrollReduced->value()).value_or(0)));
-    });
+    connect(ScrollReduced, &QScrollBar::valueChanged, this, &KivoraOption::showReduced);
     grid->setRowMinimumHeight(row, 12);
     grid->addWidget(caption, row + 1, 0);
     grid->addWidget(LabelReduced, row + 1, 1);
@@ -232,14 +229,17 @@ void KivoraOption::loadRates() {
         ScrollOption[row]->setValue(TaxRate::ToScroll(rates[row]));
         showRate(row);
     }
-    // Set twice so that the value label is filled even when the position is unchanged.
-    ScrollReduced->setValue(TaxRate::Highest);
     ScrollReduced->setValue(TaxRate::ToScroll(reduced));
+    showReduced();
 }
 
 void KivoraOption::showRate(int row) {
     const std::optional<double> rate = TaxRate::FromScroll(ScrollOption[row]->value());
     LabelOption[row]->setText(rate ? QString::number(*rate) : QString());
+}
+
+void KivoraOption::showReduced() {
+    LabelReduced->setText(QString::number(TaxRate::FromScroll(ScrollReduced->value()).value_or(0)));
 }
 
 void KivoraOption::ShowSample() {

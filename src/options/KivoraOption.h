@@ -88,6 +88,7 @@ private:
     // Adds the reduced-rate row below the numbered rows.
     void addReducedRow(QGridLayout* grid);
     void showRate(int row);
+    void showReduced();
     void loadValues();
     void loadRates();
     void reopenMain();
