@@ -1,6 +1,6 @@
 # Debian packages the program needs to build, run and be tested; sourced by the
 # setup scripts. One list, so that run and test never drift apart.
-KIVORA_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsodium-dev libcups2-dev
+KIVORA_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libsodium-dev libcups2-dev
   libsqlite3-dev ccache qt6-translations-l10n skkdic-extra fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth poppler-utils"
 
 # Installs whatever of the list is missing; uses sudo when not run as root.

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QAtomicInt>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -13,6 +14,7 @@
 #include <QSqlRecord>
 #include <QUrl>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -44,7 +46,79 @@ bool hasDatabaseHeader(const QString& path) {
     return file.size() >= 100 && file.read(16) == magic;
 }
 
+// The table that keeps a server database's schema version; SQLite has its header for it.
+const QString VersionTable = QStringLiteral("kivora_schema_version");
+
+// A name as PostgreSQL keeps it when it is written without quotes: ASCII letters in lower
+// case, everything else (the Japanese names) as it is.
+QString FoldName(const QString& name) {
+    QString out = name;
+    for (QChar& c : out) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return out;
+}
+
+// Statements PostgreSQL can prepare; anything else (schema changes, transaction
+// control, CREATE DATABASE) is run as it is.
+bool Preparable(const QString& sql) {
+    static const char* const heads[] = {"SELECT", "INSERT", "UPDATE", "DELETE", "WITH", "VALUES"};
+    const QString trimmed = sql.trimmed();
+    for (const char* head : heads) {
+        const QLatin1String word(head);
+        if (trimmed.startsWith(word, Qt::CaseInsensitive) &&
+            (trimmed.size() == word.size() || !trimmed.at(word.size()).isLetterOrNumber()))
+            return true;
+    }
+    return false;
+}
+
+bool IsNameChar(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
 } // namespace
+
+ServerDatabase ServerDatabase::parse(const QString& keyValues) {
+    ServerDatabase server;
+    const QStringList pairs = keyValues.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& pair : pairs) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            throw std::invalid_argument("not key=value: " + pair.toStdString());
+        const QString key = pair.left(eq);
+        const QString value = pair.mid(eq + 1);
+        if (key == QLatin1String("host")) {
+            server.host = value;
+        } else if (key == QLatin1String("port")) {
+            bool ok = false;
+            server.port = value.toInt(&ok);
+            if (!ok || server.port <= 0 || server.port > 65535)
+                throw std::invalid_argument("bad port: " + value.toStdString());
+        } else if (key == QLatin1String("dbname")) {
+            server.database = value;
+        } else if (key == QLatin1String("user")) {
+            server.user = value;
+        } else {
+            // A password in particular is refused: it belongs in ~/.pgpass.
+            throw std::invalid_argument("unknown key: " + key.toStdString());
+        }
+    }
+    if (server.database.isEmpty())
+        throw std::invalid_argument("no dbname");
+    return server;
+}
+
+ServerDatabase ServerDatabase::withDatabase(const QString& name) const {
+    ServerDatabase other = *this;
+    other.database = name;
+    return other;
+}
+
+QString ServerDatabase::display() const {
+    return QStringLiteral("postgresql://%1@%2:%3/%4").arg(user, host).arg(port).arg(database);
+}
 
 QString DatabaseError::userMessage() const {
     const QString name = QFileInfo(m_file).fileName();
@@ -77,6 +151,8 @@ QString DatabaseError::userMessage() const {
 // Statements prepared once per text and kept for the connection's life.
 struct Database::Statements {
     QHash<QString, QSqlQuery> queries;
+    // The last statement run without preparing (PostgreSQL only).
+    QSqlQuery direct;
 };
 
 Database::Database(const QString& path, const QString& requiredTable)
@@ -85,7 +161,54 @@ Database::Database(const QString& path, const QString& requiredTable)
     open();
 }
 
+Database::Database(const ServerDatabase& server, const QString& requiredTable)
+    : m_statements(std::make_unique<Statements>()), m_engine(Engine::PostgreSQL), m_server(server),
+      m_path(server.display()), m_requiredTable(requiredTable), m_connection(nextConnectionName()) {
+    open();
+}
+
 void Database::open() {
+    if (m_engine == Engine::PostgreSQL)
+        openServer();
+    else
+        openFile();
+}
+
+void Database::openServer() {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
+        db.setHostName(m_server.host);
+        db.setPort(m_server.port);
+        db.setDatabaseName(m_server.database);
+        db.setUserName(m_server.user);
+        // No password is set: libpq looks it up in ~/.pgpass or PGPASSFILE itself.
+        db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+        if (!db.open()) {
+            const DatabaseError error(DatabaseError::Kind::CannotOpen, m_path,
+                                      db.lastError().text());
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connection);
+            throw error;
+        }
+    }
+    bool found = false;
+    try {
+        // The server's notices (such as "table does not exist, skipping") are not the
+        // user's business.
+        exec(QStringLiteral("SET client_min_messages = warning"));
+        found = tableExists(m_requiredTable);
+    } catch (const DatabaseError& e) {
+        closeConnection();
+        throw DatabaseError(DatabaseError::Kind::NotDatabase, m_path, e.detail());
+    }
+    if (!found) {
+        closeConnection();
+        throw DatabaseError(DatabaseError::Kind::NotDatabase, m_path,
+                            QStringLiteral("table %1 missing").arg(m_requiredTable));
+    }
+}
+
+void Database::openFile() {
     const QString& path = m_path;
     const QString& requiredTable = m_requiredTable;
     if (!QFileInfo(path).isFile())
@@ -166,6 +289,9 @@ bool Database::isOpen() const {
 }
 
 void Database::compactInto(const QString& path) {
+    if (m_engine == Engine::PostgreSQL)
+        throw statementError(QStringLiteral("compact"),
+                             QStringLiteral("a server database is compacted on the server"));
     exec(QStringLiteral("VACUUM INTO ?"), {QFileInfo(path).absoluteFilePath()});
 }
 
@@ -222,9 +348,15 @@ int Database::checkFile(const QString& path, const QString& requiredTable) {
 }
 
 QStringList Database::tableNames() const {
+    // Byte order, as SQLite sorts, whatever the server's collation.
     const RecordSet rs =
-        select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
-                              "AND substr(name, 1, 7) <> 'sqlite_' ORDER BY name"));
+        m_engine == Engine::PostgreSQL
+            ? select(QStringLiteral("SELECT tablename::text FROM pg_tables "
+                                    "WHERE schemaname = current_schema() AND tablename <> ? "
+                                    "ORDER BY tablename COLLATE \"C\""),
+                     {VersionTable})
+            : select(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                    "AND substr(name, 1, 7) <> 'sqlite_' ORDER BY name"));
     QStringList names;
     for (int i = 0; i < rs.RecordCount(); ++i)
         names << rs.row(i).value(0).toString();
@@ -233,6 +365,7 @@ QStringList Database::tableNames() const {
 
 void Database::closeConnection() {
     m_statements->queries.clear();
+    m_statements->direct = QSqlQuery();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isOpen())
@@ -250,7 +383,24 @@ DatabaseError Database::statementError(const QString& sql, const QString& detail
     return DatabaseError(kind, m_path, detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
 }
 
+QSqlQuery& Database::runDirect(const QString& sql) const {
+    QSqlQuery& q = m_statements->direct;
+    q = QSqlQuery(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    if (!q.exec(sql)) {
+        const QString detail = q.lastError().text();
+        q = QSqlQuery();
+        throw statementError(sql, detail);
+    }
+    return q;
+}
+
 QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
+    if (m_engine == Engine::PostgreSQL && !Preparable(sql)) {
+        if (!values.isEmpty())
+            throw statementError(sql, QStringLiteral("values for a statement that takes none"));
+        return runDirect(sql);
+    }
     // A cache that grows without bound would keep every search text ever typed; the
     // statements worth keeping are the few fixed ones, so the cache is simply emptied
     // when it gets large.
@@ -265,7 +415,9 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
             // The program's statements are fixed: one that names a table or column the
             // file lacks means the file is damaged or not ours, not that a write failed.
             if (detail.contains(QLatin1String("no such table")) ||
-                detail.contains(QLatin1String("no such column")))
+                detail.contains(QLatin1String("no such column")) ||
+                (m_engine == Engine::PostgreSQL &&
+                 detail.contains(QLatin1String("does not exist"))))
                 throw statementError(sql, detail, DatabaseError::Kind::NotDatabase);
             throw statementError(sql, detail);
         }
@@ -443,15 +595,53 @@ QStringList Database::splitScript(const QString& script) {
     return statements;
 }
 
+QString Database::forPostgres(const QString& statement) {
+    static const QLatin1String real("REAL");
+    static const QLatin1String wide("DOUBLE PRECISION");
+    QString out;
+    out.reserve(statement.size() + 16);
+    bool inQuote = false;
+    for (qsizetype i = 0; i < statement.size(); ++i) {
+        const QChar c = statement.at(i);
+        if (c == QLatin1Char('\''))
+            inQuote = !inQuote;
+        if (!inQuote &&
+            QStringView(statement).mid(i, real.size()).compare(real, Qt::CaseInsensitive) == 0 &&
+            (i == 0 || !IsNameChar(statement.at(i - 1))) &&
+            (i + real.size() == statement.size() || !IsNameChar(statement.at(i + real.size())))) {
+            out += wide;
+            i += real.size() - 1;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
 void Database::executeScript(const QString& scriptFile) {
-    QFile file(scriptFile);
+    QString chosen = scriptFile;
+    if (m_engine == Engine::PostgreSQL) {
+        const QFileInfo info(scriptFile);
+        const QString variant = info.dir().filePath(QStringLiteral("pg/") + info.fileName());
+        if (QFileInfo::exists(variant))
+            chosen = variant;
+    }
+    QFile file(chosen);
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(DatabaseError::Kind::NotFound, scriptFile, file.errorString());
+        throw DatabaseError(DatabaseError::Kind::NotFound, chosen, file.errorString());
     const QStringList statements = splitScript(QString::fromUtf8(file.readAll()));
     Transaction tx(*this);
     for (const QString& statement : statements)
-        exec(statement);
+        exec(m_engine == Engine::PostgreSQL ? forPostgres(statement) : statement);
     tx.commit();
+}
+
+void Database::createFromScript(const ServerDatabase& server, const QString& scriptFile) {
+    Database db(server, QString());
+    if (!db.tableNames().isEmpty())
+        throw DatabaseError(DatabaseError::Kind::CannotOpen, db.path(),
+                            QStringLiteral("refusing to fill a database that holds tables"));
+    db.executeScript(scriptFile);
 }
 
 void Database::createFromScript(const QString& path, const QString& scriptFile) {
@@ -482,15 +672,40 @@ void Database::createFromScript(const QString& path, const QString& scriptFile) 
 }
 
 int Database::schemaVersion() const {
+    if (m_engine == Engine::PostgreSQL) {
+        if (!tableExists(VersionTable))
+            return 0;
+        return scalar(QStringLiteral("SELECT version FROM ") + VersionTable).toInt();
+    }
     return scalar(QStringLiteral("PRAGMA user_version")).toInt();
 }
 
 void Database::setSchemaVersion(int version) {
+    if (m_engine == Engine::PostgreSQL) {
+        // Both steps in one transaction, so that the table never stands empty.
+        Transaction tx(*this);
+        if (!tableExists(VersionTable))
+            exec(QStringLiteral("CREATE TABLE %1 (version INTEGER NOT NULL)").arg(VersionTable));
+        exec(QStringLiteral("DELETE FROM ") + VersionTable);
+        exec(QStringLiteral("INSERT INTO %1 (version) VALUES (?)").arg(VersionTable), {version});
+        tx.commit();
+        return;
+    }
     // A pragma takes no bound value; the version is the program's own number.
     exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
 bool Database::tableExists(const QString& table) const {
+    if (m_engine == Engine::PostgreSQL) {
+        if (table.isEmpty()) {
+            scalar(QStringLiteral("SELECT count(*) FROM pg_tables"));
+            return true;
+        }
+        return scalar(QStringLiteral("SELECT count(*) FROM pg_tables "
+                                     "WHERE schemaname = current_schema() AND tablename = ?"),
+                      {FoldName(table)})
+                   .toInt() > 0;
+    }
     if (table.isEmpty()) {
         // Reading the schema is enough to prove the file is a database.
         scalar(QStringLiteral("SELECT count(*) FROM sqlite_master"));
@@ -503,8 +718,11 @@ bool Database::tableExists(const QString& table) const {
 }
 
 void Database::begin() {
-    exec(m_depth == 0 ? QStringLiteral("BEGIN IMMEDIATE")
-                      : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
+    // SQLite takes the write lock at once, so that a transaction never fails half-way
+    // for want of it; PostgreSQL locks row by row as the statements go.
+    const QString first = m_engine == Engine::PostgreSQL ? QStringLiteral("BEGIN")
+                                                         : QStringLiteral("BEGIN IMMEDIATE");
+    exec(m_depth == 0 ? first : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
     ++m_depth;
 }
 

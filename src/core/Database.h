@@ -9,6 +9,28 @@
 
 class QSqlQuery;
 
+// The engines a database can live in. SQLite files beside the program need no set-up and
+// stay the default; PostgreSQL lets several seats share one database on a server.
+enum class Engine { SQLite, PostgreSQL };
+
+// Where a database on a PostgreSQL server is found. There is deliberately no password:
+// libpq reads it from the user's own ~/.pgpass (or the file PGPASSFILE names), so that it
+// never stands in the program's settings or in memory of ours.
+struct ServerDatabase {
+    QString host; // a name, an address or the folder of a local socket
+    int port = 5432;
+    QString database;
+    QString user;
+
+    // Parses libpq's "key=value key=value" form (host, port, dbname, user); unknown keys
+    // and a missing database name throw std::invalid_argument.
+    static ServerDatabase parse(const QString& keyValues);
+    // The same database under another name on the same server.
+    ServerDatabase withDatabase(const QString& name) const;
+    // "postgresql://user@host:port/database": how errors and logs name it.
+    QString display() const;
+};
+
 // One open database file. It is opened exclusively: while the program runs, no other
 // program can change it behind the program's back. Every statement takes bound values
 // only; every failure throws DatabaseError, so none can go unnoticed.
@@ -18,13 +40,22 @@ public:
     // tells a database of ours from an empty or foreign file. Throws DatabaseError with
     // kind NotFound, NotDatabase, Locked or CannotOpen.
     Database(const QString& path, const QString& requiredTable);
+    // Opens a database on a PostgreSQL server through Qt's QPSQL driver, with the same
+    // check of `requiredTable`. Several seats may open it at once: the one-copy lock of
+    // the program stays with each seat's local files. Throws DatabaseError (CannotOpen,
+    // NotDatabase).
+    Database(const ServerDatabase& server, const QString& requiredTable);
     // Creates a new database file at `path` from a script (see executeScript); fails
     // when the file exists. Used by the build, the tests and the benchmarks.
     static void createFromScript(const QString& path, const QString& scriptFile);
+    // Fills an empty database on a server from a script; fails when it holds a table.
+    static void createFromScript(const ServerDatabase& server, const QString& scriptFile);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
+    Engine engine() const { return m_engine; }
+    // The file's path; for a server database, its display() name.
     QString path() const { return m_path; }
     QString fileName() const;
 
@@ -37,12 +68,15 @@ public:
     bool isOpen() const;
 
     // Writes a compacted copy of the open database to `path`, which must not exist.
+    // SQLite only: a server database is compacted and backed up by the server's tools.
     void compactInto(const QString& path);
     // Checks a database file that is not open, without changing it: it must be intact,
     // hold `requiredTable` and be readable as a whole. Returns its schema version.
     // Throws DatabaseError (NotFound, NotDatabase, Locked or CannotOpen).
     static int checkFile(const QString& path, const QString& requiredTable);
-    // The tables that hold data, without the engine's own.
+    // The tables that hold data, without the engine's own (nor the table that keeps the
+    // schema version on a server). PostgreSQL folds unquoted names to lower case, so
+    // there an ASCII name comes back in lower case: compare names case-insensitively.
     QStringList tableNames() const;
 
     RecordSet select(const QString& sql, const QVariantList& values = {}) const;
@@ -63,13 +97,21 @@ public:
     // Runs a statement that changes data; returns the number of rows affected.
     int exec(const QString& sql, const QVariantList& values = {});
     // Runs every statement of a script file: statements end with ";" at the end of a
-    // line, "--" comments stand on lines of their own.
+    // line, "--" comments stand on lines of their own. On PostgreSQL, a file of the same
+    // name in the sibling folder "pg" is run instead when there is one (for what only
+    // SQLite understands, such as its triggers), and each statement goes through
+    // forPostgres().
     void executeScript(const QString& scriptFile);
     static QStringList splitScript(const QString& script);
+    // A statement of the schema scripts as PostgreSQL needs it: REAL, an 8-byte number
+    // in SQLite, is a 4-byte one there, which would round amounts above 16,777,216 yen;
+    // the type becomes DOUBLE PRECISION. Text in quotes and longer names are left alone.
+    static QString forPostgres(const QString& statement);
 
     bool tableExists(const QString& table) const;
     // The schema version the file carries (0 for the base schema), and setting it; set
-    // inside a transaction, it is rolled back with it.
+    // inside a transaction, it is rolled back with it. SQLite keeps it in the file's
+    // header (user_version); a server database in a one-row table of its own.
     int schemaVersion() const;
     void setSchemaVersion(int version);
 
@@ -88,11 +130,18 @@ private:
     QSqlQuery& run(const QString& sql, const QVariantList& values) const;
     void closeConnection();
     void open();
+    void openFile();
+    void openServer();
+    // Runs a statement PostgreSQL cannot prepare (schema changes, transaction control)
+    // as it is; it takes no values.
+    QSqlQuery& runDirect(const QString& sql) const;
 
     // Qt SQL stays inside this class: no window can reach the engine but through it.
     struct Statements;
     std::unique_ptr<Statements> m_statements;
 
+    Engine m_engine = Engine::SQLite;
+    ServerDatabase m_server;
     QString m_path;
     QString m_requiredTable;
     QString m_connection;

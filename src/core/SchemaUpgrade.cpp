@@ -46,6 +46,15 @@ void CreateMainDatabase(const QString& path, const QString& baseScript) {
     }
 }
 
+void CreateMainDatabase(const ServerDatabase& server, const QString& baseScript) {
+    // Schema changes are transactional on the server, but the base schema and the steps
+    // are separate transactions; a failure leaves the tables behind for whoever made
+    // the database to drop it.
+    Database::createFromScript(server, baseScript);
+    Database db(server, QString());
+    Upgrade(db);
+}
+
 QString CopyPath(const QString& path, int version) {
     return path + QStringLiteral(".v%1.bak").arg(version);
 }
@@ -59,7 +68,7 @@ void Upgrade(Database& db, const QString& copyPath, const QString& stepsFolder) 
             QStringLiteral("schema version %1, program %2").arg(version).arg(steps.size()));
     if (version == steps.size())
         return;
-    if (!copyPath.isEmpty()) {
+    if (!copyPath.isEmpty() && db.engine() == Engine::SQLite) {
         // An earlier copy of the same version is an earlier, interrupted attempt's; the
         // file has not changed since, so the fresh copy replaces it.
         QFile::remove(copyPath);

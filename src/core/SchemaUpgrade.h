@@ -2,6 +2,7 @@
 #include <QString>
 
 class Database;
+struct ServerDatabase;
 
 // The main database's schema version and the ordered steps that bring an older file up
 // to the version this program writes. A fresh file is the base schema plus every step,
@@ -13,7 +14,9 @@ int ProgramVersion();
 
 // Applies the steps `db` lacks, all in one transaction: on any failure the file stays
 // exactly as it was. Before the first step a copy of the file is kept at `copyPath`
-// (none when empty); the steps are not run when the copy cannot be made. A file newer
+// (none when empty); the steps are not run when the copy cannot be made. A server
+// database has no file to copy: there the one transaction is the whole safeguard and
+// `copyPath` is not used. A file newer
 // than the program is refused (DatabaseError::Kind::Newer) and left untouched. Other
 // failures throw DatabaseError::Kind::NotUpgraded. `stepsFolder` holds NNNN-name.sql
 // files; the program's own steps by default.
@@ -22,6 +25,8 @@ void Upgrade(Database& db, const QString& copyPath = {},
 
 // Creates the main database at `path` from the base schema `baseScript` and every step.
 void CreateMainDatabase(const QString& path, const QString& baseScript);
+// The same in an empty database on a PostgreSQL server.
+void CreateMainDatabase(const ServerDatabase& server, const QString& baseScript);
 
 // Where the copy of `path` taken before upgrading from `version` is kept: beside it.
 QString CopyPath(const QString& path, int version);
