@@ -4,7 +4,10 @@
 #include "core/Database.h"
 #include "core/SchemaUpgrade.h"
 
+#include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
+#include <stdexcept>
 
 TestEnv::TestEnv(int files) {
     QDir().mkpath(dataFolder());
@@ -19,14 +22,71 @@ TestEnv::TestEnv(int files) {
     createFiles(files);
 }
 
+TestEnv::~TestEnv() {
+    if (m_serverDatabases.isEmpty())
+        return;
+    try {
+        Database admin(*testServer(), QString());
+        // FORCE: a test that failed half-way may still hold a connection.
+        for (const ServerDatabase& db : std::as_const(m_serverDatabases))
+            admin.exec(
+                QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(db.database));
+    } catch (const DatabaseError& e) {
+        qWarning("TestEnv: could not drop the test databases: %s", qPrintable(e.detail()));
+    }
+}
+
+std::optional<ServerDatabase> TestEnv::testServer() {
+    const QString value = qEnvironmentVariable("KIVORA_TEST_PG");
+    if (value.trimmed().isEmpty())
+        return std::nullopt;
+    try {
+        return ServerDatabase::parse(value);
+    } catch (const std::invalid_argument& e) {
+        // A wrong setting must not quietly turn into "no server": the runs would be
+        // skipped while the developer believes they ran.
+        qFatal("KIVORA_TEST_PG is not usable (%s): %s", e.what(), qPrintable(value));
+        return std::nullopt;
+    }
+}
+
+const char* TestEnv::noServerMessage() {
+    return "KIVORA_TEST_PG is not set: PostgreSQL case not run (start a server with "
+           "scripts/pg-cluster.sh)";
+}
+
+ServerDatabase TestEnv::makeServerDatabase() {
+    const std::optional<ServerDatabase> server = testServer();
+    if (!server)
+        throw std::logic_error("no test server");
+    static QAtomicInt counter;
+    const QString name = QStringLiteral("kivora_test_%1_%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(counter.fetchAndAddRelaxed(1));
+    Database admin(*server, QString());
+    admin.exec(QStringLiteral("DROP DATABASE IF EXISTS \"%1\"").arg(name));
+    // Byte order and UTF-8 whatever the cluster's defaults, as the SQLite files sort.
+    admin.exec(QStringLiteral("CREATE DATABASE \"%1\" TEMPLATE template0 ENCODING 'UTF8' "
+                              "LC_COLLATE 'C' LC_CTYPE 'C'")
+                   .arg(name));
+    m_serverDatabases << server->withDatabase(name);
+    return m_serverDatabases.last();
+}
+
 QString TestEnv::sourceFile(const QString& relative) {
     return QStringLiteral(KIVORA_SOURCE_DIR) + QLatin1Char('/') + relative;
 }
 
 void TestEnv::createFiles(int files) {
-    if (files & MainDb)
+    if (files & MainDb) {
         SchemaUpgrade::CreateMainDatabase(DbFileName(dataFolder(), 0),
                                           sourceFile(QStringLiteral("data/main.sql")));
+        if (testServer()) {
+            m_serverMain = makeServerDatabase();
+            SchemaUpgrade::CreateMainDatabase(*m_serverMain,
+                                              sourceFile(QStringLiteral("data/main.sql")));
+        }
+    }
     if (files & LayoutDb)
         Database::createFromScript(DbFileName(dataFolder(), 1),
                                    sourceFile(QStringLiteral("data/layout.sql")));
@@ -36,5 +96,7 @@ void TestEnv::createFiles(int files) {
 }
 
 std::unique_ptr<Database> TestEnv::openMain() const {
+    if (m_serverMain)
+        return std::make_unique<Database>(*m_serverMain, MainDbMarkerTable());
     return std::make_unique<Database>(DbFileName(dataFolder(), 0), MainDbMarkerTable());
 }

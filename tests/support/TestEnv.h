@@ -1,19 +1,37 @@
 #pragma once
 #include "core/AppState.h"
+#include "core/Database.h"
 #include "core/SettingsStore.h"
 #include "support/FakeMessageService.h"
 
 #include <QTemporaryDir>
 #include <memory>
 
-class Database;
+#include <optional>
 
 // A private installation for one test: its own folder with DataFile, its own settings
 // file, runtime folder and message script, and an AppState wired to them.
+//
+// When KIVORA_TEST_PG names a PostgreSQL server ("host=... port=... dbname=... user=...",
+// as scripts/pg-cluster.sh prints it), the main database that openMain() opens lives on
+// that server instead, in a database of its own made for this TestEnv and dropped with
+// it; the named database only serves to make and drop it. The SQLite files are made all
+// the same, for the parts of the program that still open files by path.
 class TestEnv {
 public:
     enum Files { None = 0, MainDb = 1, LayoutDb = 2, PostDb = 4, AllFiles = 7 };
     explicit TestEnv(int files = AllFiles);
+    ~TestEnv();
+
+    // The server KIVORA_TEST_PG names, if it is set.
+    static std::optional<ServerDatabase> testServer();
+    // The line a PostgreSQL test skips with when there is no server.
+    static const char* noServerMessage();
+    // Makes a new, empty database on the test server and returns where it is; it is
+    // dropped when this TestEnv goes. Requires testServer().
+    ServerDatabase makeServerDatabase();
+    // The main database on the server, when there is one.
+    const std::optional<ServerDatabase>& serverMain() const { return m_serverMain; }
 
     QString installFolder() const { return m_dir.path() + QStringLiteral("/inst"); }
     QString dataFolder() const { return installFolder() + QStringLiteral("/DataFile/"); }
@@ -36,4 +54,6 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_settings;
+    std::optional<ServerDatabase> m_serverMain;
+    QList<ServerDatabase> m_serverDatabases; // to drop
 };
