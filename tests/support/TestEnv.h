@@ -16,7 +16,7 @@
 // as scripts/pg-cluster.sh prints it), the main database that openMain() opens lives on
 // that server instead, in a database of its own made for this TestEnv and dropped with
 // it; the named database only serves to make and drop it. The SQLite files are made all
-// the same, for the parts of the program that still open files by path.
+// the same, for the code that still opens files by path.
 class TestEnv {
 public:
     enum Files { None = 0, MainDb = 1, LayoutDb = 2, PostDb = 4, AllFiles = 7 };
