@@ -38,6 +38,21 @@ DatabaseError::Kind kindOf(const QSqlError& error) {
     return DatabaseError::Kind::CannotOpen;
 }
 
+// A statement that failed because another seat got there first: a key it has just
+// taken (a unique key on either engine), or, on a server, a row both wanted to change
+// in an order that cannot stand (serialisation failure, deadlock). The action's
+// transaction is rolled back and the user may simply try again.
+bool IsConflict(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("23505") || code == QLatin1String("40001") ||
+        code == QLatin1String("40P01"))
+        return true;
+    // SQLite's extended codes for a unique or primary key; the driver may hand only the
+    // primary code (19, any constraint), so the text tells the two kinds apart.
+    return code == QLatin1String("2067") || code == QLatin1String("1555") ||
+           error.text().contains(QLatin1String("UNIQUE constraint failed"));
+}
+
 bool hasDatabaseHeader(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -141,6 +156,9 @@ QString DatabaseError::userMessage() const {
         return QStringLiteral("ファイル「%1」を新しい形式に更新できませんでした｡"
                               "ファイルは元のままです｡")
             .arg(name);
+    case Kind::Conflict:
+        return QStringLiteral("他の端末が同時に同じデータを保存したため､保存できませんでした｡"
+                              "変更は保存されていません｡もう一度やり直してください｡");
     case Kind::Statement:
         break;
     }
@@ -388,9 +406,11 @@ QSqlQuery& Database::runDirect(const QString& sql) const {
     q = QSqlQuery(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     if (!q.exec(sql)) {
-        const QString detail = q.lastError().text();
+        const QSqlError error = q.lastError();
         q = QSqlQuery();
-        throw statementError(sql, detail);
+        throw statementError(sql, error.text(),
+                             IsConflict(error) ? DatabaseError::Kind::Conflict
+                                               : DatabaseError::Kind::Statement);
     }
     return q;
 }
@@ -434,9 +454,11 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
             q.bindValue(i, v);
     }
     if (!q.exec()) {
-        const QString detail = q.lastError().text();
+        const QSqlError error = q.lastError();
         q.finish();
-        throw statementError(sql, detail);
+        throw statementError(sql, error.text(),
+                             IsConflict(error) ? DatabaseError::Kind::Conflict
+                                               : DatabaseError::Kind::Statement);
     }
     return q;
 }
@@ -715,6 +737,15 @@ bool Database::tableExists(const QString& table) const {
                       "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
                   {table})
                .toInt() > 0;
+}
+
+void Database::lockKey(const QString& key) {
+    if (m_depth == 0)
+        throw statementError(QStringLiteral("lock"), QStringLiteral("no transaction"));
+    if (m_engine != Engine::PostgreSQL)
+        return;
+    // The server's own 64-bit hash of the text, the same for every seat.
+    scalar(QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended(?, 0))"), {key});
 }
 
 void Database::begin() {

@@ -115,6 +115,12 @@ public:
     int schemaVersion() const;
     void setSchemaVersion(int version);
 
+    // Inside a transaction: waits until no other seat's transaction holds `key`, then
+    // holds it until this transaction ends. Seats that write the same record take the
+    // same key first, so that "is it there?" and the write that follows are one step for
+    // them. A server database only: a SQLite file has one seat, holding it exclusively.
+    void lockKey(const QString& key);
+
     // Depth of open transactions; 0 when none.
     int transactionDepth() const { return m_depth; }
 

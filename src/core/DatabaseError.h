@@ -15,6 +15,9 @@ public:
         CannotOpen,
         Newer,       // written by a newer version of the program
         NotUpgraded, // its schema could not be brought up to date; left as it was
+        // Another seat wrote the same record at the same moment (a key it has just taken,
+        // a row it holds): nothing of this action was saved, and trying again is safe.
+        Conflict,
     };
 
     DatabaseError(Kind kind, QString file, QString detail)

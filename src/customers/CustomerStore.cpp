@@ -33,6 +33,7 @@ CustomerRow rowFrom(const RecordSet& rs) {
     r.Payment = rs.value(QStringLiteral("Payment")).toInt();
     r.Mail = rs.value(QStringLiteral("Mail")).toInt();
     r.ClosingType = rs.value(QStringLiteral("ClosingType")).toInt();
+    r.Stamp = rs.value(QStringLiteral("Stamp")).toLongLong();
     r.ClassName = rs.text(QStringLiteral("ClassName"));
     return r;
 }
@@ -54,6 +55,10 @@ std::optional<CustomerRow> CustomerStore::Read(const QString& code) const {
 bool CustomerStore::Exists(const QString& code) const {
     return m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM 顧客 WHERE Code = ?"), {code}).toInt() >
            0;
+}
+
+std::optional<qint64> CustomerStore::Stamp(const QString& code) const {
+    return RowStamp::Read(m_db, {QStringLiteral("顧客"), QStringLiteral("Code = ?"), {code}});
 }
 
 RecordSet CustomerStore::ReadRecord(const QString& code) const {
@@ -94,13 +99,15 @@ std::optional<CustomerRow> CustomerStore::Move(Step step, const QString& fromCod
     return second ? second : first();
 }
 
-void CustomerStore::Save(const CustomerRow& r) {
+qint64 CustomerStore::Save(const CustomerRow& r, const Expect& expect) {
     Transaction tx(m_db);
-    const QVariantList values = {r.Name,     r.Kana,        r.Prefix1,     r.ZipCode,  r.Address1,
-                                 r.Address2, r.TEL,         r.FAX,         r.Portable, r.Position1,
-                                 r.Charge1,  r.Position2,   r.Charge2,     r.Prefix2,  r.Remark,
-                                 r.Class,    r.BusinessYMD, r.Excise,      r.Fraction, r.ClosingDay,
-                                 r.Payment,  r.Mail,        r.ClosingType, r.Code};
+    const qint64 stamp = RowStamp::Claim(
+        m_db, {QStringLiteral("顧客"), QStringLiteral("Code = ?"), {r.Code}}, expect);
+    QVariantList values = {r.Name,     r.Kana,        r.Prefix1,     r.ZipCode,  r.Address1,
+                           r.Address2, r.TEL,         r.FAX,         r.Portable, r.Position1,
+                           r.Charge1,  r.Position2,   r.Charge2,     r.Prefix2,  r.Remark,
+                           r.Class,    r.BusinessYMD, r.Excise,      r.Fraction, r.ClosingDay,
+                           r.Payment,  r.Mail,        r.ClosingType, r.Code};
     // Bank, Branch, Owner, AccountType and PaymentType have no field in any window, so a
     // save writes them empty rather than keep values nobody can see or correct.
     const QString columns = QStringLiteral(
@@ -111,13 +118,14 @@ void CustomerStore::Save(const CustomerRow& r) {
         "Owner = '', AccountType = 0, PaymentType = 0");
     if (m_db.exec(QStringLiteral("UPDATE 顧客 SET ") + columns + QStringLiteral(" WHERE Code = ?"),
                   values) == 0) {
+        values << stamp;
         m_db.exec(QStringLiteral(
                       "INSERT INTO 顧客 (Name, Kana, Prefix1, ZipCode, Address1, Address2, TEL, "
                       "FAX, Portable, Position1, Charge1, Position2, Charge2, Prefix2, Remark, "
                       "Class, BusinessYMD, Excise, Fraction, ClosingDay, Payment, Mail, "
-                      "ClosingType, Code, Bank, Branch, Owner, AccountType, PaymentType) "
+                      "ClosingType, Code, Stamp, Bank, Branch, Owner, AccountType, PaymentType) "
                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                      "?, ?, '', '', '', 0, 0)"),
+                      "?, ?, ?, '', '', '', 0, 0)"),
                   values);
     }
     if (m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM 前回伝票 WHERE UserCode = ?"), {r.Code})
@@ -128,6 +136,7 @@ void CustomerStore::Save(const CustomerRow& r) {
             {r.Code});
     }
     tx.commit();
+    return stamp;
 }
 
 void CustomerStore::Delete(const QString& code) {

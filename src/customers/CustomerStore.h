@@ -1,5 +1,6 @@
 #pragma once
 #include "core/RecordSet.h"
+#include "core/RowStamp.h"
 
 #include <QString>
 #include <optional>
@@ -18,6 +19,7 @@ struct CustomerRow {
     int Mail = 0;
     int ClosingType = 0;
     QString ClassName; // name of the class, read with the row; empty when none
+    qint64 Stamp = 0;  // as read: what a save of this row expects to find
 };
 
 // Reads and writes customers. Stepping asks the database for the neighbouring code
@@ -31,6 +33,8 @@ public:
 
     std::optional<CustomerRow> Read(const QString& code) const;
     bool Exists(const QString& code) const;
+    // The stamp of the stored customer; nothing when there is none.
+    std::optional<qint64> Stamp(const QString& code) const;
     // The customer's row as it stands in 顧客, for the windows that read it by column.
     RecordSet ReadRecord(const QString& code) const;
     int Count() const;
@@ -42,8 +46,11 @@ public:
     std::optional<CustomerRow> Move(Step step, const QString& fromCode) const;
 
     // Stores the row (adding or replacing it) and makes sure the customer has its row of
-    // last document numbers, in one transaction.
-    void Save(const CustomerRow& row);
+    // last document numbers, in one transaction. The stored customer must be as `expect`
+    // says, or ChangedElsewhere is thrown and nothing is written; a customer another seat
+    // adds at the same moment fails on the key (DatabaseError::Kind::Conflict). Returns
+    // the stamp the customer now carries.
+    qint64 Save(const CustomerRow& row, const Expect& expect = Expect::Anything());
     // Deletes the customer (when it exists) and its row of last document numbers, in one
     // transaction. Documents and ledger rows stay.
     void Delete(const QString& code);

@@ -141,6 +141,7 @@ void Kivora::DataNew() {
     m_state.gUserName.clear();
     m_state.gClosingType = CustomerClosing::ThisMonth;
     UserNum = m_customers->Count();
+    m_read.clear();
 }
 
 void Kivora::showRow(const CustomerRow& r) {
@@ -156,6 +157,7 @@ void Kivora::showRow(const CustomerRow& r) {
     TextSlip[CustomerField::Zip1]->setText(zip1);
     TextSlip[CustomerField::Zip2]->setText(zip2);
     LabelClass->setText(r.ClassName);
+    m_read.set(r.Code, r.Stamp);
     SetComboText(ComboSlip[CustomerCombo::Year], GetDatePart(r.BusinessYMD, DatePart::Year));
     SetComboText(ComboSlip[CustomerCombo::Month], GetDatePart(r.BusinessYMD, DatePart::Month));
     SetComboText(ComboSlip[CustomerCombo::Day], GetDatePart(r.BusinessYMD, DatePart::Day));
@@ -235,18 +237,23 @@ void Kivora::DataSave() {
     const QString subject =
         LabelSlip[CustomerField::Code]->text() + QLatin1Char('[') + code + QLatin1Char(']');
     RunGuarded(m_state, [&] {
-        const bool exists = m_customers->Exists(code);
-        if (exists) {
-            if (ShowMsg(*m_state.messages, subject, Msg::Overwrite, Box::ExclamationCancel,
-                        m_state.AppTitle) != MsgOK)
-                return;
-        } else if (UserNum >= CustomerStore::MaxCustomers) {
-            ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation, m_state.AppTitle);
-            return;
-        } else if (ShowMsg(*m_state.messages, subject, Msg::Save, Box::QuestionCancel,
-                           m_state.AppTitle) != MsgOK) {
-            return;
-        }
+        bool exists = false;
+        GuardedSave save;
+        save.read = m_read.stampFor(code);
+        save.current = [&] { return m_customers->Stamp(code); };
+        save.ask = [&](bool stored) {
+            exists = stored;
+            if (stored)
+                return int(ShowMsg(*m_state.messages, subject, Msg::Overwrite,
+                                   Box::ExclamationCancel, m_state.AppTitle));
+            if (UserNum >= CustomerStore::MaxCustomers) {
+                ShowMsg(*m_state.messages, QString(), Msg::Limit, Box::Exclamation,
+                        m_state.AppTitle);
+                return int(MsgCancel);
+            }
+            return int(ShowMsg(*m_state.messages, subject, Msg::Save, Box::QuestionCancel,
+                               m_state.AppTitle));
+        };
         CustomerRow r;
         r.Code = code;
         r.Name = TextSlip[CustomerField::Name]->text();
@@ -273,10 +280,12 @@ void Kivora::DataSave() {
                             ? CustomerClosing::ThisMonth
                             : CustomerClosing::NextMonth;
         r.Class = LabelClass->text().isEmpty() ? QString() : TextSlip[CustomerField::Class]->text();
-        {
+        save.save = [&](const Expect& expect) {
             BusyCursor busy;
-            m_customers->Save(r);
-        }
+            m_read.set(code, m_customers->Save(r, expect));
+        };
+        if (!SaveAgainstOtherSeats(m_state, m_state.AppTitle, save))
+            return;
         if (!exists)
             ++UserNum;
         m_state.gFraction = static_cast<quint8>(r.Fraction);

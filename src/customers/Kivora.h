@@ -1,4 +1,5 @@
 #pragma once
+#include "widgets/SeatGuard.h"
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -272,5 +273,6 @@ private:
     std::unique_ptr<Database> m_dbMain;
     std::unique_ptr<Database> m_dbPost;
     std::unique_ptr<CustomerStore> m_customers;
+    ReadMark m_read; // the customer shown, as read: another seat's change is asked about
     std::function<void(int docType)> m_documentOpener;
 };

@@ -41,7 +41,7 @@ std::optional<Bill> BillStore::Read(const Database& db, const QString& userCode,
     const RecordSet header =
         db.select(QStringLiteral("SELECT 伝票管理.IssueYMD, 伝票管理.Remark, 伝票管理.Term, "
                                  "伝票管理.FixDate, 伝票管理.AddUpSale, 担当者.Code, 担当者.Name, "
-                                 "担当者.Position FROM 伝票管理 "
+                                 "担当者.Position, 伝票管理.Stamp FROM 伝票管理 "
                                  "LEFT JOIN 担当者 ON 伝票管理.ChargeCode = 担当者.Code "
                                  "WHERE 伝票管理.UserCode = ? AND 伝票管理.DocType = ? "
                                  "AND 伝票管理.DocNumber = ?"),
@@ -53,6 +53,7 @@ std::optional<Bill> BillStore::Read(const Database& db, const QString& userCode,
     bill.DocType = docType;
     bill.Number = number;
     bill.IssueYMD = header.value(0).toLongLong();
+    bill.Stamp = header.value(8).toLongLong();
     bill.Remark = Text(header.value(1));
     bill.Term = Text(header.value(2));
     bill.FixDate = Text(header.value(3));
@@ -101,7 +102,12 @@ std::optional<Bill> BillStore::Read(const Database& db, const QString& userCode,
     return bill;
 }
 
-void BillStore::Save(const Bill& bill) {
+std::optional<qint64> BillStore::Stamp(const QString& userCode, int docType,
+                                       const QString& number) const {
+    return DocumentStore(m_db).Stamp(userCode, docType, number);
+}
+
+void BillStore::Save(const Bill& bill, const Expect& expect) {
     const QVariant user = Str(bill.UserCode);
     const QVariant number = Str(bill.Number);
     const QVariant type = bill.DocType;
@@ -111,6 +117,8 @@ void BillStore::Save(const Bill& bill) {
     const int addUp = bill.FromInvoices ? 1 : 0;
 
     Transaction tx(m_db);
+    const qint64 stamp = RowStamp::Claim(
+        m_db, DocumentStore::HeaderRow(bill.UserCode, bill.DocType, bill.Number), expect);
     if (m_db.exec(QStringLiteral("UPDATE 伝票管理 SET IssueYMD = ?, AddUpSale = ?, ChargeCode = ?, "
                                  "Remark = ?, Term = ?, FixDate = ?, Deliver = '', "
                                  "Business = '' WHERE UserCode = ? AND DocType = ? "
@@ -119,9 +127,9 @@ void BillStore::Save(const Bill& bill) {
                    Str(bill.FixDate), user, type, number}) == 0) {
         m_db.exec(QStringLiteral("INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD, "
                                  "AddUpSale, ChargeCode, Remark, Term, FixDate, Deliver, "
-                                 "Business) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '', '')"),
+                                 "Business, Stamp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '', '', ?)"),
                   {user, type, number, bill.IssueYMD, addUp, charge, Str(bill.Remark),
-                   Str(bill.Term), Str(bill.FixDate)});
+                   Str(bill.Term), Str(bill.FixDate), stamp});
     }
 
     const BillSummary& s = bill.Summary;

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/RowStamp.h"
 #include <QList>
 #include <QString>
 #include <optional>
@@ -47,6 +48,7 @@ struct Bill {
     bool FromInvoices = false; // gathered from invoices (1) or delivery notes (0)
     BillSummary Summary;
     QList<BillLine> Lines;
+    qint64 Stamp = 0; // as read: what a save of this bill expects to find
 };
 
 // Stores bills: the header in 伝票管理, the sums in 合計請求, the lines in 明細請求 and the
@@ -65,7 +67,10 @@ public:
                                     const QString& number);
     // Adds or replaces the header and the sums, replaces the lines with those of
     // `bill.Lines` that have a name, and remembers the number — whole or not at all.
-    void Save(const Bill& bill);
+    // The stored bill must be as `expect` says (see DocumentStore::Save).
+    void Save(const Bill& bill, const Expect& expect = Expect::Anything());
+    // The stamp of the stored bill; nothing when there is none.
+    std::optional<qint64> Stamp(const QString& userCode, int docType, const QString& number) const;
     // Deletes header, sums and lines together; false when there was no bill.
     bool Delete(const QString& userCode, int docType, const QString& number);
     QString LastNumber(const QString& userCode, int docType) const;

@@ -84,12 +84,23 @@ bool DocumentStore::Exists(const QString& userCode, int docType, const QString& 
                .toInt() > 0;
 }
 
+StampedRow DocumentStore::HeaderRow(const QString& userCode, int docType, const QString& number) {
+    return {QStringLiteral("伝票管理"),
+            QStringLiteral("UserCode = ? AND DocType = ? AND DocNumber = ?"),
+            {userCode, docType, number}};
+}
+
+std::optional<qint64> DocumentStore::Stamp(const QString& userCode, int docType,
+                                           const QString& number) const {
+    return RowStamp::Read(m_db, HeaderRow(userCode, docType, number));
+}
+
 std::optional<SlipHeader> DocumentStore::ReadHeader(const QString& userCode, int docType,
                                                     const QString& number) const {
     const RecordSet rs = m_db.select(
         QStringLiteral("SELECT 伝票管理.IssueYMD, 伝票管理.AddUpSale, 伝票管理.Remark, "
                        "伝票管理.FixDate, 伝票管理.Term, 伝票管理.Deliver, 伝票管理.Business, "
-                       "担当者.Code, 担当者.Name, 担当者.Position FROM 伝票管理 "
+                       "担当者.Code, 担当者.Name, 担当者.Position, 伝票管理.Stamp FROM 伝票管理 "
                        "LEFT JOIN 担当者 ON 伝票管理.ChargeCode = 担当者.Code "
                        "WHERE 伝票管理.UserCode = ? AND 伝票管理.DocType = ? "
                        "AND 伝票管理.DocNumber = ?"),
@@ -113,6 +124,7 @@ std::optional<SlipHeader> DocumentStore::ReadHeader(const QString& userCode, int
     h.ChargeCode = Text(rs.value(7));
     h.ChargeName = Text(rs.value(8));
     h.ChargePosition = Text(rs.value(9));
+    h.Stamp = rs.value(10).toLongLong();
     return h;
 }
 
@@ -144,7 +156,8 @@ QList<SlipLine> DocumentStore::ReadLines(const QString& userCode, int docType,
     return lines;
 }
 
-void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLines, double total) {
+void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLines, double total,
+                         const Expect& expect) {
     CheckSlipType(header.DocType);
     const QString table = LineTable(header.DocType);
     const QString lastColumn = LastNumberColumn(header.DocType);
@@ -165,6 +178,8 @@ void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLi
     const QVariant business = Str(estimate ? header.Business : QString());
 
     Transaction tx(m_db);
+    const qint64 stamp =
+        RowStamp::Claim(m_db, HeaderRow(header.UserCode, header.DocType, header.DocNumber), expect);
 
     // Header: replace the row of this number, or add it.
     int updated = 0;
@@ -187,15 +202,16 @@ void DocumentStore::Save(const SlipHeader& header, const QList<SlipLine>& gridLi
             m_db.exec(
                 QStringLiteral("INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD, "
                                "AddUpSale, ChargeCode, Remark, FixDate, Term, Deliver, "
-                               "Business) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                               "Business, Stamp) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                 {user, type, number, date, addUp, Str(chargeCode), remark, Str(header.FixDate),
-                 Str(header.Term), deliver, business});
+                 Str(header.Term), deliver, business, stamp});
         } else {
             m_db.exec(
                 QStringLiteral("INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD, "
-                               "AddUpSale, ChargeCode, Remark, Deliver, Business) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                {user, type, number, date, addUp, Str(chargeCode), remark, deliver, business});
+                               "AddUpSale, ChargeCode, Remark, Deliver, Business, Stamp) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {user, type, number, date, addUp, Str(chargeCode), remark, deliver, business,
+                 stamp});
         }
     }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/RowStamp.h"
 #include "documents/Slip.h"
 
 #include <optional>
@@ -19,6 +20,10 @@ public:
     static QString LastNumberColumn(int docType);
 
     bool Exists(const QString& userCode, int docType, const QString& number) const;
+    // The stamp of the stored document (any type 0-6); nothing when there is none.
+    std::optional<qint64> Stamp(const QString& userCode, int docType, const QString& number) const;
+    // The document's header row, for a save that checks and claims it (RowStamp::Claim).
+    static StampedRow HeaderRow(const QString& userCode, int docType, const QString& number);
     // The header joined with its staff member; nothing when the document does not exist.
     // ChargeCode is the code the join finds, so a staff member deleted since reads back
     // as no staff at all (code, name and position empty), as the window shows it.
@@ -31,8 +36,11 @@ public:
     // lines of `gridLines` that have a name (numbered 1, 2, 3 … in their order), posts
     // the sale when the type is 2 or 3, AddUpSale is set and `total` > 0 (an earlier
     // posting stays untouched otherwise), and remembers the number in 前回伝票 — all in
-    // one transaction: on any failure nothing of it is written.
-    void Save(const SlipHeader& header, const QList<SlipLine>& gridLines, double total);
+    // one transaction: on any failure nothing of it is written. The stored document must
+    // be as `expect` says (ChangedElsewhere otherwise); a number another seat takes at the
+    // same moment fails on the key (DatabaseError::Kind::Conflict).
+    void Save(const SlipHeader& header, const QList<SlipLine>& gridLines, double total,
+              const Expect& expect = Expect::Anything());
 
     // Deletes header and lines in one transaction. Returns the deleted document's
     // AddUpSale, or nothing when there was no such document. 前回伝票 is left alone.

@@ -1,4 +1,5 @@
 #pragma once
+#include "widgets/SeatGuard.h"
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -177,4 +178,5 @@ private:
     QString m_docName; // 領収証: the caption the main window opened the window with
     int m_lastField = ReceiptField::Number;
     std::unique_ptr<ReceiptStore> m_store;
+    ReadMark m_read; // the document shown, as read: another seat's change is asked about
 };

@@ -28,6 +28,7 @@ void KivoraReceipt::DataNew() {
     for (int c = ReceiptCombo::DueYear; c <= ReceiptCombo::DueDay; ++c)
         ComboReceipt[c]->setCurrentIndex(-1);
     CalcTotal();
+    m_read.clear();
 }
 
 void KivoraReceipt::DataRead() {
@@ -45,6 +46,7 @@ void KivoraReceipt::DataRead() {
         }
         BusyCursor busy;
         DataNew();
+        m_read.set(m_state.gUserCode + QLatin1Char('/') + number, receipt->Stamp);
         TextReceipt[ReceiptField::Number]->setText(number);
         SetComboText(ComboReceipt[ReceiptCombo::Year],
                      GetDatePart(receipt->IssueYMD, DatePart::Year));
@@ -100,16 +102,17 @@ void KivoraReceipt::DataSave() {
     }
     RunGuarded(m_state, [&] {
         const QString word = numberWord(number);
-        bool exists = false;
-        {
+        GuardedSave save;
+        save.read = m_read.stampFor(m_state.gUserCode + QLatin1Char('/') + number);
+        save.current = [&] {
             BusyCursor busy;
-            exists = m_store->Exists(m_state.gUserCode, number);
-        }
-        const int answer =
-            exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel, title)
-                   : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
-        if (answer != MsgOK)
-            return;
+            return m_store->Stamp(m_state.gUserCode, number);
+        };
+        save.ask = [&](bool exists) {
+            return exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
+                                    title)
+                          : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
+        };
         Receipt receipt;
         receipt.UserCode = m_state.gUserCode;
         receipt.Number = number;
@@ -129,10 +132,12 @@ void KivoraReceipt::DataSave() {
                           ComboReceipt[ReceiptCombo::DueDay]->currentText();
         detail.BillNumber = TextReceipt[ReceiptField::BillNumber]->text();
         receipt.Detail = detail;
-        {
+        save.save = [&](const Expect& expect) {
             BusyCursor busy;
-            m_store->Save(receipt);
-        }
+            m_store->Save(receipt, expect);
+        };
+        if (!SaveAgainstOtherSeats(m_state, title, save))
+            return;
         m_state.gHandOff = number;
         DataRead();
     });

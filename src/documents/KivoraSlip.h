@@ -1,5 +1,6 @@
 #pragma once
 #include "documents/SlipTotals.h"
+#include "widgets/SeatGuard.h"
 
 #include <QDialog>
 #include <array>
@@ -237,4 +238,5 @@ private:
     AppState& m_state;
     int m_docType = 0;
     std::unique_ptr<DocumentStore> m_store;
+    ReadMark m_read; // the document shown, as read: another seat's change is asked about
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "documents/BillGathering.h"
+#include "widgets/SeatGuard.h"
 
 #include <QDialog>
 #include <array>
@@ -193,6 +194,7 @@ private:
     int m_docType = 4;
     QString m_docName;
     std::unique_ptr<BillStore> m_store;
+    ReadMark m_read; // the bill shown, as read: another seat's change is asked about
     // What the last gathering or read left: the closing dates for the header, and the
     // carried-over amount as a number, so that the totals do not parse it back.
     BillPeriod m_period;

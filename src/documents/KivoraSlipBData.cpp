@@ -45,6 +45,7 @@ void KivoraSlipB::scrollChanged(int index) {
 void KivoraSlipB::DataNew(bool full) {
     BusyCursor busy;
     if (full) {
+        m_read.clear();
         const bool loading = m_loading;
         m_loading = true;
         const auto restore = qScopeGuard([&] { m_loading = loading; });
@@ -138,6 +139,7 @@ void KivoraSlipB::DataRead() {
         DataNew(true);
         m_loading = true;
         const auto restore = qScopeGuard([this] { m_loading = false; });
+        m_read.set(m_state.gUserCode + QLatin1Char('/') + number, bill->Stamp);
         TextSlipB[BillField::Number]->setText(number);
         for (int i = 0; i < BillCombo::Count; ++i)
             SetComboText(ComboSlipB[i], GetDatePart(bill->IssueYMD, i));
@@ -219,16 +221,17 @@ void KivoraSlipB::DataSave() {
     }
     RunGuarded(m_state, [&] {
         const QString word = numberWord(number);
-        bool exists = false;
-        {
+        GuardedSave save;
+        save.read = m_read.stampFor(m_state.gUserCode + QLatin1Char('/') + number);
+        save.current = [&] {
             BusyCursor busy;
-            exists = m_store->Exists(m_state.gUserCode, m_docType, number);
-        }
-        const int answer =
-            exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel, title)
-                   : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
-        if (answer != MsgOK)
-            return;
+            return m_store->Stamp(m_state.gUserCode, m_docType, number);
+        };
+        save.ask = [&](bool exists) {
+            return exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
+                                    title)
+                          : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
+        };
         Bill bill;
         bill.UserCode = m_state.gUserCode;
         bill.DocType = m_docType;
@@ -267,10 +270,12 @@ void KivoraSlipB::DataSave() {
             line.TaxType = SlipTotals::TaxClassOf(cells[BillColumn::Tax]);
             bill.Lines << line;
         }
-        {
+        save.save = [&](const Expect& expect) {
             BusyCursor busy;
-            m_store->Save(bill);
-        }
+            m_store->Save(bill, expect);
+        };
+        if (!SaveAgainstOtherSeats(m_state, title, save))
+            return;
         m_state.gHandOff = number;
         DataRead();
     });

@@ -45,6 +45,7 @@ void KivoraSlip::DataNew() {
     TextGrid->clear();
     FxGridSlip->clearLines();
     CalcTotal();
+    m_read.clear();
 }
 
 void KivoraSlip::DataRead(int mode) {
@@ -65,6 +66,7 @@ void KivoraSlip::DataRead(int mode) {
                 return;
             }
             DataNew();
+            m_read.set(m_state.gUserCode + QLatin1Char('/') + m_state.gHandOff, header->Stamp);
             TextSlip[SlipField::Number]->setText(m_state.gHandOff);
             SetComboText(ComboSlip[SlipCombo::Year], GetDatePart(header->IssueYMD, DatePart::Year));
             SetComboText(ComboSlip[SlipCombo::Month],
@@ -118,16 +120,17 @@ void KivoraSlip::DataSave() {
     }
     RunGuarded(m_state, [&] {
         const QString word = numberWord(number);
-        bool exists = false;
-        {
+        GuardedSave save;
+        save.read = m_read.stampFor(m_state.gUserCode + QLatin1Char('/') + number);
+        save.current = [&] {
             BusyCursor busy;
-            exists = m_store->Exists(m_state.gUserCode, m_docType, number);
-        }
-        const int answer =
-            exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel, title)
-                   : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
-        if (answer != MsgOK)
-            return;
+            return m_store->Stamp(m_state.gUserCode, m_docType, number);
+        };
+        save.ask = [&](bool exists) {
+            return exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
+                                    title)
+                          : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
+        };
         SlipHeader header;
         header.UserCode = m_state.gUserCode;
         header.DocType = m_docType;
@@ -151,10 +154,12 @@ void KivoraSlip::DataSave() {
         }
         // The sale posts the total the user sees.
         const double total = ParseNumber(LabelTotal[SlipTotal::Total]->text()).value_or(0);
-        {
+        save.save = [&](const Expect& expect) {
             BusyCursor busy;
-            m_store->Save(header, FxGridSlip->lines(), total);
-        }
+            m_store->Save(header, FxGridSlip->lines(), total, expect);
+        };
+        if (!SaveAgainstOtherSeats(m_state, title, save))
+            return;
         m_state.gHandOff = number;
         DataRead(SlipRead::Whole);
     });

@@ -36,7 +36,7 @@ bool ReceiptStore::Exists(const QString& userCode, const QString& number) const 
 std::optional<Receipt> ReceiptStore::Read(const QString& userCode, const QString& number) const {
     const RecordSet header = m_db.select(
         QStringLiteral("SELECT 伝票管理.IssueYMD, 伝票管理.Remark, 担当者.Code, 担当者.Name, "
-                       "担当者.Position FROM 伝票管理 "
+                       "担当者.Position, 伝票管理.Stamp FROM 伝票管理 "
                        "LEFT JOIN 担当者 ON 伝票管理.ChargeCode = 担当者.Code "
                        "WHERE 伝票管理.UserCode = ? AND 伝票管理.DocType = ? "
                        "AND 伝票管理.DocNumber = ?"),
@@ -52,6 +52,7 @@ std::optional<Receipt> ReceiptStore::Read(const QString& userCode, const QString
     r.ChargeCode = Text(header.value(2));
     r.ChargeName = Text(header.value(3));
     r.ChargePosition = Text(header.value(4));
+    r.Stamp = header.value(5).toLongLong();
 
     const RecordSet detail =
         m_db.select(QStringLiteral("SELECT Price1, Price2, Price3, Price4, Price5, Price6, "
@@ -70,7 +71,11 @@ std::optional<Receipt> ReceiptStore::Read(const QString& userCode, const QString
     return r;
 }
 
-void ReceiptStore::Save(const Receipt& receipt) {
+std::optional<qint64> ReceiptStore::Stamp(const QString& userCode, const QString& number) const {
+    return DocumentStore(m_db).Stamp(userCode, DocType::Receipt, number);
+}
+
+void ReceiptStore::Save(const Receipt& receipt, const Expect& expect) {
     const QVariant user = Str(receipt.UserCode);
     const QVariant number = Str(receipt.Number);
     const QVariant type = int(DocType::Receipt);
@@ -80,14 +85,16 @@ void ReceiptStore::Save(const Receipt& receipt) {
     const ReceiptDetail detail = receipt.Detail.value_or(ReceiptDetail());
 
     Transaction tx(m_db);
+    const qint64 stamp = RowStamp::Claim(
+        m_db, DocumentStore::HeaderRow(receipt.UserCode, DocType::Receipt, receipt.Number), expect);
     if (m_db.exec(QStringLiteral("UPDATE 伝票管理 SET IssueYMD = ?, Term = '', AddUpSale = 0, "
                                  "ChargeCode = ?, Remark = ? "
                                  "WHERE UserCode = ? AND DocType = ? AND DocNumber = ?"),
                   {receipt.IssueYMD, charge, Str(receipt.Summary), user, type, number}) == 0) {
         m_db.exec(QStringLiteral("INSERT INTO 伝票管理 (UserCode, DocType, DocNumber, IssueYMD, "
-                                 "Term, AddUpSale, ChargeCode, Remark) "
-                                 "VALUES (?, ?, ?, ?, '', 0, ?, ?)"),
-                  {user, type, number, receipt.IssueYMD, charge, Str(receipt.Summary)});
+                                 "Term, AddUpSale, ChargeCode, Remark, Stamp) "
+                                 "VALUES (?, ?, ?, ?, '', 0, ?, ?, ?)"),
+                  {user, type, number, receipt.IssueYMD, charge, Str(receipt.Summary), stamp});
     }
 
     QVariantList values;

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/RowStamp.h"
 #include <QString>
 #include <array>
 #include <optional>
@@ -33,6 +34,7 @@ struct Receipt {
     // Nothing when the header has no 領収 row (a receipt written by hand into the
     // database, or half of one from before saves were atomic).
     std::optional<ReceiptDetail> Detail;
+    qint64 Stamp = 0; // as read: what a save of this receipt expects to find
 };
 
 // Stores receipts: the header in 伝票管理, the amounts in 領収 and the last number per
@@ -46,8 +48,11 @@ public:
     // Nothing when the customer has no receipt of this number.
     std::optional<Receipt> Read(const QString& userCode, const QString& number) const;
     // Adds or replaces the header, the 領収 row (an absent detail is stored as all
-    // zeros and empty texts) and 前回伝票.DocNumR — whole or not at all.
-    void Save(const Receipt& receipt);
+    // zeros and empty texts) and 前回伝票.DocNumR — whole or not at all. The stored receipt
+    // must be as `expect` says (see DocumentStore::Save).
+    void Save(const Receipt& receipt, const Expect& expect = Expect::Anything());
+    // The stamp of the stored receipt; nothing when there is none.
+    std::optional<qint64> Stamp(const QString& userCode, const QString& number) const;
     // Deletes the header and its 領収 row together; false when there was no receipt.
     bool Delete(const QString& userCode, const QString& number);
     // The number of the customer's last saved receipt ("" when none).

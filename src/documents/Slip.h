@@ -61,4 +61,5 @@ struct SlipHeader {
     // sale when a staff member is shown).
     QString ChargeName;
     QString ChargePosition;
+    qint64 Stamp = 0; // as read: what a save of this document expects to find
 };

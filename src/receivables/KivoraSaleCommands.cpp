@@ -7,6 +7,7 @@
 #include "customers/KivoraFindUser.h"
 #include "receivables/KivoraReceive.h"
 #include "receivables/KivoraSale.h"
+#include "widgets/SeatGuard.h"
 
 #include "printing/KivoraPrintL.h"
 #include "widgets/WidgetRoutines.h"
@@ -98,6 +99,7 @@ void KivoraSale::ReceiveCorrect() {
     m_receive.Kind =
         Ledger::KindName(entry->Division).isEmpty() ? int(PaymentKind::Cash) : entry->Division;
     m_receive.Edit = true;
+    m_receive.Stamp = entry->Stamp;
     {
         KivoraReceive dialog(m_state, m_receive, this);
         dialog.exec();
@@ -109,19 +111,30 @@ void KivoraSale::ReceiveCorrect() {
 void KivoraSale::DataAppend(bool confirm) {
     const QString code = m_state.gUserCode;
     const qint64 ymd = m_receive.DateText.toLongLong();
-    bool exists = false;
-    {
+    GuardedSave save;
+    // A correction saves the payment it was opened on; a new payment any of its date.
+    save.read = m_receive.Edit ? m_receive.Stamp : std::nullopt;
+    save.current = [&] {
         BusyCursor busy;
-        exists = confirm && m_ledger.PaymentExists(code, ymd);
-    }
-    if (exists && ShowMsg(*m_state.messages,
-                          Format(double(ymd), QStringLiteral("0/00/00")) + QStringLiteral("の入金"),
-                          Msg::Overwrite, Box::QuestionCancel, m_state.AppTitle) != MsgOK)
+        return m_ledger.PaymentStamp(code, ymd);
+    };
+    save.ask = [&](bool exists) {
+        if (!confirm || !exists)
+            return int(MsgOK);
+        return int(
+            ShowMsg(*m_state.messages,
+                    Format(double(ymd), QStringLiteral("0/00/00")) + QStringLiteral("の入金"),
+                    Msg::Overwrite, Box::QuestionCancel, m_state.AppTitle));
+    };
+    save.save = [&](const Expect& expect) {
+        BusyCursor busy;
+        m_ledger.StorePayment(code, ymd, m_receive.Amount, m_receive.Kind, expect);
+    };
+    bool saved = false;
+    if (!RunGuarded(m_state,
+                    [&] { saved = SaveAgainstOtherSeats(m_state, m_state.AppTitle, save); }) ||
+        !saved)
         return;
-    {
-        BusyCursor busy;
-        m_ledger.StorePayment(code, ymd, m_receive.Amount, m_receive.Kind);
-    }
     m_mode = LedgerMode::Customer;
     Refresh();
 }

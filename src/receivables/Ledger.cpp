@@ -69,6 +69,7 @@ CustomerLedger Ledger::ReadCustomer(const QString& code, const LedgerPeriod& per
         entry.Price = rs.number(QStringLiteral("Price"));
         entry.Receive = rs.number(QStringLiteral("Receive"));
         entry.Division = rs.value(QStringLiteral("Division")).toInt();
+        entry.Stamp = rs.value(QStringLiteral("Stamp")).toLongLong();
         balance += entry.Price - entry.Receive;
         entry.Balance = balance;
         ledger.Entries.append(entry);
@@ -151,17 +152,34 @@ bool Ledger::PaymentExists(const QString& code, qint64 ymd) const {
                .toInt() > 0;
 }
 
-void Ledger::StorePayment(const QString& code, qint64 ymd, double amount, int kind) {
+namespace {
+StampedRow PaymentRow(const QString& code, qint64 ymd) {
+    return {QStringLiteral("売掛"),
+            QStringLiteral("UserCode = ? AND SaleYMD = ? AND Division <> 0"),
+            {code, ymd}};
+}
+} // namespace
+
+std::optional<qint64> Ledger::PaymentStamp(const QString& code, qint64 ymd) const {
+    return RowStamp::Read(m_db, PaymentRow(code, ymd));
+}
+
+void Ledger::StorePayment(const QString& code, qint64 ymd, double amount, int kind,
+                          const Expect& expect) {
     Transaction transaction(m_db);
+    const qint64 stamp = RowStamp::Claim(m_db, PaymentRow(code, ymd), expect);
     // A customer has at most one payment per date: a second one replaces the first.
     const int replaced = m_db.exec(
         QStringLiteral("UPDATE 売掛 SET Receive = ?, Division = ?, DocNumber = '', Price = 0, "
                        "DocType = 0 WHERE UserCode = ? AND SaleYMD = ? AND Division <> 0"),
         {amount, kind, code, ymd});
     if (replaced == 0) {
-        m_db.exec(QStringLiteral("INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, "
-                                 "Price, Receive, Division) VALUES (?, ?, 0, '', 0, ?, ?)"),
-                  {code, ymd, amount, kind});
+        // 売掛 has no key that a second seat's payment of the same date would hit: the
+        // claim's lock above is what keeps two seats from adding one each.
+        m_db.exec(
+            QStringLiteral("INSERT INTO 売掛 (UserCode, SaleYMD, DocType, DocNumber, "
+                           "Price, Receive, Division, Stamp) VALUES (?, ?, 0, '', 0, ?, ?, ?)"),
+            {code, ymd, amount, kind, stamp});
     }
     transaction.commit();
 }

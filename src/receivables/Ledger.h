@@ -1,5 +1,6 @@
 #pragma once
 #include "core/RecordSet.h"
+#include "core/RowStamp.h"
 
 #include <QList>
 #include <QString>
@@ -49,6 +50,7 @@ struct LedgerEntry {
     double Receive = 0;
     int Division = 0;
     double Balance = 0;
+    qint64 Stamp = 0; // as read: what a correction of this payment expects to find
     bool isPayment() const { return DocType == 0; }
 };
 
@@ -91,7 +93,8 @@ struct ReceiveParam {
     int Day = 1;      // the day of the payment being corrected
     double Amount = 0;
     int Kind = PaymentKind::Cash;
-    bool Edit = false; // a correction: the day stays as it is
+    bool Edit = false;           // a correction: the day stays as it is
+    std::optional<qint64> Stamp; // a correction: the payment as read
 };
 
 // Periods, queries and balances of the receivables ledger, and the writes of payments.
@@ -128,9 +131,13 @@ public:
 
     // True when the customer has a payment on `ymd`.
     bool PaymentExists(const QString& code, qint64 ymd) const;
+    // The stamp of the customer's payment of `ymd`; nothing when there is none.
+    std::optional<qint64> PaymentStamp(const QString& code, qint64 ymd) const;
     // Stores the customer's payment of `ymd`, replacing the one of that date if there is
-    // one; one transaction.
-    void StorePayment(const QString& code, qint64 ymd, double amount, int kind);
+    // one; one transaction. The stored payment must be as `expect` says
+    // (ChangedElsewhere otherwise).
+    void StorePayment(const QString& code, qint64 ymd, double amount, int kind,
+                      const Expect& expect = Expect::Anything());
     // Deletes the customer's payment of `ymd`; false when there was none.
     bool DeletePayment(const QString& code, qint64 ymd);
 
