@@ -1,3 +1,4 @@
+#include "app/CopyCommand.h"
 #include "app/Startup.h"
 #include "core/AppState.h"
 #include "core/SettingsStore.h"
@@ -6,11 +7,23 @@
 #include "widgets/QtMessageService.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFont>
+#include <QTextStream>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // The copy to a server is a command of its own: it shows no window, so it runs before
+    // the windowed application exists and works without a display.
+    if (IsCopyCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return RunCopyCommand(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
+                              out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kivora"));
     QApplication::setOrganizationName(QStringLiteral("Norv"));

@@ -10,6 +10,7 @@
 // linked only when something asks for them by name.
 static void InitUpgradeResources() {
     Q_INIT_RESOURCE(upgrade);
+    Q_INIT_RESOURCE(schema);
 }
 
 namespace {
@@ -33,6 +34,11 @@ namespace SchemaUpgrade {
 
 int ProgramVersion() {
     return static_cast<int>(StepFiles(QStringLiteral(":/upgrade")).size());
+}
+
+QString BaseScript() {
+    InitUpgradeResources();
+    return QStringLiteral(":/schema/main.sql");
 }
 
 void CreateMainDatabase(const QString& path, const QString& baseScript) {

@@ -23,6 +23,9 @@ int ProgramVersion();
 void Upgrade(Database& db, const QString& copyPath = {},
              const QString& stepsFolder = QStringLiteral(":/upgrade"));
 
+// The base schema (data/main.sql) as the program carries it.
+QString BaseScript();
+
 // Creates the main database at `path` from the base schema `baseScript` and every step.
 void CreateMainDatabase(const QString& path, const QString& baseScript);
 // The same in an empty database on a PostgreSQL server.
