@@ -103,8 +103,12 @@ bool Startup::probeDatabase(const QString& path, const QString& marker) {
 bool Startup::upgradeMainDatabase() {
     const QString path = m_state.DbNames[DbSlot::Main];
     try {
-        Database db(path, MainDbMarkerTable());
-        SchemaUpgrade::Upgrade(db, SchemaUpgrade::CopyPath(path, db.schemaVersion()));
+        const std::unique_ptr<Database> db = OpenMainDatabase(m_state);
+        // A server database has no file to copy first; its one transaction is the
+        // safeguard (another seat's start waits for it).
+        SchemaUpgrade::Upgrade(*db, m_state.MainServer.isEmpty()
+                                        ? SchemaUpgrade::CopyPath(path, db->schemaVersion())
+                                        : QString());
         return true;
     } catch (const DatabaseError& e) {
         ShowText(*m_state.messages, e.userMessage(), Box::Stop, m_state.AppTitle);
@@ -144,10 +148,14 @@ std::unique_ptr<Kivora> Startup::run() {
     m_state.settings->save(QStringLiteral("SetupFolder"),
                            QDir::toNativeSeparators(m_installFolder));
     SetFolders(m_state, m_installFolder);
-    if (!checkFile(m_state.DbNames[DbSlot::Main]) || !checkFile(m_state.DbNames[DbSlot::Layout]) ||
-        !checkFile(m_state.PostCodePath))
+    // The main database may live on a server; the layout and postal files stay here.
+    m_state.MainServer = m_state.settings->get(QStringLiteral("Server")).trimmed();
+    const bool mainFile = m_state.MainServer.isEmpty();
+    if ((mainFile && !checkFile(m_state.DbNames[DbSlot::Main])) ||
+        !checkFile(m_state.DbNames[DbSlot::Layout]) || !checkFile(m_state.PostCodePath))
         return nullptr;
-    if (!checkWritable(m_state.DataFolder) || !checkWritable(m_state.DbNames[0]))
+    if (!checkWritable(m_state.DataFolder) ||
+        (mainFile && !checkWritable(m_state.DbNames[DbSlot::Main])))
         return nullptr;
     // The layout database is opened only while printing; a damaged one is reported now
     // rather than in the middle of the first print run.

@@ -44,6 +44,10 @@ struct AppState {
     QString DataFolder;    // InstallFolder + "/DataFile/"
     QString TextFolder;    // InstallFolder + "/TextFile/" (kept for the export's default)
     std::array<QString, DbSlot::Count> DbNames;
+    // Where the main database lives when not in DbNames[Main]: a PostgreSQL server, in
+    // libpq's "host=... port=... dbname=... user=..." form (settings key Server). The
+    // layout and postal files stay local either way.
+    QString MainServer;
     QString PostCodePath;
     QString HelpFile; // empty when the program has no help file
 

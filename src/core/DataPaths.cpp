@@ -1,6 +1,7 @@
 #include "core/DataPaths.h"
 
 #include "core/AppState.h"
+#include "core/Database.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +17,19 @@ void SetFolders(AppState& state, const QString& installFolder) {
 
 QString DbFileName(const QString& dataFolder, int slot) {
     return dataFolder + QStringLiteral("Kivora") + QString::number(slot) + QStringLiteral(".MDB");
+}
+
+std::unique_ptr<Database> OpenMainDatabase(const AppState& state) {
+    if (state.MainServer.isEmpty())
+        return std::make_unique<Database>(state.DbNames[DbSlot::Main], MainDbMarkerTable());
+    ServerDatabase server;
+    try {
+        server = ServerDatabase::parse(state.MainServer);
+    } catch (const std::invalid_argument& e) {
+        throw DatabaseError(DatabaseError::Kind::CannotOpen, state.MainServer,
+                            QString::fromUtf8(e.what()));
+    }
+    return std::make_unique<Database>(server, MainDbMarkerTable());
 }
 
 QString MainDbMarkerTable() {

@@ -38,19 +38,14 @@ DatabaseError::Kind kindOf(const QSqlError& error) {
     return DatabaseError::Kind::CannotOpen;
 }
 
-// A statement that failed because another seat got there first: a key it has just
-// taken (a unique key on either engine), or, on a server, a row both wanted to change
-// in an order that cannot stand (serialisation failure, deadlock). The action's
-// transaction is rolled back and the user may simply try again.
+// A statement on a server that failed because another seat got there first: a key it
+// has just taken, or a row both wanted to change in an order that cannot stand
+// (serialisation failure, deadlock). The action's transaction is rolled back and the
+// user may simply try again. A SQLite file has one seat: there a taken key is a fault.
 bool IsConflict(const QSqlError& error) {
     const QString code = error.nativeErrorCode();
-    if (code == QLatin1String("23505") || code == QLatin1String("40001") ||
-        code == QLatin1String("40P01"))
-        return true;
-    // SQLite's extended codes for a unique or primary key; the driver may hand only the
-    // primary code (19, any constraint), so the text tells the two kinds apart.
-    return code == QLatin1String("2067") || code == QLatin1String("1555") ||
-           error.text().contains(QLatin1String("UNIQUE constraint failed"));
+    return code == QLatin1String("23505") || code == QLatin1String("40001") ||
+           code == QLatin1String("40P01");
 }
 
 bool hasDatabaseHeader(const QString& path) {
@@ -136,7 +131,31 @@ QString ServerDatabase::display() const {
 }
 
 QString DatabaseError::userMessage() const {
-    const QString name = QFileInfo(m_file).fileName();
+    // A database on a server is named by its display() text, not by a file.
+    const bool server = m_file.startsWith(QLatin1String("postgresql://"));
+    const QString name = server ? m_file : QFileInfo(m_file).fileName();
+    if (server) {
+        switch (m_kind) {
+        case Kind::CannotOpen:
+        case Kind::NotFound:
+        case Kind::Locked:
+            return QStringLiteral("サーバーのデータベース「%1」に接続できませんでした｡"
+                                  "サーバーが動いているか､設定の接続先(Server)と"
+                                  "パスワードファイル(~/.pgpass)を確かめてください｡")
+                .arg(name);
+        case Kind::NotDatabase:
+            return QStringLiteral("サーバーのデータベース「%1」はこのプログラムのデータベースでは"
+                                  "ありません｡")
+                .arg(name);
+        case Kind::Disconnected:
+            return QStringLiteral("サーバーのデータベース「%1」との接続が切れました｡"
+                                  "変更は保存されていません｡サーバーが動いているか確かめてから､"
+                                  "もう一度やり直してください｡")
+                .arg(name);
+        default:
+            break;
+        }
+    }
     switch (m_kind) {
     case Kind::NotFound:
         return QStringLiteral("ファイル「%1」が見つかりませんでした｡").arg(name);
@@ -159,6 +178,7 @@ QString DatabaseError::userMessage() const {
     case Kind::Conflict:
         return QStringLiteral("他の端末が同時に同じデータを保存したため､保存できませんでした｡"
                               "変更は保存されていません｡もう一度やり直してください｡");
+    case Kind::Disconnected:
     case Kind::Statement:
         break;
     }
@@ -401,6 +421,40 @@ DatabaseError Database::statementError(const QString& sql, const QString& detail
     return DatabaseError(kind, m_path, detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
 }
 
+DatabaseError::Kind Database::failureKind(const QSqlError& error) const {
+    if (m_engine == Engine::PostgreSQL) {
+        if (IsConflict(error))
+            return DatabaseError::Kind::Conflict;
+        // libpq's words when the server ends or drops the connection, and the state
+        // codes of a server shutting down or an administrator ending the session.
+        const QString text = error.text();
+        const QString code = error.nativeErrorCode();
+        if (error.type() == QSqlError::ConnectionError || code.startsWith(QLatin1String("08")) ||
+            code == QLatin1String("57P01") || code == QLatin1String("57P02") ||
+            code == QLatin1String("57P03") ||
+            text.contains(QLatin1String("server closed the connection")) ||
+            text.contains(QLatin1String("no connection to the server")) ||
+            text.contains(QLatin1String("terminating connection")) ||
+            text.contains(QLatin1String("could not receive data from server")) ||
+            text.contains(QLatin1String("could not send data to server"))) {
+            m_lost = true;
+            return DatabaseError::Kind::Disconnected;
+        }
+    }
+    return DatabaseError::Kind::Statement;
+}
+
+void Database::reconnectIfLost() const {
+    if (!m_lost || m_depth != 0)
+        return;
+    // Only the connection is replaced; the object, and whoever holds it, stay.
+    auto* self = const_cast<Database*>(this);
+    self->closeConnection();
+    self->m_connection = nextConnectionName();
+    self->open();
+    m_lost = false;
+}
+
 QSqlQuery& Database::runDirect(const QString& sql) const {
     QSqlQuery& q = m_statements->direct;
     q = QSqlQuery(QSqlDatabase::database(m_connection, false));
@@ -408,14 +462,13 @@ QSqlQuery& Database::runDirect(const QString& sql) const {
     if (!q.exec(sql)) {
         const QSqlError error = q.lastError();
         q = QSqlQuery();
-        throw statementError(sql, error.text(),
-                             IsConflict(error) ? DatabaseError::Kind::Conflict
-                                               : DatabaseError::Kind::Statement);
+        throw statementError(sql, error.text(), failureKind(error));
     }
     return q;
 }
 
 QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
+    reconnectIfLost();
     if (m_engine == Engine::PostgreSQL && !Preparable(sql)) {
         if (!values.isEmpty())
             throw statementError(sql, QStringLiteral("values for a statement that takes none"));
@@ -456,9 +509,7 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& values) const {
     if (!q.exec()) {
         const QSqlError error = q.lastError();
         q.finish();
-        throw statementError(sql, error.text(),
-                             IsConflict(error) ? DatabaseError::Kind::Conflict
-                                               : DatabaseError::Kind::Statement);
+        throw statementError(sql, error.text(), failureKind(error));
     }
     return q;
 }
@@ -746,6 +797,38 @@ void Database::lockKey(const QString& key) {
         return;
     // The server's own 64-bit hash of the text, the same for every seat.
     scalar(QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended(?, 0))"), {key});
+}
+
+void Database::holdWrites(const QString& table) {
+    if (m_depth == 0)
+        throw statementError(QStringLiteral("lock"), QStringLiteral("no transaction"));
+    if (m_engine != Engine::PostgreSQL)
+        return;
+    // Readers go on; writers (and their triggers) wait for the commit.
+    exec(QStringLiteral("LOCK TABLE ") + table + QStringLiteral(" IN SHARE MODE"));
+}
+
+bool Database::beginSnapshot() {
+    if (m_engine != Engine::PostgreSQL || m_depth > 0)
+        return false;
+    exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+    ++m_depth;
+    return true;
+}
+
+ReadSnapshot::ReadSnapshot(const Database& db) : m_db(const_cast<Database&>(db)) {
+    // Only the transaction state changes, never the data: the reads stay const.
+    m_open = m_db.beginSnapshot();
+}
+
+ReadSnapshot::~ReadSnapshot() {
+    if (!m_open)
+        return;
+    try {
+        m_db.rollback(); // nothing was written: ending it is all there is to do
+    } catch (...) {
+        // A connection lost meanwhile has ended the transaction already.
+    }
 }
 
 void Database::begin() {

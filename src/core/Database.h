@@ -8,6 +8,7 @@
 #include <memory>
 
 class QSqlQuery;
+class QSqlError;
 
 // The engines a database can live in. SQLite files beside the program need no set-up and
 // stay the default; PostgreSQL lets several seats share one database on a server.
@@ -120,13 +121,20 @@ public:
     // same key first, so that "is it there?" and the write that follows are one step for
     // them. A server database only: a SQLite file has one seat, holding it exclusively.
     void lockKey(const QString& key);
+    // Inside a transaction: keeps other seats from writing `table` until it ends (they
+    // wait), for a rebuild of figures from the whole table. A server database only.
+    void holdWrites(const QString& table);
 
     // Depth of open transactions; 0 when none.
     int transactionDepth() const { return m_depth; }
 
 private:
     friend class Transaction;
+    friend class ReadSnapshot;
     void begin();
+    // Opens a read-only transaction that sees one committed state throughout (server
+    // only); false when there is nothing to open (SQLite, or inside a transaction).
+    bool beginSnapshot();
     void commit();
     void rollback();
     DatabaseError statementError(const QString& sql, const QString& detail,
@@ -152,11 +160,33 @@ private:
     QString m_requiredTable;
     QString m_connection;
     int m_depth = 0;
+    // The server connection broke; the next statement outside a transaction opens a
+    // new one, so that the program goes on once the server is back.
+    mutable bool m_lost = false;
+    void reconnectIfLost() const;
+    DatabaseError::Kind failureKind(const QSqlError& error) const;
 };
 
 // One user action that writes: everything inside happens whole or not at all. A
 // Transaction that goes out of scope without commit() (an early return, an exception)
 // rolls back. Nested transactions become savepoints of the outer one.
+// Reads that must agree with each other (a customer's ledger rows and the balance
+// carried into them, a bill's documents and payments): on a server they all see the
+// state other seats had committed when the first of them ran, not a save that lands in
+// between. A SQLite file has one seat, and inside a transaction the reads already see
+// one state; there it does nothing.
+class ReadSnapshot {
+public:
+    explicit ReadSnapshot(const Database& db);
+    ~ReadSnapshot();
+    ReadSnapshot(const ReadSnapshot&) = delete;
+    ReadSnapshot& operator=(const ReadSnapshot&) = delete;
+
+private:
+    Database& m_db;
+    bool m_open = false;
+};
+
 class Transaction {
 public:
     explicit Transaction(Database& db);

@@ -18,6 +18,9 @@ public:
         // Another seat wrote the same record at the same moment (a key it has just taken,
         // a row it holds): nothing of this action was saved, and trying again is safe.
         Conflict,
+        // The connection to the server broke (the server stopped, the network went):
+        // the action's transaction is lost with it, so nothing of it was saved.
+        Disconnected,
     };
 
     DatabaseError(Kind kind, QString file, QString detail)

@@ -83,7 +83,10 @@ void Upgrade(Database& db, const QString& copyPath, const QString& stepsFolder) 
     }
     try {
         Transaction all(db);
-        for (qsizetype step = version; step < steps.size(); ++step) {
+        // Two seats starting at once on an older server database: the second waits for
+        // the first's upgrade and then finds nothing left to do.
+        db.lockKey(QStringLiteral("schema upgrade"));
+        for (qsizetype step = db.schemaVersion(); step < steps.size(); ++step) {
             Transaction one(db);
             db.executeScript(steps.at(step));
             db.setSchemaVersion(static_cast<int>(step + 1));

@@ -16,12 +16,33 @@ const QString kSection = QStringLiteral("Kivora");
 // own fallback explicitly.
 const QHash<QString, QString>& fixedDefaults() {
     static const QHash<QString, QString> table = {
-        {"SetupFolder", ""}, {"SelText", "0"},   {"Zero", "0"},       {"FindItem", "0"},
-        {"FindSet", "0"},    {"TextTitle", "1"}, {"TextDouble", "1"}, {"TextSeparator", "0"},
-        {"Inkan", ""},       {"InkanT", "1.0"},  {"InkanY", "1.0"},   {"LTop", "0"},
-        {"LLeft", "0"},      {"LFont", "0"},     {"LCompany", "1"},   {"LDT", "1"},
-        {"ATop", "0"},       {"ALeft", "0"},     {"AFont", "0"},      {"ACharge", "0"},
-        {"APage", "0"},      {"ANo", "1"},       {"ATEL", "1"},       {"FindGoodsItem", "0"},
+        {"SetupFolder", ""},
+        {"SelText", "0"},
+        {"Zero", "0"},
+        {"FindItem", "0"},
+        {"FindSet", "0"},
+        {"TextTitle", "1"},
+        {"TextDouble", "1"},
+        {"TextSeparator", "0"},
+        {"Inkan", ""},
+        {"InkanT", "1.0"},
+        {"InkanY", "1.0"},
+        {"LTop", "0"},
+        {"LLeft", "0"},
+        {"LFont", "0"},
+        {"LCompany", "1"},
+        {"LDT", "1"},
+        {"ATop", "0"},
+        {"ALeft", "0"},
+        {"AFont", "0"},
+        {"ACharge", "0"},
+        {"APage", "0"},
+        {"ANo", "1"},
+        {"ATEL", "1"},
+        {"FindGoodsItem", "0"},
+        // The main database on a PostgreSQL server ("host=... port=... dbname=...
+        // user=..."); empty for the file in the data folder.
+        {"Server", ""},
     };
     return table;
 }

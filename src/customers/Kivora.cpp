@@ -87,7 +87,7 @@ Kivora::~Kivora() {
 void Kivora::Load() {
     CenterForm(this);
     TabStripSlip->setCurrentIndex(CustomerPage::Address);
-    auto main = std::make_unique<Database>(m_state.DbNames[DbSlot::Main], MainDbMarkerTable());
+    auto main = OpenMainDatabase(m_state);
     auto post = std::make_unique<Database>(m_state.PostCodePath, PostDbMarkerTable());
     m_dbMain = std::move(main);
     m_dbPost = std::move(post);

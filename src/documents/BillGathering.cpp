@@ -54,6 +54,8 @@ GatheredBill BillGathering::Gather(const QString& userCode, const BillPeriod& pe
                                    int sourceType) const {
     // The table name comes from the fixed list of line tables, never from input.
     const QString lines = DocumentStore::LineTable(sourceType);
+    // The documents and the ledger's sums of one bill agree, whatever another seat saves.
+    const ReadSnapshot snapshot(m_db);
     GatheredBill bill;
     const RecordSet rs = m_db.select(
         QStringLiteral("SELECT 伝票管理.IssueYMD, 伝票管理.DocNumber, %1.Goods, %1.Quantity, "

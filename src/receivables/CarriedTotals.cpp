@@ -12,6 +12,8 @@ qint64 CarriedTotals::Date() const {
 
 void CarriedTotals::MoveTo(qint64 ymd) {
     Transaction transaction(m_db);
+    // No other seat posts while the sums are rebuilt from the whole ledger.
+    m_db.holdWrites(QStringLiteral("売掛"));
     // The date goes first, to 0, so that the triggers leave the sums alone while they
     // are rebuilt; then the sums and the new date.
     m_db.exec(QStringLiteral("UPDATE 売掛繰越日 SET CarryYMD = 0"));

@@ -49,6 +49,8 @@ LedgerPeriod Ledger::Period(int year, int month, const ClosingRule& rule) {
 }
 
 CustomerLedger Ledger::ReadCustomer(const QString& code, const LedgerPeriod& period) const {
+    // The rows and the balance carried into them agree, whatever another seat posts.
+    const ReadSnapshot snapshot(m_db);
     CustomerLedger ledger;
     // Sales (Division 0) come before the payment of the same date; the type and number
     // keep several sales of one date in the same order on every refresh.
@@ -102,6 +104,7 @@ bool Ledger::IsQuiet(const LedgerListRow& row) {
 }
 
 LedgerList Ledger::ReadList(const LedgerPeriod& period) const {
+    const ReadSnapshot snapshot(m_db);
     // One pass over the ledger up to the period's end gives every customer's cumulative
     // sums and, by conditional sums, the period's own: one query instead of one per
     // customer. The range has no lower bound: no date before LedgerOrigin can be entered,

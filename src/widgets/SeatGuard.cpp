@@ -25,7 +25,8 @@ bool SaveAgainstOtherSeats(const AppState& state, const QString& title, const Gu
         } catch (const ChangedElsewhere& e) {
             current = e.current();
         } catch (const DatabaseError& e) {
-            // Another seat took the key in the same instant: nothing was written.
+            // Another seat took the key in the same instant (a server only): nothing was
+            // written.
             if (e.kind() != DatabaseError::Kind::Conflict)
                 throw;
             current = save.current();
