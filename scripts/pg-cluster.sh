@@ -11,6 +11,8 @@
 # superuser "kivora" with trust authentication on the socket, so no password is needed.
 # PG_BIN names the folder of initdb and pg_ctl when they are not on the PATH.
 set -euo pipefail
+# runuser lives in sbin, which a root shell from plain "su" leaves off the PATH.
+PATH="$PATH:/usr/sbin:/sbin"
 
 usage() { echo "usage: $0 start|stop DIR" >&2; exit 2; }
 [ $# -eq 2 ] || usage

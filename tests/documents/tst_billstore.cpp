@@ -18,16 +18,7 @@ struct Fixture {
     Fixture() {
         db->exec("INSERT INTO 担当者 (Code, Position, Name) VALUES ('01', '営業部', '山田太郎')");
     }
-    QStringList query(const QString& sql) const {
-        QStringList out;
-        for (RecordSet rs = db->select(sql); !rs.Eof(); rs.MoveNext()) {
-            QStringList cells;
-            for (int c = 0; c < rs.fields().size(); ++c)
-                cells << (rs.value(c).isNull() ? QStringLiteral("-") : rs.value(c).toString());
-            out << cells.join('|');
-        }
-        return out;
-    }
+    QStringList query(const QString& sql) const { return TestEnv::rows(*db, sql, {}, "-"); }
     QStringList stored() const {
         return query("SELECT DocType, DocNumber, IssueYMD, AddUpSale, ChargeCode, Remark, Term, "
                      "FixDate FROM 伝票管理 ORDER BY DocType, DocNumber") +
@@ -114,22 +105,20 @@ private slots:
     // A failure at any write of a save (a new bill or an overwrite) leaves every table as
     // it was before the save.
     void failedSaveChangesNothing() {
-        const char* failures[] = {"INSERT ON 伝票管理", "UPDATE ON 伝票管理", "INSERT ON 合計請求",
-                                  "UPDATE ON 合計請求", "DELETE ON 明細請求", "INSERT ON 明細請求",
-                                  "INSERT ON 前回伝票", "UPDATE ON 前回伝票"};
-        for (const char* failure : failures) {
+        const std::pair<const char*, const char*> failures[] = {
+            {"INSERT", "伝票管理"}, {"UPDATE", "伝票管理"}, {"INSERT", "合計請求"},
+            {"UPDATE", "合計請求"}, {"DELETE", "明細請求"}, {"INSERT", "明細請求"},
+            {"INSERT", "前回伝票"}, {"UPDATE", "前回伝票"}};
+        for (const auto& [event, table] : failures) {
             Fixture f;
             f.store.Save(Fixture::bill(4, "B1", 10));
-            const bool fresh = QString(failure).startsWith("INSERT ON 伝票") ||
-                               QString(failure).startsWith("INSERT ON 合計") ||
-                               QString(failure).startsWith("INSERT ON 前回");
+            const bool inserted = QString(event) == "INSERT";
+            const bool fresh = inserted && QString(table) != "明細請求";
             Bill changed = Fixture::bill(4, fresh ? "B5" : "B1", 900);
-            if (QString(failure).startsWith("INSERT ON 前回"))
+            if (inserted && QString(table) == "前回伝票")
                 changed.UserCode = "300";
             const QStringList before = f.stored();
-            f.db->exec(QStringLiteral("CREATE TEMP TRIGGER fail BEFORE %1 BEGIN SELECT "
-                                      "RAISE(ABORT, 'x'); END")
-                           .arg(QString::fromUtf8(failure)));
+            FailingWrites failing(*f.db, event, table);
             QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.Save(changed));
             QCOMPARE(f.stored(), before);
             QCOMPARE(f.db->transactionDepth(), 0);

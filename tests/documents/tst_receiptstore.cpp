@@ -18,17 +18,7 @@ struct Fixture {
     Fixture() {
         db->exec("INSERT INTO 担当者 (Code, Position, Name) VALUES ('01', '営業部', '山田太郎')");
     }
-    // Every row of a query as one '|'-joined text.
-    QStringList query(const QString& sql) const {
-        QStringList out;
-        for (RecordSet rs = db->select(sql); !rs.Eof(); rs.MoveNext()) {
-            QStringList cells;
-            for (int c = 0; c < rs.fields().size(); ++c)
-                cells << rs.value(c).toString();
-            out << cells.join('|');
-        }
-        return out;
-    }
+    QStringList query(const QString& sql) const { return TestEnv::rows(*db, sql); }
     QStringList stored() const {
         return query("SELECT DocType, DocNumber, IssueYMD, AddUpSale, ChargeCode, Remark, Term "
                      "FROM 伝票管理") +
@@ -92,19 +82,18 @@ private slots:
     // A failure at any write of a save (a new receipt or an overwrite) leaves every table
     // as it was before the save.
     void failedSaveChangesNothing() {
-        const char* failures[] = {"INSERT ON 伝票管理", "UPDATE ON 伝票管理", "INSERT ON 領収",
-                                  "UPDATE ON 領収",     "INSERT ON 前回伝票", "UPDATE ON 前回伝票"};
-        for (const char* failure : failures) {
+        const std::pair<const char*, const char*> failures[] = {
+            {"INSERT", "伝票管理"}, {"UPDATE", "伝票管理"}, {"INSERT", "領収"},
+            {"UPDATE", "領収"},     {"INSERT", "前回伝票"}, {"UPDATE", "前回伝票"}};
+        for (const auto& [event, table] : failures) {
             Fixture f;
             f.store.Save(Fixture::receipt("R1", 100, 0));
             // A first receipt of another customer adds rows; R1 again updates them.
-            const QString number = QString(failure).startsWith("INSERT") ? "R5" : "R1";
+            const QString number = QString(event) == "INSERT" ? "R5" : "R1";
             Receipt changed = Fixture::receipt(number, 900, 9);
             changed.UserCode = number == "R5" ? "300" : "100";
             const QStringList before = f.stored();
-            f.db->exec(QStringLiteral("CREATE TEMP TRIGGER fail BEFORE %1 BEGIN SELECT "
-                                      "RAISE(ABORT, 'x'); END")
-                           .arg(QString::fromUtf8(failure)));
+            FailingWrites failing(*f.db, event, table);
             QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.Save(changed));
             QCOMPARE(f.stored(), before);
             QCOMPARE(f.db->transactionDepth(), 0);

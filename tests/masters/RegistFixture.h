@@ -36,11 +36,9 @@ struct Fixture {
         state.gCaption = table;
     }
     QString goodsRow(const QString& code) const {
-        return db
-            ->scalar("SELECT Name || '|' || Kana || '|' || UnitPrice || '|' || Unit FROM 商品 "
-                     "WHERE Code = ?",
-                     {code})
-            .toString();
+        return TestEnv::rows(*db, "SELECT Name, Kana, UnitPrice, Unit FROM 商品 WHERE Code = ?",
+                             {code})
+            .value(0);
     }
     int count(const QString& table) { return db->scalar("SELECT COUNT(*) FROM " + table).toInt(); }
     // Fills the next edit dialog's fields (null texts and read-only fields stay as they are),

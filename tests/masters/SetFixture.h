@@ -46,11 +46,9 @@ struct SetFixture {
     }
 
     QString setRow(const QString& code) const {
-        return db
-            ->scalar("SELECT Name || '|' || Kana || '|' || UnitPrice || '|' || Unit FROM "
-                     "セット商品 WHERE Code = ?",
-                     {code})
-            .toString();
+        return TestEnv::rows(
+                   *db, "SELECT Name, Kana, UnitPrice, Unit FROM セット商品 WHERE Code = ?", {code})
+            .value(0);
     }
 
     int setCount() const { return db->scalar("SELECT COUNT(*) FROM セット商品").toInt(); }

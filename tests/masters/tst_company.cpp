@@ -128,8 +128,7 @@ private slots:
         QTest::keyClick(d.ComboComp[4], Qt::Key_Escape);
         QCOMPARE(d.result(), int(QDialog::Rejected));
         QCOMPARE(f.stored(), before);
-        f.db->exec(
-            "CREATE TRIGGER refuse BEFORE UPDATE ON 自社情報 BEGIN SELECT RAISE(ABORT, 'no'); END");
+        FailingWrites failing(*f.db, "UPDATE", "自社情報");
         KivoraCompany again(f.env.state);
         again.show();
         again.ComboComp[2]->setCurrentIndex(1);

@@ -50,8 +50,7 @@ private slots:
         QCOMPARE(Fields(store.Read()), Fields(row));
         QCOMPARE(db->scalar("SELECT COUNT(*) FROM 自社情報").toInt(), 1);
         // A failed write leaves the row as it was.
-        db->exec(
-            "CREATE TRIGGER refuse BEFORE UPDATE ON 自社情報 BEGIN SELECT RAISE(ABORT, 'no'); END");
+        FailingWrites failing(*db, "UPDATE", "自社情報");
         QVERIFY_THROWS_EXCEPTION(DatabaseError, store.Write(CompanyRow{}));
         QCOMPARE(Fields(store.Read()), Fields(row));
         QCOMPARE(db->transactionDepth(), 0);

@@ -61,7 +61,7 @@ private slots:
         w.TextSet[1]->setText(" おまけ付き ");
         w.ComboSet->setCurrentText("式");
         w.BtnOK->click();
-        QCOMPARE(f.setRow("S010"), "おまけ付き||0.0|式");
+        QCOMPARE(f.setRow("S010"), "おまけ付き||0|式");
         QCOMPARE(f.composition("S010"),
                  QStringList({"1 B002 ペンチ 980.5 個", "2 D004 おまけシール 0 ",
                               "3 A001 ドライバー 1200 本"}));
@@ -81,10 +81,10 @@ private slots:
         f.env.messages.answer(MsgCancel);
         w.BtnOK->click();
         QCOMPARE(f.env.messages.lastText(), "商品番号[S001]は既に存在します､上書きで保存します｡");
-        QCOMPARE(f.setRow("S001"), "工具セット||5000.0|式");
+        QCOMPARE(f.setRow("S001"), "工具セット||5000|式");
         w.BtnOK->click();
         QCOMPARE(f.env.state.gResult, qint16(0));
-        QCOMPARE(f.setRow("S001"), "新しい名前||5000.0|式");
+        QCOMPARE(f.setRow("S001"), "新しい名前||5000|式");
         // Rewritten without a gap.
         QCOMPARE(f.composition("S001"),
                  QStringList({"1 A001 ドライバー 1200 本", "2 C003 工具箱 3500 個"}));

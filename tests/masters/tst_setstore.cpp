@@ -36,22 +36,21 @@ private slots:
         QCOMPARE(f.composition("S1000"), QStringList());
         // A full list still takes changes of a stored set.
         QVERIFY(store.Save({"S001", "変更", "", "式"}, {}));
-        QCOMPARE(f.setRow("S001"), "変更||0.0|式");
+        QCOMPARE(f.setRow("S001"), "変更||0|式");
     }
 
     void aFailedSaveWritesNothing() {
         SetFixture f;
         // The third component cannot be written: the set and its stored composition must
         // both stay as they were, and a new set must not appear.
-        f.db->exec("CREATE TRIGGER refuse BEFORE INSERT ON 商品構成 WHEN NEW.GoodsCode = 'BAD' "
-                   "BEGIN SELECT RAISE(ABORT, 'no'); END");
+        FailingWrites failing(*f.db, "INSERT", "商品構成", "NEW.GoodsCode = 'BAD'");
         SetStore store(*f.db);
         const QStringList before = f.composition("S001");
         const QList<SetComponent> components{{"C003", "工具箱", "3500", "個"},
                                              {"BAD", "", "1", ""}};
         QVERIFY_THROWS_EXCEPTION(DatabaseError, store.Save({"S001", "変更", "1", ""}, components));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, store.Save({"S002", "新規", "1", ""}, components));
-        QCOMPARE(f.setRow("S001"), "工具セット||5000.0|式");
+        QCOMPARE(f.setRow("S001"), "工具セット||5000|式");
         QCOMPARE(f.composition("S001"), before);
         QCOMPARE(f.setCount(), 1);
     }

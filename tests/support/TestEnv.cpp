@@ -7,6 +7,7 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <stdexcept>
 
 TestEnv::TestEnv(int files) {
@@ -99,4 +100,59 @@ std::unique_ptr<Database> TestEnv::openMain() const {
     if (m_serverMain)
         return std::make_unique<Database>(*m_serverMain, MainDbMarkerTable());
     return std::make_unique<Database>(DbFileName(dataFolder(), 0), MainDbMarkerTable());
+}
+
+QStringList TestEnv::rows(const Database& db, const QString& sql, const QVariantList& values,
+                          const QString& null) {
+    QStringList out;
+    for (RecordSet rs = db.select(sql, values); !rs.Eof(); rs.MoveNext()) {
+        QStringList cells;
+        for (int c = 0; c < rs.fields().size(); ++c) {
+            const QVariant v = rs.value(c);
+            if (v.isNull())
+                cells << null;
+            else if (v.typeId() == QMetaType::Bool)
+                cells << QString::number(int(v.toBool()));
+            else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float)
+                cells << QString::number(v.toDouble(), 'f', QLocale::FloatingPointShortest);
+            else
+                cells << v.toString();
+        }
+        out << cells.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+FailingWrites::FailingWrites(Database& db, const QString& event, const QString& table,
+                             const QString& condition)
+    : m_db(db), m_table(table) {
+    static QAtomicInt counter;
+    m_name = QStringLiteral("test_failing_writes_%1").arg(counter.fetchAndAddRelaxed(1));
+    const QString when =
+        condition.isEmpty() ? QString() : QStringLiteral(" WHEN (%1)").arg(condition);
+    if (db.engine() == Engine::PostgreSQL) {
+        // A trigger there calls a function; one serves every table.
+        db.exec(QStringLiteral(
+            "CREATE OR REPLACE FUNCTION test_failing_write() RETURNS trigger LANGUAGE plpgsql "
+            "AS $$ BEGIN RAISE EXCEPTION 'test: % on % refused', TG_OP, TG_TABLE_NAME; END $$"));
+        db.exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW%4 EXECUTE "
+                               "FUNCTION test_failing_write()")
+                    .arg(m_name, event, table, when));
+    } else {
+        // TEMP: it belongs to this connection only and never stays in the file.
+        db.exec(QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE %2 ON %3%4 BEGIN SELECT "
+                               "RAISE(ABORT, 'test: write refused'); END")
+                    .arg(m_name, event, table, when));
+    }
+}
+
+FailingWrites::~FailingWrites() {
+    try {
+        m_db.exec(m_db.engine() == Engine::PostgreSQL
+                      ? QStringLiteral("DROP TRIGGER IF EXISTS %1 ON %2").arg(m_name, m_table)
+                      : QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(m_name));
+    } catch (const DatabaseError& e) {
+        qWarning("FailingWrites: could not drop %s: %s", qPrintable(m_name),
+                 qPrintable(e.detail()));
+    }
 }

@@ -47,6 +47,12 @@ public:
 
     static QString sourceFile(const QString& relative);
 
+    // Every row of a query as its columns joined by '|', written the same whichever engine
+    // answered: numbers in their shortest form (PostgreSQL has no "100.0"), truth values
+    // as 1 and 0, and NULL as `null`.
+    static QStringList rows(const Database& db, const QString& sql, const QVariantList& values = {},
+                            const QString& null = QString());
+
     SettingsStore& settings() { return *m_settings; }
     FakeMessageService messages;
     AppState state;
@@ -56,4 +62,21 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::optional<ServerDatabase> m_serverMain;
     QList<ServerDatabase> m_serverDatabases; // to drop
+};
+
+// Makes every `event` (INSERT, UPDATE or DELETE) on `table` fail while it lives, on either
+// engine, so that a test can see what a write failing half-way leaves behind. `condition`,
+// an SQL expression over NEW or OLD, narrows the failure to some rows.
+class FailingWrites {
+public:
+    FailingWrites(Database& db, const QString& event, const QString& table,
+                  const QString& condition = QString());
+    ~FailingWrites();
+    FailingWrites(const FailingWrites&) = delete;
+    FailingWrites& operator=(const FailingWrites&) = delete;
+
+private:
+    Database& m_db;
+    QString m_table;
+    QString m_name;
 };
