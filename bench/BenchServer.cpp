@@ -13,13 +13,23 @@ std::optional<ServerDatabase> FromEnvironment() {
     const QString value = qEnvironmentVariable("KIVORA_BENCH_PG");
     if (value.trimmed().isEmpty())
         return std::nullopt;
+    ServerDatabase server;
     try {
-        return ServerDatabase::parse(value);
+        server = ServerDatabase::parse(value);
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "KIVORA_BENCH_PG is not usable (%s): %s\n", e.what(),
                      qPrintable(value));
         std::exit(2);
     }
+    // Reached now, before minutes of filling the SQLite file, not after.
+    try {
+        Database admin(server, QString());
+    } catch (const DatabaseError& e) {
+        std::fprintf(stderr, "KIVORA_BENCH_PG names a server that cannot be reached (%s): %s\n",
+                     qPrintable(server.display()), qPrintable(e.detail()));
+        std::exit(2);
+    }
+    return server;
 }
 
 void Analyze(Database& db) {

@@ -11,7 +11,8 @@
 namespace BenchServer {
 
 // The server KIVORA_BENCH_PG names, or nothing when it is unset. A value that does not
-// parse stops the run: the server figures must not go missing unnoticed.
+// parse, or a server that cannot be reached, stops the run: the server figures must not
+// go missing unnoticed.
 std::optional<ServerDatabase> FromEnvironment();
 
 // Gathers the planner's statistics of a freshly filled database, as the server's own

@@ -72,6 +72,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_customers SOURCE_DIR\n");
         return 2;
     }
+    const std::optional<ServerDatabase> server = BenchServer::FromEnvironment();
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Kivora0.MDB");
     DataGenerator::CreateMainDatabase(path, QString::fromLocal8Bit(argv[1]));
@@ -129,7 +130,7 @@ int main(int argc, char* argv[]) {
     report("customer_move_next", file.next, rawNext);
     report("customer_search_name", file.search, rawSearch);
 
-    if (const std::optional<ServerDatabase> server = BenchServer::FromEnvironment()) {
+    if (server) {
         ServerMain main(*server, QString::fromLocal8Bit(argv[1]));
         Database db(main.where(), QStringLiteral("顧客"));
         QElapsedTimer clock;

@@ -168,6 +168,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_documents SOURCE_DIR\n");
         return 2;
     }
+    const std::optional<ServerDatabase> server = BenchServer::FromEnvironment();
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Kivora0.MDB");
     DataGenerator::CreateMainDatabase(path, QString::fromLocal8Bit(argv[1]));
@@ -200,7 +201,7 @@ int main(int argc, char* argv[]) {
     }
     std::unique_ptr<ServerMain> serverMain;
     std::unique_ptr<Database> serverDb;
-    if (const std::optional<ServerDatabase> server = BenchServer::FromEnvironment()) {
+    if (server) {
         serverMain = std::make_unique<ServerMain>(*server, QString::fromLocal8Bit(argv[1]));
         serverDb = std::make_unique<Database>(serverMain->where(), QStringLiteral("顧客"));
         if (!fill(*serverDb, " on the server"))
@@ -238,7 +239,7 @@ int main(int argc, char* argv[]) {
     struct Program {
         Samples save, history, search, commit;
     };
-    Program file, server;
+    Program onFile, onServer;
     auto timeProgram = [&](Database& db, Program& p) {
         DocumentStore store(db);
         p.save.run(6, [&](int i) {
@@ -360,21 +361,21 @@ int main(int argc, char* argv[]) {
         }
         {
             Database db(path, QStringLiteral("顧客"));
-            timeProgram(db, file);
+            timeProgram(db, onFile);
         }
         if (serverDb)
-            timeProgram(*serverDb, server);
+            timeProgram(*serverDb, onServer);
     }
-    report("document_save_99_lines", file.save.median(), rawSave.median());
-    report("history_1000_documents", file.history.median(), rawHistory.median());
-    report("goods_search_9999", file.search.median(), rawSearch.median());
-    report("grid_commit_lookup", file.commit.median(), rawCommit.median());
+    report("document_save_99_lines", onFile.save.median(), rawSave.median());
+    report("history_1000_documents", onFile.history.median(), rawHistory.median());
+    report("goods_search_9999", onFile.search.median(), rawSearch.median());
+    report("grid_commit_lookup", onFile.commit.median(), rawCommit.median());
     if (serverDb) {
-        BenchServer::Report("document_save_99_lines", file.save.median(), server.save.median());
-        BenchServer::Report("history_1000_documents", file.history.median(),
-                            server.history.median());
-        BenchServer::Report("goods_search_9999", file.search.median(), server.search.median());
-        BenchServer::Report("grid_commit_lookup", file.commit.median(), server.commit.median());
+        BenchServer::Report("document_save_99_lines", onFile.save.median(), onServer.save.median());
+        BenchServer::Report("history_1000_documents", onFile.history.median(),
+                            onServer.history.median());
+        BenchServer::Report("goods_search_9999", onFile.search.median(), onServer.search.median());
+        BenchServer::Report("grid_commit_lookup", onFile.commit.median(), onServer.commit.median());
     }
     return 0;
 }

@@ -116,6 +116,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_ledger SOURCE_DIR\n");
         return 2;
     }
+    const std::optional<ServerDatabase> server = BenchServer::FromEnvironment();
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Kivora0.MDB");
     DataGenerator::CreateMainDatabase(path, QString::fromLocal8Bit(argv[1]));
@@ -143,7 +144,7 @@ int main(int argc, char* argv[]) {
     // The same rows on the server, with the same kept sums.
     std::unique_ptr<ServerMain> serverMain;
     std::unique_ptr<Database> serverDb;
-    if (const std::optional<ServerDatabase> server = BenchServer::FromEnvironment()) {
+    if (server) {
         QElapsedTimer clock;
         clock.start();
         serverMain = std::make_unique<ServerMain>(*server, QString::fromLocal8Bit(argv[1]));
