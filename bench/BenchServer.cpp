@@ -36,9 +36,9 @@ void Analyze(Database& db) {
     db.exec(QStringLiteral("ANALYZE"));
 }
 
-void Report(const char* name, double sqlite, double server, const char* note) {
-    std::printf("%s: sqlite %.3f ms, postgresql %.3f ms (ratio %.2f%s%s)\n", name, sqlite, server,
-                server / sqlite, note ? ", " : "", note ? note : "");
+void Report(const char* name, double sqlite, double server) {
+    std::printf("%s: sqlite %.3f ms, postgresql %.3f ms (ratio %.2f)\n", name, sqlite, server,
+                server / sqlite);
 }
 
 } // namespace BenchServer

@@ -22,8 +22,7 @@ void Analyze(Database& db);
 
 // Prints a figure on both engines in the same run:
 //   name: sqlite 0.050 ms, postgresql 0.210 ms (ratio 4.20)
-// `note` (for example the data set's size) goes into the line when given.
-void Report(const char* name, double sqlite, double server, const char* note = nullptr);
+void Report(const char* name, double sqlite, double server);
 
 } // namespace BenchServer
 

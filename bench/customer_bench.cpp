@@ -109,7 +109,7 @@ int main(int argc, char* argv[]) {
     struct Times {
         double read, next, search;
     };
-    auto time = [&codes](Database& db) {
+    auto timeRoutines = [&codes](Database& db) {
         CustomerStore store(db);
         Times t;
         t.read = medianMs(400, [&](int i) { store.Read(codes[i]); });
@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
     Times file;
     {
         Database db(path, QStringLiteral("顧客"));
-        file = time(db);
+        file = timeRoutines(db);
     }
     report("customer_read_by_code", file.read, rawRead);
     report("customer_move_next", file.next, rawNext);
@@ -139,7 +139,7 @@ int main(int argc, char* argv[]) {
         BenchServer::Analyze(db);
         std::fprintf(stderr, "generated 30000 customers on the server in %.1f s\n",
                      clock.elapsed() / 1e3);
-        const Times t = time(db);
+        const Times t = timeRoutines(db);
         BenchServer::Report("customer_read_by_code", file.read, t.read);
         BenchServer::Report("customer_move_next", file.next, t.next);
         BenchServer::Report("customer_search_name", file.search, t.search);
