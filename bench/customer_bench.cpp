@@ -1,6 +1,10 @@
 // Customer operations on 30,000 generated customers, each against the same query on
 // the bare SQLite interface on the same file in the same run:
 //   read by code, step to the next customer, and a name search "*田*".
+// When KIVORA_BENCH_PG names a PostgreSQL server, the same routines also run on a
+// database there filled with the same customers, next to their SQLite times.
+#include "BenchServer.h"
+#include "BenchTiming.h"
 #include "DataGenerator.h"
 #include "core/Database.h"
 #include "customers/CustomerStore.h"
@@ -60,10 +64,6 @@ struct Raw {
     }
 };
 
-void report(const char* name, double value, double base) {
-    std::printf("%s: %.3f ms (baseline %.3f ms, ratio %.2f)\n", name, value, base, value / base);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -72,6 +72,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_customers SOURCE_DIR\n");
         return 2;
     }
+    const std::optional<ServerDatabase> server = BenchServer::FromEnvironment();
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Kivora0.MDB");
     DataGenerator::CreateMainDatabase(path, QString::fromLocal8Bit(argv[1]));
@@ -104,18 +105,44 @@ int main(int argc, char* argv[]) {
                     {QStringLiteral("%田%")});
         });
     }
-    Database db(path, QStringLiteral("顧客"));
-    CustomerStore store(db);
-    const double read = medianMs(400, [&](int i) { store.Read(codes[i]); });
-    const double next =
-        medianMs(400, [&](int i) { store.Move(CustomerStore::Step::Next, codes[i]); });
-    const double search = medianMs(15, [&](int) {
-        RecordSearch search(RecordSearch::Source::Customers);
-        search.search(db, QStringLiteral("Name"),
-                      RecordSearch::MakePattern(QStringLiteral("田"), false));
-    });
-    report("customer_read_by_code", read, rawRead);
-    report("customer_move_next", next, rawNext);
-    report("customer_search_name", search, rawSearch);
+    // The program's routines, on whichever engine `db` lives in.
+    struct Times {
+        double read, next, search;
+    };
+    auto timeRoutines = [&codes](Database& db) {
+        CustomerStore store(db);
+        Times t;
+        t.read = medianMs(400, [&](int i) { store.Read(codes[i]); });
+        t.next = medianMs(400, [&](int i) { store.Move(CustomerStore::Step::Next, codes[i]); });
+        t.search = medianMs(15, [&](int) {
+            RecordSearch search(RecordSearch::Source::Customers);
+            search.search(db, QStringLiteral("Name"),
+                          RecordSearch::MakePattern(QStringLiteral("田"), false));
+        });
+        return t;
+    };
+    Times file;
+    {
+        Database db(path, QStringLiteral("顧客"));
+        file = timeRoutines(db);
+    }
+    report("customer_read_by_code", file.read, rawRead);
+    report("customer_move_next", file.next, rawNext);
+    report("customer_search_name", file.search, rawSearch);
+
+    if (server) {
+        ServerMain main(*server, QString::fromLocal8Bit(argv[1]));
+        Database db(main.where(), QStringLiteral("顧客"));
+        QElapsedTimer clock;
+        clock.start();
+        DataGenerator::AddCustomers(db, 30000);
+        BenchServer::Analyze(db);
+        std::fprintf(stderr, "generated 30000 customers on the server in %.1f s\n",
+                     clock.elapsed() / 1e3);
+        const Times t = timeRoutines(db);
+        BenchServer::Report("customer_read_by_code", file.read, t.read);
+        BenchServer::Report("customer_move_next", file.next, t.next);
+        BenchServer::Report("customer_search_name", file.search, t.search);
+    }
     return 0;
 }

@@ -5,8 +5,11 @@
 //   history of a customer with 1,000 documents, a goods name search over 9,999 goods,
 //   and one commit of a grid cell: goods lookup by code, line amount and totals.
 // The two sides take turns over several rounds; each figure is the median of its calls.
+// When KIVORA_BENCH_PG names a PostgreSQL server, the same routines also take their turn
+// on a database there filled with the same documents, next to their SQLite times.
 //
 //   bench_documents SOURCE_DIR
+#include "BenchServer.h"
 #include "BenchTiming.h"
 #include "DataGenerator.h"
 #include "core/Database.h"
@@ -25,6 +28,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <random>
 #include <sqlite3.h>
 #include <vector>
@@ -164,18 +168,21 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_documents SOURCE_DIR\n");
         return 2;
     }
+    const std::optional<ServerDatabase> server = BenchServer::FromEnvironment();
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Kivora0.MDB");
     DataGenerator::CreateMainDatabase(path, QString::fromLocal8Bit(argv[1]));
-    {
+    // Fills a database of either engine alike; false when the rows counted back from it,
+    // so that a generator fault cannot pass unseen, are not what was asked for.
+    auto fill = [](Database& db, const char* where) {
         QElapsedTimer clock;
         clock.start();
-        Database db(path, QStringLiteral("顧客"));
         DataGenerator::AddCustomers(db, Customers);
         DataGenerator::AddMasters(db, 50, Goods);
         DataGenerator::AddDocuments(db, Documents, LinesPerDocument, 1);
+        if (db.engine() == Engine::PostgreSQL)
+            BenchServer::Analyze(db);
         const double seconds = clock.elapsed() / 1000.0;
-        // Counted back from the file, so that a generator fault cannot pass unseen.
         const int headers = db.scalar(QStringLiteral("SELECT COUNT(*) FROM 伝票管理")).toInt();
         int lines = 0;
         for (int type = 0; type <= 3; ++type)
@@ -183,9 +190,21 @@ int main(int argc, char* argv[]) {
                 db.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + DocumentStore::LineTable(type))
                     .toInt();
         const int sales = db.scalar(QStringLiteral("SELECT COUNT(*) FROM 売掛")).toInt();
-        std::fprintf(stderr, "generated %d documents, %d lines, %d sales in %.1f s\n", headers,
-                     lines, sales, seconds);
-        if (headers != Documents || lines != Documents * LinesPerDocument)
+        std::fprintf(stderr, "generated %d documents, %d lines, %d sales%s in %.1f s\n", headers,
+                     lines, sales, where, seconds);
+        return headers == Documents && lines == Documents * LinesPerDocument;
+    };
+    {
+        Database db(path, QStringLiteral("顧客"));
+        if (!fill(db, ""))
+            return 1;
+    }
+    std::unique_ptr<ServerMain> serverMain;
+    std::unique_ptr<Database> serverDb;
+    if (server) {
+        serverMain = std::make_unique<ServerMain>(*server, QString::fromLocal8Bit(argv[1]));
+        serverDb = std::make_unique<Database>(serverMain->where(), QStringLiteral("顧客"));
+        if (!fill(*serverDb, " on the server"))
             return 1;
     }
     SettingsStore settings(dir.path() + QStringLiteral("/Norv.ini"));
@@ -215,7 +234,43 @@ int main(int argc, char* argv[]) {
     auto lookupCode = [&](int i) {
         return lookupCodes[static_cast<size_t>(i) % lookupCodes.size()];
     };
-    Samples rawSave, rawHistory, rawSearch, rawCommit, save, history, search, commit;
+    Samples rawSave, rawHistory, rawSearch, rawCommit;
+    // The program's routines on the file and on the server, each with its own samples.
+    struct Program {
+        Samples save, history, search, commit;
+    };
+    Program onFile, onServer;
+    auto timeProgram = [&](Database& db, Program& p) {
+        DocumentStore store(db);
+        p.save.run(6, [&](int i) {
+            const Note note = MakeNote(saveUser(false, i), saveNumber(false, i));
+            store.Save(note.header, note.lines, note.total);
+            store.ReadHeader(note.header.UserCode, 2, note.header.DocNumber);
+            if (store.ReadLines(note.header.UserCode, 2, note.header.DocNumber).size() !=
+                SavedLines)
+                std::exit(1);
+        });
+        p.history.run(6, [&](int) {
+            if (HistoryQuery::History(db, settings, DataGenerator::HistoryCustomer, 2).size() !=
+                DataGenerator::HistoryDocuments)
+                std::exit(1);
+        });
+        p.search.run(3, [&](int) {
+            RecordSearch goods(RecordSearch::Source::Goods);
+            goods.search(db, QStringLiteral("Name"),
+                         RecordSearch::MakePattern(QStringLiteral("1"), false));
+        });
+        p.commit.run(80, [&](int i) {
+            QStringList cells = amounts;
+            const std::optional<GoodsRow> goods = GoodsLookup::FindGoods(db, lookupCode(i));
+            if (!goods)
+                std::exit(1);
+            const QString priceCell = Format(goods->UnitPrice, QStringLiteral("#,#0.00"));
+            cells[i % GridRows] = SlipTotals::LineAmount(quantityCell, priceCell, 0);
+            volatile double total = SlipTotals::Calc(cells, 10, 0).total;
+            (void)total;
+        });
+    };
     for (int round = 0; round < Rounds; ++round) {
         {
             // Raw first, on the file alone: the program's connection would hold it.
@@ -304,40 +359,23 @@ int main(int argc, char* argv[]) {
                 (void)total;
             });
         }
-        Database db(path, QStringLiteral("顧客"));
-        DocumentStore store(db);
-        save.run(6, [&](int i) {
-            const Note note = MakeNote(saveUser(false, i), saveNumber(false, i));
-            store.Save(note.header, note.lines, note.total);
-            store.ReadHeader(note.header.UserCode, 2, note.header.DocNumber);
-            if (store.ReadLines(note.header.UserCode, 2, note.header.DocNumber).size() !=
-                SavedLines)
-                std::exit(1);
-        });
-        history.run(6, [&](int) {
-            if (HistoryQuery::History(db, settings, DataGenerator::HistoryCustomer, 2).size() !=
-                DataGenerator::HistoryDocuments)
-                std::exit(1);
-        });
-        search.run(3, [&](int) {
-            RecordSearch goods(RecordSearch::Source::Goods);
-            goods.search(db, QStringLiteral("Name"),
-                         RecordSearch::MakePattern(QStringLiteral("1"), false));
-        });
-        commit.run(80, [&](int i) {
-            QStringList cells = amounts;
-            const std::optional<GoodsRow> goods = GoodsLookup::FindGoods(db, lookupCode(i));
-            if (!goods)
-                std::exit(1);
-            const QString priceCell = Format(goods->UnitPrice, QStringLiteral("#,#0.00"));
-            cells[i % GridRows] = SlipTotals::LineAmount(quantityCell, priceCell, 0);
-            volatile double total = SlipTotals::Calc(cells, 10, 0).total;
-            (void)total;
-        });
+        {
+            Database db(path, QStringLiteral("顧客"));
+            timeProgram(db, onFile);
+        }
+        if (serverDb)
+            timeProgram(*serverDb, onServer);
     }
-    report("document_save_99_lines", save.median(), rawSave.median());
-    report("history_1000_documents", history.median(), rawHistory.median());
-    report("goods_search_9999", search.median(), rawSearch.median());
-    report("grid_commit_lookup", commit.median(), rawCommit.median());
+    report("document_save_99_lines", onFile.save.median(), rawSave.median());
+    report("history_1000_documents", onFile.history.median(), rawHistory.median());
+    report("goods_search_9999", onFile.search.median(), rawSearch.median());
+    report("grid_commit_lookup", onFile.commit.median(), rawCommit.median());
+    if (serverDb) {
+        BenchServer::Report("document_save_99_lines", onFile.save.median(), onServer.save.median());
+        BenchServer::Report("history_1000_documents", onFile.history.median(),
+                            onServer.history.median());
+        BenchServer::Report("goods_search_9999", onFile.search.median(), onServer.search.median());
+        BenchServer::Report("grid_commit_lookup", onFile.commit.median(), onServer.commit.median());
+    }
     return 0;
 }

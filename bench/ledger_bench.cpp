@@ -6,8 +6,11 @@
 // For comparison it also times once, on the bare interface, the list summed over the
 // whole history in one grouped query, and with one period query per customer.
 // The two sides take turns over several rounds; each figure is the median of its calls.
+// When KIVORA_BENCH_PG names a PostgreSQL server, the same routines also take their turn
+// on a database there filled with the same rows, next to their SQLite times.
 //
 //   bench_ledger SOURCE_DIR
+#include "BenchServer.h"
 #include "BenchTiming.h"
 #include "DataGenerator.h"
 #include "core/Database.h"
@@ -21,6 +24,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <sqlite3.h>
 #include <vector>
 
@@ -112,6 +116,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: bench_ledger SOURCE_DIR\n");
         return 2;
     }
+    const std::optional<ServerDatabase> server = BenchServer::FromEnvironment();
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Kivora0.MDB");
     DataGenerator::CreateMainDatabase(path, QString::fromLocal8Bit(argv[1]));
@@ -136,9 +141,28 @@ int main(int argc, char* argv[]) {
     const QString customer = DataGenerator::LedgerCustomer;
     const QByteArray customerUtf8 = customer.toUtf8();
 
-    int listed = -1, perCustomerListed = -1;
+    // The same rows on the server, with the same kept sums.
+    std::unique_ptr<ServerMain> serverMain;
+    std::unique_ptr<Database> serverDb;
+    if (server) {
+        QElapsedTimer clock;
+        clock.start();
+        serverMain = std::make_unique<ServerMain>(*server, QString::fromLocal8Bit(argv[1]));
+        serverDb = std::make_unique<Database>(serverMain->where(), QStringLiteral("顧客"));
+        DataGenerator::AddCustomers(*serverDb, Customers);
+        DataGenerator::AddLedger(*serverDb, LedgerRows);
+        CarriedTotals(*serverDb).KeepFor(QDate(DataGenerator::LedgerYear + 2, 1, 1));
+        BenchServer::Analyze(*serverDb);
+        const int rows = serverDb->scalar(QStringLiteral("SELECT COUNT(*) FROM 売掛")).toInt();
+        std::fprintf(stderr, "generated %d ledger rows on the server in %.1f s\n", rows,
+                     clock.elapsed() / 1e3);
+        if (rows != LedgerRows)
+            return 1;
+    }
+
+    int listed = -1, perCustomerListed = -1, serverListed = -1;
     double perCustomer = 0, wholeHistory = 0;
-    Samples rawList, rawCustomer, list, customerLedger;
+    Samples rawList, rawCustomer, list, customerLedger, serverList, serverCustomer;
     for (int round = 0; round < Rounds; ++round) {
         {
             // Raw first, on the file alone: the program's connection would hold it.
@@ -195,17 +219,33 @@ int main(int argc, char* argv[]) {
                 perCustomer = clock.nsecsElapsed() / 1e6;
             }
         }
-        Database db(path, QStringLiteral("顧客"));
-        const Ledger ledger(db);
-        list.run(5, [&] { listed = int(ledger.ReadList(period).Records.RecordCount()); });
-        customerLedger.run(20, [&] {
-            if (ledger.ReadCustomer(customer, period).Entries.size() != 56)
-                std::exit(1);
-        });
+        {
+            Database db(path, QStringLiteral("顧客"));
+            const Ledger ledger(db);
+            list.run(5, [&] { listed = int(ledger.ReadList(period).Records.RecordCount()); });
+            customerLedger.run(20, [&] {
+                if (ledger.ReadCustomer(customer, period).Entries.size() != 56)
+                    std::exit(1);
+            });
+        }
+        if (serverDb) {
+            const Ledger ledger(*serverDb);
+            serverList.run(
+                5, [&] { serverListed = int(ledger.ReadList(period).Records.RecordCount()); });
+            serverCustomer.run(20, [&] {
+                if (ledger.ReadCustomer(customer, period).Entries.size() != 56)
+                    std::exit(1);
+            });
+        }
     }
     if (listed != perCustomerListed) {
         std::fprintf(stderr, "the grouped list has %d customers, the per-customer one %d\n", listed,
                      perCustomerListed);
+        return 1;
+    }
+    if (serverDb && serverListed != listed) {
+        std::fprintf(stderr, "the server's list has %d customers, the file's %d\n", serverListed,
+                     listed);
         return 1;
     }
     report("ledger_list_month_30000_customers", list.median(), rawList.median());
@@ -214,5 +254,11 @@ int main(int argc, char* argv[]) {
                 wholeHistory);
     std::printf("ledger_list_per_customer_queries: %.3f ms (one run, bare interface)\n",
                 perCustomer);
+    if (serverDb) {
+        BenchServer::Report("ledger_list_month_30000_customers", list.median(),
+                            serverList.median());
+        BenchServer::Report("ledger_customer_month", customerLedger.median(),
+                            serverCustomer.median());
+    }
     return 0;
 }

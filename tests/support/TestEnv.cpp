@@ -3,9 +3,8 @@
 #include "core/DataPaths.h"
 #include "core/Database.h"
 #include "core/SchemaUpgrade.h"
+#include "support/ScratchDatabase.h"
 
-#include <QAtomicInt>
-#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <stdexcept>
@@ -28,10 +27,8 @@ TestEnv::~TestEnv() {
         return;
     try {
         Database admin(*testServer(), QString());
-        // FORCE: a test that failed half-way may still hold a connection.
         for (const ServerDatabase& db : std::as_const(m_serverDatabases))
-            admin.exec(
-                QStringLiteral("DROP DATABASE IF EXISTS \"%1\" WITH (FORCE)").arg(db.database));
+            ScratchDatabase::Drop(admin, db.database);
     } catch (const DatabaseError& e) {
         qWarning("TestEnv: could not drop the test databases: %s", qPrintable(e.detail()));
     }
@@ -60,16 +57,9 @@ ServerDatabase TestEnv::makeServerDatabase() {
     const std::optional<ServerDatabase> server = testServer();
     if (!server)
         throw std::logic_error("no test server");
-    static QAtomicInt counter;
-    const QString name = QStringLiteral("kivora_test_%1_%2")
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(counter.fetchAndAddRelaxed(1));
+    const QString name = ScratchDatabase::UniqueName(QStringLiteral("kivora_test"));
     Database admin(*server, QString());
-    admin.exec(QStringLiteral("DROP DATABASE IF EXISTS \"%1\"").arg(name));
-    // Byte order and UTF-8 whatever the cluster's defaults, as the SQLite files sort.
-    admin.exec(QStringLiteral("CREATE DATABASE \"%1\" TEMPLATE template0 ENCODING 'UTF8' "
-                              "LC_COLLATE 'C' LC_CTYPE 'C'")
-                   .arg(name));
+    ScratchDatabase::Create(admin, name);
     m_serverDatabases << server->withDatabase(name);
     return m_serverDatabases.last();
 }
