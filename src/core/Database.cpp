@@ -120,6 +120,16 @@ ServerDatabase ServerDatabase::parse(const QString& keyValues) {
     return server;
 }
 
+QString ServerDatabase::keyValues() const {
+    QStringList pairs;
+    if (!host.isEmpty())
+        pairs << QStringLiteral("host=") + host;
+    pairs << QStringLiteral("port=%1").arg(port) << QStringLiteral("dbname=") + database;
+    if (!user.isEmpty())
+        pairs << QStringLiteral("user=") + user;
+    return pairs.join(QLatin1Char(' '));
+}
+
 ServerDatabase ServerDatabase::withDatabase(const QString& name) const {
     ServerDatabase other = *this;
     other.database = name;
@@ -146,6 +156,15 @@ QString DatabaseError::userMessage() const {
         case Kind::NotDatabase:
             return QStringLiteral("サーバーのデータベース「%1」はこのプログラムのデータベースでは"
                                   "ありません｡")
+                .arg(name);
+        case Kind::Newer:
+            return QStringLiteral(
+                       "サーバーのデータベース「%1」はこのプログラムより新しい版で"
+                       "使われているため使えません｡新しい版のプログラムをお使いください｡")
+                .arg(name);
+        case Kind::NotUpgraded:
+            return QStringLiteral("サーバーのデータベース「%1」を新しい形式に更新できませんでした｡"
+                                  "データベースは元のままです｡")
                 .arg(name);
         case Kind::Disconnected:
             return QStringLiteral("サーバーのデータベース「%1」との接続が切れました｡"
@@ -176,8 +195,10 @@ QString DatabaseError::userMessage() const {
                               "ファイルは元のままです｡")
             .arg(name);
     case Kind::Conflict:
-        return QStringLiteral("他の端末が同時に同じデータを保存したため､保存できませんでした｡"
-                              "変更は保存されていません｡もう一度やり直してください｡");
+        return QStringLiteral("他の端末が同時に同じデータを保存したため､データベース「%1」に"
+                              "保存できませんでした｡変更は保存されていません｡"
+                              "もう一度やり直してください｡")
+            .arg(name);
     case Kind::Disconnected:
     case Kind::Statement:
         break;

@@ -26,6 +26,9 @@ struct ServerDatabase {
     // Parses libpq's "key=value key=value" form (host, port, dbname, user); unknown keys
     // and a missing database name throw std::invalid_argument.
     static ServerDatabase parse(const QString& keyValues);
+    // The libpq "key=value" form parse() reads (empty values left out): how the settings
+    // keep it. Values with spaces are not supported by parse() either.
+    QString keyValues() const;
     // The same database under another name on the same server.
     ServerDatabase withDatabase(const QString& name) const;
     // "postgresql://user@host:port/database": how errors and logs name it.

@@ -3,8 +3,10 @@
 
 #include "core/AppState.h"
 #include "core/BusyCursor.h"
+#include "core/DataPaths.h"
 #include "core/Database.h"
 #include "core/MessageService.h"
+#include "core/ServerCopy.h"
 #include "core/SettingsStore.h"
 #include "core/SharedRoutines.h"
 #include "documents/KivoraSlipNo.h"
@@ -12,6 +14,8 @@
 #include "options/DataMaintenance.h"
 #include "resources/StringTable.h"
 #include "widgets/WidgetRoutines.h"
+#include <QLineEdit>
+#include <QScopeGuard>
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -165,8 +169,169 @@ QWidget* KivoraOption::buildMaintenancePage() {
         row->addStretch();
         layout->addLayout(row);
     }
+    layout->addWidget(buildServerBox(page));
     layout->addStretch();
     return page;
+}
+
+QWidget* KivoraOption::buildServerBox(QWidget* parent) {
+    auto* box = new QGroupBox(QStringLiteral("サーバーのデータベース(PostgreSQL)"), parent);
+    auto* grid = new QGridLayout(box);
+    const std::array<QString, ServerField::Count> captions = {
+        QStringLiteral("ホスト(&H)"), QStringLiteral("ポート(&P)"),
+        QStringLiteral("データベース(&N)"), QStringLiteral("ユーザー(&U)")};
+    for (int i = 0; i < ServerField::Count; ++i) {
+        TextServer[i] = new QLineEdit(box);
+        TextServer[i]->setObjectName(QStringLiteral("TextServer%1").arg(i));
+        AsciiOnly(TextServer[i]);
+        auto* caption = new QLabel(captions[i], box);
+        caption->setBuddy(TextServer[i]);
+        grid->addWidget(caption, i / 2, (i % 2) * 2);
+        grid->addWidget(TextServer[i], i / 2, (i % 2) * 2 + 1);
+    }
+    LabelServer = new QLabel(box);
+    LabelServer->setObjectName(QStringLiteral("LabelServer"));
+    LabelServer->setWordWrap(true);
+    grid->addWidget(LabelServer, 2, 0, 1, 4);
+    const std::array<QString, ServerCommand::Count> commands = {
+        QStringLiteral("データを移行(&V)"), QStringLiteral("接続先にする(&S)"),
+        QStringLiteral("ファイルに戻す(&F)")};
+    auto* row = new QHBoxLayout;
+    for (int i = 0; i < ServerCommand::Count; ++i) {
+        BtnServer[i] = new QPushButton(commands[i], box);
+        BtnServer[i]->setObjectName(QStringLiteral("BtnServer%1").arg(i));
+        BtnServer[i]->setAutoDefault(false);
+        connect(BtnServer[i], &QPushButton::clicked, this, [this, i] { onServerCommand(i); });
+        row->addWidget(BtnServer[i]);
+    }
+    row->addStretch();
+    grid->addLayout(row, 3, 0, 1, 4);
+    showServer();
+    return box;
+}
+
+void KivoraOption::showServer() {
+    const QString stored = m_state.settings->get(QStringLiteral("Server")).trimmed();
+    ServerDatabase server;
+    server.host = QStringLiteral("localhost");
+    try {
+        if (!stored.isEmpty())
+            server = ServerDatabase::parse(stored);
+    } catch (const std::invalid_argument&) {
+        // A hand-edited setting that does not parse: the fields start from the default.
+    }
+    TextServer[ServerField::Host]->setText(server.host);
+    TextServer[ServerField::Port]->setText(QString::number(server.port));
+    TextServer[ServerField::Database]->setText(server.database);
+    TextServer[ServerField::User]->setText(server.user);
+    LabelServer->setText(stored.isEmpty()
+                             ? QStringLiteral("接続先: この端末のファイル(Kivora0.MDB)")
+                             : QStringLiteral("接続先: ") + server.display());
+}
+
+std::optional<ServerDatabase> KivoraOption::fieldServer() {
+    QStringList pairs;
+    const std::array<const char*, ServerField::Count> keys = {"host", "port", "dbname", "user"};
+    for (int i = 0; i < ServerField::Count; ++i) {
+        const QString value = TextServer[i]->text().trimmed();
+        // A value with a space or "=" cannot be written in the settings' key=value form.
+        if (value.contains(QLatin1Char(' ')) || value.contains(QLatin1Char('='))) {
+            ShowText(*m_state.messages, QStringLiteral("接続先に空白や「=」は使えません｡"),
+                     Box::Exclamation, m_state.AppTitle);
+            return std::nullopt;
+        }
+        if (!value.isEmpty())
+            pairs << QLatin1String(keys[i]) + QLatin1Char('=') + value;
+    }
+    try {
+        return ServerDatabase::parse(pairs.join(QLatin1Char(' ')));
+    } catch (const std::invalid_argument&) {
+        ShowText(*m_state.messages,
+                 QStringLiteral("データベース名と正しいポート番号(1～65535)を入力してください｡"),
+                 Box::Exclamation, m_state.AppTitle);
+        return std::nullopt;
+    }
+}
+
+void KivoraOption::onServerCommand(int command) {
+    const QString title = m_state.AppTitle;
+    if (command == ServerCommand::Local) {
+        m_state.settings->save(QStringLiteral("Server"), QString());
+        showServer();
+        ShowText(*m_state.messages,
+                 QStringLiteral("接続先をこの端末のファイルに戻しました｡次の起動から使います｡"),
+                 Box::Information, title);
+        return;
+    }
+    const std::optional<ServerDatabase> server = fieldServer();
+    if (!server)
+        return;
+    if (command == ServerCommand::Copy) {
+        if (!copyToServer(*server))
+            return;
+        if (ShowText(*m_state.messages,
+                     QStringLiteral("この端末の接続先を「%1」にしますか｡次の起動から使います｡")
+                         .arg(server->display()),
+                     Box::QuestionCancel, title) != MsgOK)
+            return;
+    } else {
+        // Only a database of ours that this seat can reach becomes its main database.
+        try {
+            BusyCursor busy;
+            Database probe(*server, MainDbMarkerTable());
+        } catch (const DatabaseError& e) {
+            ShowText(*m_state.messages, e.userMessage(), Box::Stop, title);
+            return;
+        }
+    }
+    m_state.settings->save(QStringLiteral("Server"), server->keyValues());
+    showServer();
+    ShowText(
+        *m_state.messages,
+        QStringLiteral("接続先を「%1」にしました｡次の起動から使います｡").arg(server->display()),
+        Box::Information, title);
+}
+
+bool KivoraOption::copyToServer(const ServerDatabase& server) {
+    const QString title = m_state.AppTitle;
+    if (m_state.DbMain && m_state.DbMain->engine() == Engine::PostgreSQL) {
+        ShowText(
+            *m_state.messages,
+            QStringLiteral("この端末はすでにサーバーのデータベースを使っています｡移行できるのは"
+                           "この端末のファイル(Kivora0.MDB)のデータです｡"),
+            Box::Exclamation, title);
+        return false;
+    }
+    if (ShowText(*m_state.messages,
+                 QStringLiteral("この端末のデータを空のデータベース「%1」へ移行します｡"
+                                "この端末のファイルはそのまま残ります｡よろしいですか｡")
+                     .arg(server.display()),
+                 Box::QuestionCancel, title) != MsgOK)
+        return false;
+    ServerCopyCounts counts;
+    try {
+        BusyCursor busy;
+        // The copy reads the file itself, which this seat holds exclusively while open.
+        if (m_state.DbMain)
+            m_state.DbMain->close();
+        const auto reopen = qScopeGuard([this] { reopenMain(); });
+        counts = CopyToServer(m_state.DbNames[DbSlot::Main], server);
+    } catch (const ServerCopyError& e) {
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, title);
+        return false;
+    } catch (const DatabaseError& e) {
+        ShowText(*m_state.messages, e.userMessage(), Box::Stop, title);
+        return false;
+    }
+    int rows = 0;
+    for (const ServerCopyCount& count : counts)
+        rows += count.rows;
+    ShowText(*m_state.messages,
+             QStringLiteral("移行が終了しました｡%1 表､合わせて %2 行を写し､件数を確かめました｡")
+                 .arg(counts.size())
+                 .arg(rows),
+             Box::Information, title);
+    return true;
 }
 
 QWidget* KivoraOption::buildTextPage() {
@@ -321,6 +486,18 @@ void KivoraOption::reopenMain() {
 
 void KivoraOption::onCommand(int command) {
     m_state.gCaption = StripParen(BtnOption[command]->text());
+    const bool fileWork = command == OptionCommand::Backup || command == OptionCommand::Restore ||
+                          command == OptionCommand::Compact;
+    if (fileWork && m_state.DbMain && m_state.DbMain->engine() == Engine::PostgreSQL) {
+        // Copying or rewriting files needs the database in a file; the server's data is
+        // backed up and tidied by the server's own tools, for every seat at once.
+        ShowText(*m_state.messages,
+                 m_state.gCaption +
+                     QStringLiteral("はデータベースがサーバーにあるため､この端末からはできません｡"
+                                    "サーバーで pg_dump などのサーバーの道具を使ってください｡"),
+                 Box::Exclamation, m_state.AppTitle);
+        return;
+    }
     if (command == OptionCommand::Backup || command == OptionCommand::Restore) {
         copyFiles(command, m_state.gCaption);
         return;

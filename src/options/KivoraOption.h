@@ -1,13 +1,16 @@
 #pragma once
+#include "core/Database.h"
 #include "masters/TaxRateStore.h"
 
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QCheckBox;
@@ -37,6 +40,15 @@ namespace OptionSeparator {
 enum : int { Comma = 0, Tab = 1, Space = 2, Semicolon = 3, Count = 4 };
 }
 
+// TextServer: where a PostgreSQL server database is found; BtnServer: what is done
+// with it (copy this seat's data there, use it from the next start, go back to the file).
+namespace ServerField {
+enum : int { Host = 0, Port = 1, Database = 2, User = 3, Count = 4 };
+}
+namespace ServerCommand {
+enum : int { Copy = 0, Use = 1, Local = 2, Count = 3 };
+}
+
 // BtnOption: the data-maintenance commands.
 namespace OptionCommand {
 enum : int { Backup = 0, Restore = 1, Compact = 2, Initialise = 3, Count = 4 };
@@ -64,6 +76,9 @@ public:
     QLabel* LabelReduced = nullptr;
     QScrollBar* ScrollReduced = nullptr;
     std::array<QPushButton*, OptionCommand::Count> BtnOption{};
+    std::array<QLineEdit*, ServerField::Count> TextServer{};
+    std::array<QPushButton*, ServerCommand::Count> BtnServer{};
+    QLabel* LabelServer = nullptr; // where the main database is now
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
 
@@ -92,6 +107,13 @@ private:
     void loadValues();
     void loadRates();
     void reopenMain();
+    QWidget* buildServerBox(QWidget* parent);
+    void showServer();
+    // The server the fields name; nothing, after telling the user, when they name none.
+    std::optional<ServerDatabase> fieldServer();
+    void onServerCommand(int command);
+    // Copies this seat's main file to `server`; false, after telling why, when not done.
+    bool copyToServer(const ServerDatabase& server);
     // Backup and restore: the folder, its checks and questions, then the copy.
     void copyFiles(int command, const QString& caption);
     // Runs one maintenance step with the hourglass; false (the user told) on failure.

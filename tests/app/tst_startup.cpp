@@ -69,8 +69,12 @@ private slots:
         QCOMPARE(QDir::cleanPath(env.settings().get("SetupFolder")),
                  QDir::cleanPath(env.installFolder()));
         QCOMPARE(QString("%1 %2").arg(env.state.FindItem).arg(env.state.NumFormat), "0 #,#0.##");
-        // The main database really is held: a second opener is refused.
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, env.openMain());
+        // The main file really is held: a second opener is refused. On a server a second
+        // seat is what it is for.
+        if (env.serverMain())
+            QVERIFY(env.openMain());
+        else
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, env.openMain());
         // Quitting asks first; cancelled nothing changes; OK releases the databases.
         env.messages.answer(MsgCancel);
         window->close();
@@ -128,6 +132,17 @@ private slots:
     }
     void refusedStarts() {
         QFETCH(QString, what);
+        QFETCH(QString, told);
+        if (TestEnv::testServer()) {
+            // The main database is on the server: its file is not looked at, and a server
+            // database is named by its address.
+            if (QStringList{"0", "held", "rofile"}.contains(what))
+                QSKIP("the main file is not used with the main database on a server");
+            if (what == "notable")
+                told = "このプログラムのデータベースではありません";
+            if (what == "newer")
+                told = "はこのプログラムより新しい版";
+        }
         TestEnv env(what == "nopost" ? TestEnv::MainDb | TestEnv::LayoutDb : TestEnv::AllFiles);
         const QStringList paths{env.state.DbNames[0], env.state.DbNames[1], env.state.PostCodePath};
         if (what.size() == 1 || what == "nopost")
@@ -160,7 +175,6 @@ private slots:
         }
         QCOMPARE(env.messages.count(), 1);
         QVERIFY(!titleShown);
-        QFETCH(QString, told);
         QVERIFY2(env.messages.lastText().contains(told), qPrintable(env.messages.lastText()));
         for (int i = 0; i < 3; ++i)
             QCOMPARE(digest(paths[i]), before[i]);

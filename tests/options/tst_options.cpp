@@ -17,6 +17,11 @@
 #include <QtTest>
 #include <QtWidgets>
 
+// File work needs the main database in a file; QSKIP must stand in the test function.
+#define SKIP_WITH_THE_MAIN_DATABASE_ON_A_SERVER()                                                  \
+    if (TestEnv::testServer())                                                                     \
+    QSKIP("the files are copied and compacted only with the main database in a file")
+
 namespace {
 
 struct Fixture {
@@ -158,7 +163,90 @@ private slots:
         QCOMPARE(s.NumFormat, QString("#,#0.##"));
     }
 
+    // The server box: a connection that fails or fields that name no database change
+    // nothing; going back to the file clears the setting.
+    void serverSettingIsKeptOnlyForAReachableDatabase() {
+        Fixture f;
+        const QString before = f.env.settings().get("Server");
+        auto w = f.open(3);
+        const auto fill = [&](const QString& host, const QString& port, const QString& name) {
+            w->TextServer[ServerField::Host]->setText(host);
+            w->TextServer[ServerField::Port]->setText(port);
+            w->TextServer[ServerField::Database]->setText(name);
+        };
+        fill(f.folder.filePath("no-server"), "5432", "kivora");
+        w->BtnServer[ServerCommand::Use]->click();
+        QVERIFY(f.env.messages.lastText().contains("接続できませんでした"));
+        fill("localhost", "x", "kivora");
+        w->BtnServer[ServerCommand::Use]->click();
+        QVERIFY(f.env.messages.lastText().contains("ポート番号"));
+        fill("localhost", "5432", "kivora naka");
+        w->BtnServer[ServerCommand::Copy]->click();
+        QVERIFY(f.env.messages.lastText().contains("空白"));
+        QCOMPARE(f.env.messages.count(), 3);
+        QCOMPARE(f.env.settings().get("Server"), before);
+        w->BtnServer[ServerCommand::Local]->click();
+        QCOMPARE(f.env.settings().get("Server"), QString());
+        QVERIFY(w->LabelServer->text().contains("この端末のファイル"));
+    }
+
+    // データを移行 copies this seat's file into an empty server database, row for row,
+    // leaves the file as it was and, when the user agrees, makes the server the main
+    // database from the next start; a second copy into the same database is refused.
+    void copyToAServerAndSwitch() {
+        if (!TestEnv::testServer())
+            QSKIP(TestEnv::noServerMessage());
+        TestEnv env;
+        auto file = std::make_unique<Database>(env.state.DbNames[0], "顧客");
+        file->exec("INSERT INTO 顧客 (Code, Name) VALUES ('7', '移行商店')");
+        env.state.DbMain = file.get();
+        const QMap<QString, int> atCopy = Fixture::counts(*file);
+        const ServerDatabase target = env.makeServerDatabase();
+        env.state.gMode = 3;
+        KivoraOption w(env.state);
+        w.TextServer[ServerField::Host]->setText(target.host);
+        w.TextServer[ServerField::Port]->setText(QString::number(target.port));
+        w.TextServer[ServerField::Database]->setText(target.database);
+        w.TextServer[ServerField::User]->setText(target.user);
+        w.BtnServer[ServerCommand::Copy]->click();
+        QVERIFY2(env.messages.texts().value(1).startsWith("移行が終了しました｡"),
+                 qPrintable(env.messages.texts().join('\n')));
+        QCOMPARE(env.settings().get("Server"), target.keyValues());
+        QVERIFY(file->isOpen());
+        QCOMPARE(Fixture::counts(*file), atCopy);
+        QMap<QString, int> onServer;
+        const auto copied = Fixture::counts(Database(target, "顧客"));
+        for (auto it = atCopy.begin(); it != atCopy.end(); ++it)
+            onServer[it.key()] = copied.value(it.key().toLower(), copied.value(it.key(), -1));
+        QCOMPARE(onServer, atCopy);
+        env.messages.clear();
+        w.BtnServer[ServerCommand::Copy]->click();
+        QCOMPARE(env.messages.count(), 2); // the question, then the refusal
+    }
+
+    // With the main database on a server the file work is refused before anything is
+    // asked, and the data stays as it was.
+    void serverDataIsNotCopiedOrCompacted() {
+        if (!TestEnv::testServer())
+            QSKIP(TestEnv::noServerMessage());
+        Fixture f;
+        f.seed();
+        const auto before = f.counts();
+        auto w = f.open(3);
+        f.picked = f.folder.path();
+        for (int command :
+             {OptionCommand::Backup, OptionCommand::Restore, OptionCommand::Compact}) {
+            f.env.messages.clear();
+            f.run(*w, command);
+            QCOMPARE(f.env.messages.count(), 1);
+            QVERIFY(f.env.messages.lastText().contains("サーバーにあるため"));
+        }
+        QVERIFY(QDir(f.folder.path()).isEmpty());
+        QCOMPARE(f.counts(), before);
+    }
+
     void backupAndRestoreRefuseTheWrongFolder() {
+        SKIP_WITH_THE_MAIN_DATABASE_ON_A_SERVER();
         Fixture f;
         f.seed();
         const auto before = f.counts();
@@ -188,6 +276,7 @@ private slots:
     }
 
     void backupRestoredGivesBackEveryRow() {
+        SKIP_WITH_THE_MAIN_DATABASE_ON_A_SERVER();
         Fixture f;
         f.seed();
         const auto atBackup = f.counts();
@@ -223,6 +312,7 @@ private slots:
     }
 
     void restoreUpgradesOlderAndRefusesNewer() {
+        SKIP_WITH_THE_MAIN_DATABASE_ON_A_SERVER();
         Fixture f;
         f.seed();
         // A backup of the first version of the program: brought up to date as at start.
@@ -253,6 +343,7 @@ private slots:
     }
 
     void compactionKeepsEveryRow() {
+        SKIP_WITH_THE_MAIN_DATABASE_ON_A_SERVER();
         Fixture f;
         f.seed(400);
         f.db->exec("DELETE FROM 顧客 WHERE CAST(Code AS INTEGER) > 200");
@@ -274,6 +365,7 @@ private slots:
     }
 
     void failedCompactionLeavesTheDatabase() {
+        SKIP_WITH_THE_MAIN_DATABASE_ON_A_SERVER();
         Fixture f;
         f.seed();
         const auto before = f.counts();

@@ -76,6 +76,8 @@ void TestEnv::createFiles(int files) {
             m_serverMain = makeServerDatabase();
             SchemaUpgrade::CreateMainDatabase(*m_serverMain,
                                               sourceFile(QStringLiteral("data/main.sql")));
+            // The program started in this installation finds it there, as a seat would.
+            settings().save(QStringLiteral("Server"), m_serverMain->keyValues());
         }
     }
     if (files & LayoutDb)
