@@ -308,6 +308,8 @@ void ShootAll(Kivora& main, AppState& state, Shooter& shot) {
             auto* options = qobject_cast<KivoraOption*>(w);
             options->TabOption->setCurrentIndex(OptionPage::Tax);
             shot.save(options, QStringLiteral("options-tax"));
+            options->TabOption->setCurrentIndex(OptionPage::Maintenance);
+            shot.save(options, QStringLiteral("options-maintenance"));
         });
 }
 
@@ -329,7 +331,8 @@ QStringList Names() {
             QStringLiteral("labeldisp"),
             QStringLiteral("labelprint"),
             QStringLiteral("company"),
-            QStringLiteral("options-tax")};
+            QStringLiteral("options-tax"),
+            QStringLiteral("options-maintenance")};
 }
 
 int MakeAll(const QString& sourceDir, const QString& installFolder, const QString& outDir) {
