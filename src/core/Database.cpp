@@ -472,8 +472,15 @@ void Database::reconnectIfLost() const {
     auto* self = const_cast<Database*>(this);
     self->closeConnection();
     self->m_connection = nextConnectionName();
-    self->open();
+    // Cleared before opening, whose own statements come through here; set again when
+    // the server is still away, so that the next statement tries once more.
     m_lost = false;
+    try {
+        self->open();
+    } catch (...) {
+        m_lost = true;
+        throw;
+    }
 }
 
 QSqlQuery& Database::runDirect(const QString& sql) const {

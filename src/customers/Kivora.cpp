@@ -242,7 +242,6 @@ void Kivora::DataSave() {
         save.read = m_read.stampFor(code);
         save.current = [&] { return m_customers->Stamp(code); };
         save.ask = [&](bool stored) {
-            exists = stored;
             if (stored)
                 return int(ShowMsg(*m_state.messages, subject, Msg::Overwrite,
                                    Box::ExclamationCancel, m_state.AppTitle));
@@ -281,6 +280,9 @@ void Kivora::DataSave() {
                             : CustomerClosing::NextMonth;
         r.Class = LabelClass->text().isEmpty() ? QString() : TextSlip[CustomerField::Class]->text();
         save.save = [&](const Expect& expect) {
+            // What the save finds decides whether a customer is added: the seat question
+            // replaces the window's own, which is not asked then.
+            exists = !expect.absent();
             BusyCursor busy;
             m_read.set(code, m_customers->Save(r, expect));
         };
