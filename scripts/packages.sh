@@ -6,12 +6,19 @@ KIVORA_PACKAGES="cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libqt6
 # Only the second test run needs these: the PostgreSQL server programs.
 KIVORA_OPTIONAL_PACKAGES="postgresql"
 
-# Installs whatever of the list is missing; uses sudo when not run as root.
-kivora_install_packages() {
+# Prints those of the packages named that are not installed, each after a space.
+kivora_missing() {
   local missing=""
-  for p in $KIVORA_PACKAGES; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
   done
+  echo "$missing"
+}
+
+# Installs whatever of the list is missing; uses sudo when not run as root.
+kivora_install_packages() {
+  local missing
+  missing=$(kivora_missing $KIVORA_PACKAGES)
   [ -z "$missing" ] && return 0
   echo "Installing:$missing"
   local sudo=""
@@ -26,10 +33,8 @@ kivora_install_packages() {
 # sudo is only asked without a terminal when it needs no password, so that an unattended
 # run never waits for one.
 kivora_install_optional() {
-  local missing=""
-  for p in $KIVORA_OPTIONAL_PACKAGES; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-  done
+  local missing
+  missing=$(kivora_missing $KIVORA_OPTIONAL_PACKAGES)
   [ -z "$missing" ] && return 0
   echo "Installing (optional):$missing"
   local sudo=""

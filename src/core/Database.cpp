@@ -38,16 +38,6 @@ DatabaseError::Kind kindOf(const QSqlError& error) {
     return DatabaseError::Kind::CannotOpen;
 }
 
-// A statement on a server that failed because another seat got there first: a key it
-// has just taken, or a row both wanted to change in an order that cannot stand
-// (serialisation failure, deadlock). The action's transaction is rolled back and the
-// user may simply try again. A SQLite file has one seat: there a taken key is a fault.
-bool IsConflict(const QSqlError& error) {
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("23505") || code == QLatin1String("40001") ||
-           code == QLatin1String("40P01");
-}
-
 bool hasDatabaseHeader(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -84,128 +74,7 @@ bool Preparable(const QString& sql) {
     return false;
 }
 
-bool IsNameChar(QChar c) {
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
-}
-
 } // namespace
-
-ServerDatabase ServerDatabase::parse(const QString& keyValues) {
-    ServerDatabase server;
-    const QStringList pairs = keyValues.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString& pair : pairs) {
-        const qsizetype eq = pair.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            throw std::invalid_argument("not key=value: " + pair.toStdString());
-        const QString key = pair.left(eq);
-        const QString value = pair.mid(eq + 1);
-        if (key == QLatin1String("host")) {
-            server.host = value;
-        } else if (key == QLatin1String("port")) {
-            bool ok = false;
-            server.port = value.toInt(&ok);
-            if (!ok || server.port <= 0 || server.port > 65535)
-                throw std::invalid_argument("bad port: " + value.toStdString());
-        } else if (key == QLatin1String("dbname")) {
-            server.database = value;
-        } else if (key == QLatin1String("user")) {
-            server.user = value;
-        } else {
-            // A password in particular is refused: it belongs in ~/.pgpass.
-            throw std::invalid_argument("unknown key: " + key.toStdString());
-        }
-    }
-    if (server.database.isEmpty())
-        throw std::invalid_argument("no dbname");
-    return server;
-}
-
-QString ServerDatabase::keyValues() const {
-    QStringList pairs;
-    if (!host.isEmpty())
-        pairs << QStringLiteral("host=") + host;
-    pairs << QStringLiteral("port=%1").arg(port) << QStringLiteral("dbname=") + database;
-    if (!user.isEmpty())
-        pairs << QStringLiteral("user=") + user;
-    return pairs.join(QLatin1Char(' '));
-}
-
-ServerDatabase ServerDatabase::withDatabase(const QString& name) const {
-    ServerDatabase other = *this;
-    other.database = name;
-    return other;
-}
-
-QString ServerDatabase::display() const {
-    return QStringLiteral("postgresql://%1@%2:%3/%4").arg(user, host).arg(port).arg(database);
-}
-
-QString DatabaseError::userMessage() const {
-    // A database on a server is named by its display() text, not by a file.
-    const bool server = m_file.startsWith(QLatin1String("postgresql://"));
-    const QString name = server ? m_file : QFileInfo(m_file).fileName();
-    if (server) {
-        switch (m_kind) {
-        case Kind::CannotOpen:
-        case Kind::NotFound:
-        case Kind::Locked:
-            return QStringLiteral("サーバーのデータベース「%1」に接続できませんでした｡"
-                                  "サーバーが動いているか､設定の接続先(Server)と"
-                                  "パスワードファイル(~/.pgpass)を確かめてください｡")
-                .arg(name);
-        case Kind::NotDatabase:
-            return QStringLiteral("サーバーのデータベース「%1」はこのプログラムのデータベースでは"
-                                  "ありません｡")
-                .arg(name);
-        case Kind::Newer:
-            return QStringLiteral(
-                       "サーバーのデータベース「%1」はこのプログラムより新しい版で"
-                       "使われているため使えません｡新しい版のプログラムをお使いください｡")
-                .arg(name);
-        case Kind::NotUpgraded:
-            return QStringLiteral("サーバーのデータベース「%1」を新しい形式に更新できませんでした｡"
-                                  "データベースは元のままです｡")
-                .arg(name);
-        case Kind::Disconnected:
-            return QStringLiteral("サーバーのデータベース「%1」との接続が切れました｡"
-                                  "変更は保存されていません｡サーバーが動いているか確かめてから､"
-                                  "もう一度やり直してください｡")
-                .arg(name);
-        default:
-            break;
-        }
-    }
-    switch (m_kind) {
-    case Kind::NotFound:
-        return QStringLiteral("ファイル「%1」が見つかりませんでした｡").arg(name);
-    case Kind::NotDatabase:
-        return QStringLiteral("ファイル「%1」はデータベースとして読めません("
-                              "壊れているか、別の種類のファイルです)｡")
-            .arg(name);
-    case Kind::Locked:
-        return QStringLiteral("ファイル「%1」は他のプログラムが使用中のため開けません｡").arg(name);
-    case Kind::CannotOpen:
-        return QStringLiteral("ファイル「%1」を開けませんでした｡").arg(name);
-    case Kind::Newer:
-        return QStringLiteral("ファイル「%1」はこのプログラムより新しい版で作られているため"
-                              "使えません｡新しい版のプログラムをお使いください｡")
-            .arg(name);
-    case Kind::NotUpgraded:
-        return QStringLiteral("ファイル「%1」を新しい形式に更新できませんでした｡"
-                              "ファイルは元のままです｡")
-            .arg(name);
-    case Kind::Conflict:
-        return QStringLiteral("他の端末が同時に同じデータを保存したため､データベース「%1」に"
-                              "保存できませんでした｡変更は保存されていません｡"
-                              "もう一度やり直してください｡")
-            .arg(name);
-    case Kind::Disconnected:
-    case Kind::Statement:
-        break;
-    }
-    return QStringLiteral("データベース「%1」の読み書きに失敗しました｡変更は保存されていません｡")
-        .arg(name);
-}
 
 // Statements prepared once per text and kept for the connection's life.
 struct Database::Statements {
@@ -231,40 +100,6 @@ void Database::open() {
         openServer();
     else
         openFile();
-}
-
-void Database::openServer() {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
-        db.setHostName(m_server.host);
-        db.setPort(m_server.port);
-        db.setDatabaseName(m_server.database);
-        db.setUserName(m_server.user);
-        // No password is set: libpq looks it up in ~/.pgpass or PGPASSFILE itself.
-        db.setConnectOptions(QStringLiteral("connect_timeout=10"));
-        if (!db.open()) {
-            const DatabaseError error(DatabaseError::Kind::CannotOpen, m_path,
-                                      db.lastError().text());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_connection);
-            throw error;
-        }
-    }
-    bool found = false;
-    try {
-        // The server's notices (such as "table does not exist, skipping") are not the
-        // user's business.
-        exec(QStringLiteral("SET client_min_messages = warning"));
-        found = tableExists(m_requiredTable);
-    } catch (const DatabaseError& e) {
-        closeConnection();
-        throw DatabaseError(DatabaseError::Kind::NotDatabase, m_path, e.detail());
-    }
-    if (!found) {
-        closeConnection();
-        throw DatabaseError(DatabaseError::Kind::NotDatabase, m_path,
-                            QStringLiteral("table %1 missing").arg(m_requiredTable));
-    }
 }
 
 void Database::openFile() {
@@ -440,29 +275,6 @@ QString Database::fileName() const {
 DatabaseError Database::statementError(const QString& sql, const QString& detail,
                                        DatabaseError::Kind kind) const {
     return DatabaseError(kind, m_path, detail + QStringLiteral(" [") + sql + QStringLiteral("]"));
-}
-
-DatabaseError::Kind Database::failureKind(const QSqlError& error) const {
-    if (m_engine == Engine::PostgreSQL) {
-        if (IsConflict(error))
-            return DatabaseError::Kind::Conflict;
-        // libpq's words when the server ends or drops the connection, and the state
-        // codes of a server shutting down or an administrator ending the session.
-        const QString text = error.text();
-        const QString code = error.nativeErrorCode();
-        if (error.type() == QSqlError::ConnectionError || code.startsWith(QLatin1String("08")) ||
-            code == QLatin1String("57P01") || code == QLatin1String("57P02") ||
-            code == QLatin1String("57P03") ||
-            text.contains(QLatin1String("server closed the connection")) ||
-            text.contains(QLatin1String("no connection to the server")) ||
-            text.contains(QLatin1String("terminating connection")) ||
-            text.contains(QLatin1String("could not receive data from server")) ||
-            text.contains(QLatin1String("could not send data to server"))) {
-            m_lost = true;
-            return DatabaseError::Kind::Disconnected;
-        }
-    }
-    return DatabaseError::Kind::Statement;
 }
 
 void Database::reconnectIfLost() const {
@@ -670,81 +482,6 @@ int Database::exec(const QString& sql, const QVariantList& values) {
     return affected;
 }
 
-QStringList Database::splitScript(const QString& script) {
-    QStringList statements;
-    QString current;
-    bool inQuote = false;
-    const QStringList lines = script.split(QLatin1Char('\n'));
-    for (const QString& rawLine : lines) {
-        const QString line = rawLine.trimmed();
-        if (!inQuote && (line.isEmpty() || line.startsWith(QLatin1String("--"))))
-            continue;
-        current += rawLine + QLatin1Char('\n');
-        // Track quotes so that a ";" at the end of a line inside a text literal does not
-        // end the statement.
-        for (QChar c : rawLine) {
-            if (c == QLatin1Char('\''))
-                inQuote = !inQuote;
-        }
-        if (!inQuote && line.endsWith(QLatin1Char(';'))) {
-            statements << current.trimmed();
-            current.clear();
-        }
-    }
-    if (!current.trimmed().isEmpty())
-        statements << current.trimmed();
-    return statements;
-}
-
-QString Database::forPostgres(const QString& statement) {
-    static const QLatin1String real("REAL");
-    static const QLatin1String wide("DOUBLE PRECISION");
-    QString out;
-    out.reserve(statement.size() + 16);
-    bool inQuote = false;
-    for (qsizetype i = 0; i < statement.size(); ++i) {
-        const QChar c = statement.at(i);
-        if (c == QLatin1Char('\''))
-            inQuote = !inQuote;
-        if (!inQuote &&
-            QStringView(statement).mid(i, real.size()).compare(real, Qt::CaseInsensitive) == 0 &&
-            (i == 0 || !IsNameChar(statement.at(i - 1))) &&
-            (i + real.size() == statement.size() || !IsNameChar(statement.at(i + real.size())))) {
-            out += wide;
-            i += real.size() - 1;
-            continue;
-        }
-        out += c;
-    }
-    return out;
-}
-
-void Database::executeScript(const QString& scriptFile) {
-    QString chosen = scriptFile;
-    if (m_engine == Engine::PostgreSQL) {
-        const QFileInfo info(scriptFile);
-        const QString variant = info.dir().filePath(QStringLiteral("pg/") + info.fileName());
-        if (QFileInfo::exists(variant))
-            chosen = variant;
-    }
-    QFile file(chosen);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(DatabaseError::Kind::NotFound, chosen, file.errorString());
-    const QStringList statements = splitScript(QString::fromUtf8(file.readAll()));
-    Transaction tx(*this);
-    for (const QString& statement : statements)
-        exec(m_engine == Engine::PostgreSQL ? forPostgres(statement) : statement);
-    tx.commit();
-}
-
-void Database::createFromScript(const ServerDatabase& server, const QString& scriptFile) {
-    Database db(server, QString());
-    if (!db.tableNames().isEmpty())
-        throw DatabaseError(DatabaseError::Kind::CannotOpen, db.path(),
-                            QStringLiteral("refusing to fill a database that holds tables"));
-    db.executeScript(scriptFile);
-}
-
 void Database::createFromScript(const QString& path, const QString& scriptFile) {
     if (QFileInfo::exists(path))
         throw DatabaseError(DatabaseError::Kind::CannotOpen, path,
@@ -816,96 +553,6 @@ bool Database::tableExists(const QString& table) const {
                       "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?"),
                   {table})
                .toInt() > 0;
-}
-
-void Database::lockKey(const QString& key) {
-    if (m_depth == 0)
-        throw statementError(QStringLiteral("lock"), QStringLiteral("no transaction"));
-    if (m_engine != Engine::PostgreSQL)
-        return;
-    // The server's own 64-bit hash of the text, the same for every seat.
-    scalar(QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended(?, 0))"), {key});
-}
-
-void Database::holdWrites(const QString& table) {
-    if (m_depth == 0)
-        throw statementError(QStringLiteral("lock"), QStringLiteral("no transaction"));
-    if (m_engine != Engine::PostgreSQL)
-        return;
-    // Readers go on; writers (and their triggers) wait for the commit.
-    exec(QStringLiteral("LOCK TABLE ") + table + QStringLiteral(" IN SHARE MODE"));
-}
-
-bool Database::beginSnapshot() {
-    if (m_engine != Engine::PostgreSQL || m_depth > 0)
-        return false;
-    exec(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
-    ++m_depth;
-    return true;
-}
-
-ReadSnapshot::ReadSnapshot(const Database& db) : m_db(const_cast<Database&>(db)) {
-    // Only the transaction state changes, never the data: the reads stay const.
-    m_open = m_db.beginSnapshot();
-}
-
-ReadSnapshot::~ReadSnapshot() {
-    if (!m_open)
-        return;
-    try {
-        m_db.rollback(); // nothing was written: ending it is all there is to do
-    } catch (...) {
-        // A connection lost meanwhile has ended the transaction already.
-    }
-}
-
-void Database::begin() {
-    // SQLite takes the write lock at once, so that a transaction never fails half-way
-    // for want of it; PostgreSQL locks row by row as the statements go.
-    const QString first = m_engine == Engine::PostgreSQL ? QStringLiteral("BEGIN")
-                                                         : QStringLiteral("BEGIN IMMEDIATE");
-    exec(m_depth == 0 ? first : QStringLiteral("SAVEPOINT sp%1").arg(m_depth));
-    ++m_depth;
-}
-
-void Database::commit() {
-    --m_depth;
-    try {
-        exec(m_depth == 0 ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE sp%1").arg(m_depth));
-    } catch (...) {
-        ++m_depth;
-        throw;
-    }
-}
-
-void Database::rollback() {
-    --m_depth;
-    if (m_depth == 0) {
-        exec(QStringLiteral("ROLLBACK"));
-    } else {
-        exec(QStringLiteral("ROLLBACK TO sp%1").arg(m_depth));
-        exec(QStringLiteral("RELEASE sp%1").arg(m_depth));
-    }
-}
-
-Transaction::Transaction(Database& db) : m_db(db) {
-    m_db.begin();
-}
-
-Transaction::~Transaction() {
-    if (m_done)
-        return;
-    try {
-        m_db.rollback();
-    } catch (...) {
-        // A failed rollback leaves nothing more to undo from here; the error that made
-        // us roll back is already on its way to the user.
-    }
-}
-
-void Transaction::commit() {
-    m_db.commit();
-    m_done = true;
 }
 
 QString JetLikeToSql(const QString& pattern) {

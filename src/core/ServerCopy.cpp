@@ -100,10 +100,7 @@ ServerCopyCounts CopyToServer(const QString& mainFile, const ServerDatabase& ser
     try {
         target = std::make_unique<Database>(server, QString());
     } catch (const DatabaseError& e) {
-        throw ServerCopyError(QStringLiteral("サーバーのデータベース「%1」に接続できませんでした｡"
-                                             "接続先の指定とサーバーの状態を確かめてください｡")
-                                  .arg(where),
-                              e.detail());
+        throw ServerCopyError(e.userMessage(), e.detail());
     }
 
     ServerCopyCounts counts;

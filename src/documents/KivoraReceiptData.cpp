@@ -108,11 +108,7 @@ void KivoraReceipt::DataSave() {
             BusyCursor busy;
             return m_store->Stamp(m_state.gUserCode, number);
         };
-        save.ask = [&](bool exists) {
-            return exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
-                                    title)
-                          : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
-        };
+        save.ask = NumberQuestion(m_state, word, title);
         Receipt receipt;
         receipt.UserCode = m_state.gUserCode;
         receipt.Number = number;

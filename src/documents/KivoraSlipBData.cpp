@@ -227,11 +227,7 @@ void KivoraSlipB::DataSave() {
             BusyCursor busy;
             return m_store->Stamp(m_state.gUserCode, m_docType, number);
         };
-        save.ask = [&](bool exists) {
-            return exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
-                                    title)
-                          : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
-        };
+        save.ask = NumberQuestion(m_state, word, title);
         Bill bill;
         bill.UserCode = m_state.gUserCode;
         bill.DocType = m_docType;

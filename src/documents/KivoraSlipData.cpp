@@ -126,11 +126,7 @@ void KivoraSlip::DataSave() {
             BusyCursor busy;
             return m_store->Stamp(m_state.gUserCode, m_docType, number);
         };
-        save.ask = [&](bool exists) {
-            return exists ? ShowMsg(*m_state.messages, word, Msg::Overwrite, Box::ExclamationCancel,
-                                    title)
-                          : ShowMsg(*m_state.messages, word, Msg::Save, Box::QuestionCancel, title);
-        };
+        save.ask = NumberQuestion(m_state, word, title);
         SlipHeader header;
         header.UserCode = m_state.gUserCode;
         header.DocType = m_docType;

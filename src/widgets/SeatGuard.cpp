@@ -9,6 +9,15 @@ QString ChangedElsewhereText() {
     return QStringLiteral("他の端末で変更されています｡上書きしますか｡");
 }
 
+std::function<int(bool exists)> NumberQuestion(const AppState& state, const QString& word,
+                                               const QString& title) {
+    return [&state, word, title](bool exists) {
+        return exists
+                   ? ShowMsg(*state.messages, word, Msg::Overwrite, Box::ExclamationCancel, title)
+                   : ShowMsg(*state.messages, word, Msg::Save, Box::QuestionCancel, title);
+    };
+}
+
 bool SaveAgainstOtherSeats(const AppState& state, const QString& title, const GuardedSave& save) {
     auto askChanged = [&] {
         return ShowText(*state.messages, ChangedElsewhereText(), Box::ExclamationCancel, title);

@@ -49,5 +49,10 @@ struct GuardedSave {
 // True when saved; database errors pass on to the caller (RunGuarded).
 bool SaveAgainstOtherSeats(const AppState& state, const QString& title, const GuardedSave& save);
 
+// The question a document window asks before saving number `word`: whether to overwrite
+// it when it exists, whether to save it otherwise (for GuardedSave::ask).
+std::function<int(bool exists)> NumberQuestion(const AppState& state, const QString& word,
+                                               const QString& title);
+
 // The question asked before another seat's change is overwritten.
 QString ChangedElsewhereText();
